@@ -1,0 +1,75 @@
+#pragma once
+
+#include "DialogTemplate.h"
+
+#include <QDialog>
+#include <QHash>
+
+namespace zel {
+
+struct HelpInfo
+{
+    enum Kind { Window, Menu } kind = Window;
+    int controlId = 0;
+    QWidget* control = nullptr;
+};
+
+// A dialog built from a template: one QWidget per control row, addressed by id.
+// Subclasses keep the framework's shape: OnInitDialog, OnOK, OnCancel, WindowProc.
+class Dialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Dialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
+    ~Dialog() override;
+
+    // Modal run: OnInitDialog, then the modal loop unless the dialog already ended.
+    // Returns the value given to EndDialog (IDOK / IDCANCEL).
+    int DoModal();
+    // Modeless creation inside or on top of `parent`: OnInitDialog, no loop.
+    void Create(QWidget* parent);
+    void EndDialog(int result);
+    // From the start of DoModal/Create until EndDialog: what FindWindow looks for.
+    bool isWindowAlive() const { return m_bAlive; }
+
+    QWidget* GetDlgItem(int id) const;
+    template <class T> T* dlgItem(int id) const { return qobject_cast<T*>(GetDlgItem(id)); }
+    int controlId(const QWidget* control) const; // kStaticId when unknown
+    void SetDlgItemText(int id, const QString& text);
+    QString GetDlgItemText(int id) const;
+    void SetDlgItemInt(int id, int value);   // signed decimal
+    unsigned GetDlgItemInt(int id) const;    // unsigned: leading digits, else 0
+    void CheckDlgButton(int id, bool checked);
+    bool IsDlgButtonChecked(int id) const;
+
+    const DialogTemplate& dialogTemplate() const { return m_template; }
+    QRect dialogUnitsToPixels(int x, int y, int width, int height) const;
+
+protected:
+    virtual bool OnInitDialog(); // FALSE when the dialog set the focus itself
+    virtual void OnOK();         // default: EndDialog(IDOK)
+    virtual void OnCancel();     // default: EndDialog(IDCANCEL)
+    // Private messages land here first; return true when handled.
+    virtual bool WindowProc(int message);
+    // Context help (F1 or What's This on a control); return true when handled.
+    virtual bool OnHelpInfo(const HelpInfo& info);
+
+    bool event(QEvent* event) override;
+    void accept() override; // routed to OnOK
+    void reject() override; // routed to OnCancel
+
+private:
+    void buildControls();
+
+    const DialogTemplate& m_template;
+    QHash<int, QWidget*> m_controls;
+    bool m_bAlive = false;
+    bool m_bInModalLoop = false;
+    int m_nResult = 0;
+};
+
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+
+} // namespace zel

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+
+namespace zel {
+
+// An IPv4 address control: four fields of 0..255.
+class Ipv4AddressEdit : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Ipv4AddressEdit(QWidget* parent = nullptr);
+    void setAddress(const std::array<quint8, 4>& bytes);
+    std::array<quint8, 4> address() const; // a blank field reads as 0
+    QLineEdit* field(int index) const;
+    void setAccessibleNames(const QString& baseName); // "<base>, part 1" ...
+
+private:
+    std::array<QLineEdit*, 4> m_fields{};
+};
+
+} // namespace zel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+// The debugger output: OutputDebugStringA on Windows, standard error elsewhere.
+void OutputDebugStringA(const char* text);
+
+namespace zel {
+// Test hook: while set, trace text goes here instead.
+void setTraceSink(std::function<void(std::string_view)> sink);
+} // namespace zel
