@@ -2,6 +2,7 @@
 
 #include <span>
 
+class QString;
 class QWidget;
 
 namespace zel {
@@ -12,11 +13,12 @@ struct HelpPair
     int contextId;
 };
 
-// Context help: the topic of `control` (looked up in `pairs`, ended by {0, 0}) as a pop-up
-// at the control. Returns false when the control has no topic.
-bool showContextHelp(QWidget* control, int controlId, std::span<const HelpPair> pairs);
-// The Help command: a help window on the topic of a dialog template.
-void showHelpTopic(int dialogTemplateId, QWidget* parent);
+// The context id of `controlId` in `pairs` (a table ended by {0, 0}), or 0.
+int helpContextOf(int controlId, std::span<const HelpPair> pairs);
+// Context help: `text` as a pop-up at `control` (WinHelp's HELP_WM_HELP).
+void showHelpPopup(QWidget* control, const QString& text);
+// The Help command: a help window with `title` and `text`; one window, reused.
+void showHelpWindow(const QString& title, const QString& text, QWidget* parent);
 // Closes any help window this program opened.
 void closeHelp();
 
