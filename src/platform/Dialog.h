@@ -9,13 +9,24 @@ namespace zel {
 
 struct HelpInfo
 {
-    enum Kind { Window, Menu } kind = Window;
+    enum Kind
+    {
+        Window,
+        Menu
+    } kind = Window;
     int controlId = 0;
     QWidget* control = nullptr;
 };
 
-// A dialog built from a template: one QWidget per control row, addressed by id.
+// A dialog built from a template: one QWidget per control row, addressed by id, each named
+// "ctl<id>". Kinds map to: push button/check box -> QPushButton/QCheckBox, group box ->
+// QGroupBox, labels and pictures -> QLabel, edit -> QLineEdit, drop-down list/combo ->
+// QComboBox (the combo editable: typed text that names no item leaves no selection, index -1),
+// report list -> QTreeWidget without root decoration, tab control -> zel::TabControl (tabs
+// only; pages are its children, placed and shown by their owner), IPv4 -> zel::Ipv4AddressEdit.
 // Subclasses keep the framework's shape: OnInitDialog, OnOK, OnCancel, WindowProc.
+// Keys: Escape -> OnCancel (in a page it goes on to the window around it); Enter clicks the
+// focused or the template's default button, or else calls OnOK; F1 -> OnHelpInfo.
 class Dialog : public QDialog
 {
     Q_OBJECT
@@ -27,7 +38,8 @@ public:
     // Modal run: OnInitDialog, then the modal loop unless the dialog already ended.
     // Returns the value given to EndDialog (IDOK / IDCANCEL).
     int DoModal();
-    // Modeless creation inside or on top of `parent`: OnInitDialog, no loop.
+    // Modeless creation inside or on top of `parent`: OnInitDialog, no loop. The window
+    // stays hidden until the caller shows it.
     void Create(QWidget* parent);
     void EndDialog(int result);
     // From the start of DoModal/Create until EndDialog: what FindWindow looks for.
@@ -38,8 +50,8 @@ public:
     int controlId(const QWidget* control) const; // kStaticId when unknown
     void SetDlgItemText(int id, const QString& text);
     QString GetDlgItemText(int id) const;
-    void SetDlgItemInt(int id, int value);   // signed decimal
-    unsigned GetDlgItemInt(int id) const;    // unsigned: leading digits, else 0
+    void SetDlgItemInt(int id, int value); // signed decimal
+    unsigned GetDlgItemInt(int id) const;  // unsigned: leading digits, else 0
     void CheckDlgButton(int id, bool checked);
     bool IsDlgButtonChecked(int id) const;
 
@@ -56,16 +68,18 @@ protected:
     virtual bool OnHelpInfo(const HelpInfo& info);
 
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void accept() override; // routed to OnOK
-    void reject() override; // routed to OnCancel
+    void reject() override; // routed to OnCancel (also the close box)
 
 private:
     void buildControls();
+    HelpInfo helpInfoFor(QWidget* widget) const;
+    void pressDefaultButton();
 
     const DialogTemplate& m_template;
     QHash<int, QWidget*> m_controls;
     bool m_bAlive = false;
-    bool m_bInModalLoop = false;
     int m_nResult = 0;
 };
 

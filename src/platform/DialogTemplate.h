@@ -7,10 +7,11 @@
 
 namespace zel {
 
-enum class ControlKind {
+enum class ControlKind
+{
     PushButton,
     DefPushButton,
-    CheckBox,      // toggles on each click
+    CheckBox, // toggles on each click
     GroupBox,
     Label,         // static text, left-aligned
     CenteredLabel, // static text, centred
@@ -24,7 +25,8 @@ enum class ControlKind {
 };
 
 // Style flags of a control (bit set).
-enum ControlStyle : unsigned {
+enum ControlStyle : unsigned
+{
     NoStyle = 0,
     Hidden = 1u << 0,
     Disabled = 1u << 1,
@@ -39,8 +41,9 @@ enum ControlStyle : unsigned {
 };
 
 // Style flags of a dialog.
-enum DialogStyle : unsigned {
-    ChildDialog = 1u << 0,    // a page: no frame, lives inside a parent
+enum DialogStyle : unsigned
+{
+    ChildDialog = 1u << 0, // a page: no frame, lives inside a parent
     SystemMenu = 1u << 1,
     MinimizeBox = 1u << 2,
     ModalFrame = 1u << 3,

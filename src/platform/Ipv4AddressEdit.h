@@ -1,14 +1,14 @@
 #pragma once
 
 #include <QWidget>
-
 #include <array>
 
 class QLineEdit;
 
 namespace zel {
 
-// An IPv4 address control: four fields of 0..255.
+// An IPv4 address control: four fields of 0..255. '.' or a third digit moves on to the next
+// field, Backspace at the start of a field goes back to the previous one.
 class Ipv4AddressEdit : public QWidget
 {
     Q_OBJECT
@@ -20,7 +20,13 @@ public:
     QLineEdit* field(int index) const;
     void setAccessibleNames(const QString& baseName); // "<base>, part 1" ...
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    void focusField(int index, bool atEnd);
+
     std::array<QLineEdit*, 4> m_fields{};
 };
 

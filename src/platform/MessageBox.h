@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
 class QWidget;
@@ -12,9 +11,25 @@ namespace zel {
 class MessageBox
 {
 public:
-    enum Icon { NoIcon, Information, Exclamation, Stop, Question };
-    enum Buttons { Ok, YesNo };
-    enum Answer { IdOk = 1, IdYes = 6, IdNo = 7 };
+    enum Icon
+    {
+        NoIcon,
+        Information,
+        Exclamation,
+        Stop,
+        Question
+    };
+    enum Buttons
+    {
+        Ok,
+        YesNo
+    };
+    enum Answer
+    {
+        IdOk = 1,
+        IdYes = 6,
+        IdNo = 7
+    };
 
     struct Shown
     {

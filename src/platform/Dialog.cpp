@@ -1,0 +1,493 @@
+#include "Dialog.h"
+
+#include "EditRules.h"
+#include "Ipv4AddressEdit.h"
+#include "PrivateMessage.h"
+#include "TabControl.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace zel {
+
+namespace {
+
+QString textOf(const ControlTemplate& control)
+{
+    return QString::fromUtf8(control.text ? control.text : "");
+}
+
+// "&Help" reads as "Help"; "&&" stays one ampersand.
+QString withoutMnemonic(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'&')
+            text.remove(i, 1);
+    }
+    return text;
+}
+
+QFont templateFont(const DialogTemplate& dialogTemplate)
+{
+    QFont font = QApplication::font();
+    const QString family =
+        QString::fromUtf8(dialogTemplate.fontFamily ? dialogTemplate.fontFamily : "");
+    if (!family.isEmpty() && QFontDatabase::families().contains(family, Qt::CaseInsensitive))
+        font.setFamily(family);
+    if (dialogTemplate.pointSize > 0)
+        font.setPointSize(dialogTemplate.pointSize);
+    return font;
+}
+
+Qt::WindowFlags windowFlagsOf(unsigned styles)
+{
+    if (styles & ChildDialog)
+        return Qt::Widget;
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (styles & SystemMenu)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (styles & MinimizeBox)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (styles & ContextHelp)
+        flags |= Qt::WindowContextHelpButtonHint;
+    return flags;
+}
+
+void applyEditRules(QLineEdit* edit, const ControlTemplate& control)
+{
+    if (control.textLimit > 0 || (control.styles & DigitsOnly))
+        edit->setValidator(new EditRules(edit, control.textLimit, control.styles & DigitsOnly));
+}
+
+QWidget* makeEdit(const ControlTemplate& control, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    applyEditRules(edit, control);
+    if (control.styles & PasswordChars)
+        edit->setEchoMode(QLineEdit::Password);
+    edit->setReadOnly(control.styles & ReadOnly);
+    edit->setText(textOf(control));
+    return edit;
+}
+
+QWidget* makeCombo(const ControlTemplate& control, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    if (control.kind == ControlKind::DropDownCombo) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        applyEditRules(combo->lineEdit(), control);
+        // Typed text selects the item it names exactly, or nothing.
+        QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
+                         [combo](const QString& text) {
+                             const int index = combo->findText(text);
+                             if (index == combo->currentIndex())
+                                 return;
+                             QLineEdit* edit = combo->lineEdit();
+                             const int cursor = edit->cursorPosition();
+                             combo->setCurrentIndex(index);
+                             if (edit->text() != text) {
+                                 edit->setText(text);
+                                 edit->setCursorPosition(cursor);
+                             }
+                         });
+    }
+    return combo;
+}
+
+QWidget* makeReportList(QWidget* parent)
+{
+    auto* list = new QTreeWidget(parent);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->header()->setSectionsMovable(false);
+    return list;
+}
+
+QWidget* makePicture(const ControlTemplate& control, QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    picture->setPixmap(QPixmap(textOf(control)));
+    return picture;
+}
+
+QWidget* makeControl(const ControlTemplate& control, QWidget* parent)
+{
+    const QString text = textOf(control);
+    switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton: {
+        auto* button = new QPushButton(text, parent);
+        button->setAutoDefault(true);
+        button->setDefault(control.kind == ControlKind::DefPushButton);
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(text, parent);
+    case ControlKind::GroupBox: {
+        auto* group = new QGroupBox(text, parent);
+        if (control.styles & CenteredCaption)
+            group->setAlignment(Qt::AlignHCenter);
+        return group;
+    }
+    case ControlKind::Label:
+    case ControlKind::CenteredLabel: {
+        auto* label = new QLabel(text, parent);
+        label->setWordWrap(true);
+        label->setAlignment(
+            Qt::AlignTop |
+            (control.kind == ControlKind::CenteredLabel ? Qt::AlignHCenter : Qt::AlignLeft));
+        return label;
+    }
+    case ControlKind::Edit:
+        return makeEdit(control, parent);
+    case ControlKind::Picture:
+        return makePicture(control, parent);
+    case ControlKind::DropDownList:
+    case ControlKind::DropDownCombo:
+        return makeCombo(control, parent);
+    case ControlKind::ReportList:
+        return makeReportList(parent);
+    case ControlKind::TabControl:
+        return new TabControl(parent);
+    case ControlKind::Ipv4Address:
+        return new Ipv4AddressEdit(parent);
+    }
+    return new QWidget(parent);
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind != ControlKind::GroupBox && kind != ControlKind::Label &&
+           kind != ControlKind::CenteredLabel && kind != ControlKind::Picture;
+}
+
+bool isButton(ControlKind kind)
+{
+    return kind == ControlKind::PushButton || kind == ControlKind::DefPushButton ||
+           kind == ControlKind::CheckBox;
+}
+
+// The first and last widgets of a control in the tab chain.
+QWidget* firstFocusOf(QWidget* control)
+{
+    if (auto* address = qobject_cast<Ipv4AddressEdit*>(control))
+        return address->field(0);
+    return control;
+}
+
+QWidget* lastFocusOf(QWidget* control)
+{
+    if (auto* address = qobject_cast<Ipv4AddressEdit*>(control))
+        return address->field(3);
+    return control;
+}
+
+// Leading decimal digits, as GetDlgItemInt reads them without sign.
+unsigned leadingDigits(const QString& text)
+{
+    unsigned value = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            break;
+        value = value * 10 + unsigned(c.unicode() - u'0');
+    }
+    return value;
+}
+
+} // namespace
+
+Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent, windowFlagsOf(dialogTemplate.styles)), m_template(dialogTemplate)
+{
+    if (m_template.styles & ChildDialog)
+        setWindowFlags(Qt::Widget); // QDialog's constructor made it a window
+    setFont(templateFont(m_template));
+    setWindowTitle(QString::fromUtf8(m_template.caption ? m_template.caption : ""));
+    const QSize size = dialogUnitsToPixels(0, 0, m_template.width, m_template.height).size();
+    if (m_template.styles & ChildDialog)
+        resize(size);
+    else
+        setFixedSize(size);
+    buildControls();
+}
+
+Dialog::~Dialog() = default;
+
+QRect Dialog::dialogUnitsToPixels(int x, int y, int width, int height) const
+{
+    const QFontMetrics metrics(font());
+    const int unitX = metrics.averageCharWidth();
+    const int unitY = metrics.height();
+    const int left = x * unitX / 4;
+    const int top = y * unitY / 8;
+    return QRect(left, top, (x + width) * unitX / 4 - left, (y + height) * unitY / 8 - top);
+}
+
+void Dialog::buildControls()
+{
+    QWidget* previous = nullptr;
+    for (const ControlTemplate& control : m_template.controls) {
+        QWidget* widget = makeControl(control, this);
+        widget->setObjectName(QStringLiteral("ctl%1").arg(control.id));
+        widget->setGeometry(
+            dialogUnitsToPixels(control.x, control.y, control.width, control.height));
+        if (control.kind == ControlKind::Picture) {
+            if (const QPixmap pixmap = static_cast<QLabel*>(widget)->pixmap(); !pixmap.isNull())
+                widget->resize(pixmap.deviceIndependentSize().toSize());
+        }
+        const QString text = textOf(control);
+        if (!text.isEmpty() && control.kind != ControlKind::Picture)
+            widget->setAccessibleName(withoutMnemonic(text));
+        if (control.styles & Bordered) {
+            if (auto* frame = qobject_cast<QFrame*>(widget))
+                frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        }
+        if (takesFocus(control.kind)) {
+            if (!(control.styles & TabStop))
+                widget->setFocusPolicy(isButton(control.kind) ? Qt::NoFocus : Qt::ClickFocus);
+            if (previous)
+                QWidget::setTabOrder(previous, firstFocusOf(widget));
+            previous = lastFocusOf(widget);
+        } else {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+        widget->setEnabled(!(control.styles & Disabled));
+        if (control.styles & Hidden)
+            widget->hide();
+        if (control.id != kStaticId)
+            m_controls.insert(control.id, widget);
+        // As the framework does: the OK and Cancel commands go to OnOK and OnCancel.
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            if (control.id == IDOK)
+                connect(button, &QPushButton::clicked, this, &Dialog::accept);
+            else if (control.id == IDCANCEL)
+                connect(button, &QPushButton::clicked, this, &Dialog::reject);
+        }
+    }
+}
+
+QWidget* Dialog::GetDlgItem(int id) const
+{
+    return m_controls.value(id);
+}
+
+int Dialog::controlId(const QWidget* control) const
+{
+    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
+        if (it.value() == control)
+            return it.key();
+    }
+    return kStaticId;
+}
+
+void Dialog::SetDlgItemText(int id, const QString& text)
+{
+    QWidget* control = GetDlgItem(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        if (combo->isEditable()) {
+            combo->setCurrentIndex(combo->findText(text));
+            combo->setEditText(text);
+        } else if (const int index = combo->findText(text); index >= 0) {
+            combo->setCurrentIndex(index);
+        }
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        group->setTitle(text);
+    } else if (control) {
+        control->setWindowTitle(text);
+    }
+}
+
+QString Dialog::GetDlgItemText(int id) const
+{
+    QWidget* control = GetDlgItem(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        return edit->text();
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        return combo->currentText();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* group = qobject_cast<QGroupBox*>(control))
+        return group->title();
+    return control ? control->windowTitle() : QString();
+}
+
+void Dialog::SetDlgItemInt(int id, int value)
+{
+    SetDlgItemText(id, QString::number(value));
+}
+
+unsigned Dialog::GetDlgItemInt(int id) const
+{
+    return leadingDigits(GetDlgItemText(id));
+}
+
+void Dialog::CheckDlgButton(int id, bool checked)
+{
+    if (auto* button = dlgItem<QAbstractButton>(id))
+        button->setChecked(checked);
+}
+
+bool Dialog::IsDlgButtonChecked(int id) const
+{
+    const auto* button = dlgItem<QAbstractButton>(id);
+    return button && button->isChecked();
+}
+
+int Dialog::DoModal()
+{
+    m_bAlive = true;
+    m_nResult = 0;
+    OnInitDialog();
+    if (!m_bAlive)
+        return m_nResult;
+    const int result = exec();
+    if (m_bAlive) { // ended by Qt itself, not through EndDialog
+        m_bAlive = false;
+        m_nResult = result;
+    }
+    return m_nResult;
+}
+
+void Dialog::Create(QWidget* parent)
+{
+    if (parent != parentWidget() || (m_template.styles & ChildDialog))
+        setParent(parent, windowFlagsOf(m_template.styles));
+    hide();
+    m_bAlive = true;
+    m_nResult = 0;
+    OnInitDialog();
+}
+
+void Dialog::EndDialog(int result)
+{
+    m_bAlive = false;
+    m_nResult = result;
+    done(result);
+}
+
+bool Dialog::OnInitDialog()
+{
+    return true;
+}
+
+void Dialog::OnOK()
+{
+    EndDialog(IDOK);
+}
+
+void Dialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+bool Dialog::WindowProc(int)
+{
+    return false;
+}
+
+bool Dialog::OnHelpInfo(const HelpInfo&)
+{
+    return false;
+}
+
+void Dialog::accept()
+{
+    OnOK();
+}
+
+void Dialog::reject()
+{
+    OnCancel();
+}
+
+// The control under `widget`: the ancestor that is a direct child of a Dialog, with that
+// dialog's id for it (pages inside the main window keep their own ids).
+HelpInfo Dialog::helpInfoFor(QWidget* widget) const
+{
+    for (QWidget* w = widget; w && w != this; w = w->parentWidget()) {
+        if (const auto* owner = qobject_cast<const Dialog*>(w->parentWidget()))
+            return {HelpInfo::Window, owner->controlId(w), w};
+    }
+    return {HelpInfo::Window, m_template.id, const_cast<Dialog*>(this)};
+}
+
+void Dialog::pressDefaultButton()
+{
+    for (const ControlTemplate& control : m_template.controls) {
+        auto* button =
+            control.kind == ControlKind::DefPushButton ? dlgItem<QPushButton>(control.id) : nullptr;
+        if (button && button->isVisible()) {
+            if (button->isEnabled())
+                button->click();
+            return;
+        }
+    }
+    accept();
+}
+
+void Dialog::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (plain ? event->key() : 0) {
+    case Qt::Key_F1:
+        event->setAccepted(OnHelpInfo(helpInfoFor(QApplication::focusWidget())));
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        pressDefaultButton();
+        return;
+    case Qt::Key_Escape:
+        if (m_template.styles & ChildDialog) {
+            event->ignore();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool Dialog::event(QEvent* event)
+{
+    if (event->type() == PrivateMessageEvent::eventType()) {
+        WindowProc(static_cast<PrivateMessageEvent*>(event)->message());
+        return true;
+    }
+    if (event->type() == QEvent::WhatsThis || event->type() == QEvent::QueryWhatsThis) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QWidget* child = childAt(help->pos());
+        if (child) {
+            if (event->type() == QEvent::QueryWhatsThis || OnHelpInfo(helpInfoFor(child))) {
+                event->accept();
+                return true;
+            }
+        }
+        event->ignore();
+        return false;
+    }
+    return QDialog::event(event);
+}
+
+} // namespace zel

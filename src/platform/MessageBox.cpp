@@ -1,0 +1,82 @@
+#include "MessageBox.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace zel {
+
+namespace {
+
+MessageBox::Responder& responder()
+{
+    static MessageBox::Responder current;
+    return current;
+}
+
+QMessageBox::Icon qtIcon(MessageBox::Icon icon)
+{
+    switch (icon) {
+    case MessageBox::Information:
+        return QMessageBox::Information;
+    case MessageBox::Exclamation:
+        return QMessageBox::Warning;
+    case MessageBox::Stop:
+        return QMessageBox::Critical;
+    case MessageBox::Question:
+        return QMessageBox::Question;
+    case MessageBox::NoIcon:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MessageBox::Answer show(QWidget* owner, const MessageBox::Shown& shown)
+{
+    if (const auto& answer = responder())
+        return answer(shown);
+
+    const QMessageBox::StandardButtons buttons =
+        shown.buttons == MessageBox::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    QMessageBox box(qtIcon(shown.icon), shown.title, shown.text, buttons, owner);
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageBox::IdYes;
+    case QMessageBox::No:
+        return MessageBox::IdNo;
+    default:
+        return MessageBox::IdOk;
+    }
+}
+
+} // namespace
+
+MessageBox::Answer MessageBox::appBox(const QString& text, Buttons buttons, Icon icon)
+{
+    return show(QApplication::activeWindow(),
+                {text, applicationTitle(), icon == NoIcon ? Exclamation : icon, buttons});
+}
+
+MessageBox::Answer MessageBox::windowBox(QWidget* owner, const QString& text, const QString& title,
+                                         Buttons buttons, Icon icon)
+{
+    return show(owner, {text, title, icon, buttons});
+}
+
+void MessageBox::setResponder(Responder responderFunction)
+{
+    responder() = std::move(responderFunction);
+}
+
+void MessageBox::clearResponder()
+{
+    responder() = nullptr;
+}
+
+QString applicationTitle()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+} // namespace zel

@@ -1,0 +1,55 @@
+#include "PrivateMessage.h"
+
+#include "Dialog.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace zel {
+
+namespace {
+QPointer<QObject>& mainWindow()
+{
+    static QPointer<QObject> window;
+    return window;
+}
+} // namespace
+
+PrivateMessageEvent::PrivateMessageEvent(int message) : QEvent(eventType()), m_message(message) {}
+
+QEvent::Type PrivateMessageEvent::eventType()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+void SendMessage(QObject* target, int message)
+{
+    if (!target)
+        return;
+    PrivateMessageEvent event(message);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+QWidget* FindWindow(const QString& caption)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        const auto* dialog = qobject_cast<const Dialog*>(window);
+        if (dialog && dialog->isWindowAlive() && dialog->windowTitle() == caption)
+            return window;
+    }
+    return nullptr;
+}
+
+QObject* AfxGetMainWnd()
+{
+    return mainWindow();
+}
+
+void setMainWindow(QObject* window)
+{
+    mainWindow() = window;
+}
+
+} // namespace zel
