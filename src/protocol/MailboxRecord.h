@@ -9,15 +9,15 @@
 // numbers 0, booleans false.
 struct MailboxRecord
 {
-    std::string mailboxNumber;   // 1..6 digits
-    std::string notifyExtension; // 0..6 digits
-    int languageIndex = 0;       // 0, 1, 2: which of languageCodes
-    int mailboxType = 0;         // 0 real, 1 virtual
-    std::string password;        // exactly 4 digits
-    int localNotificationType = 0; // 0..4
-    std::string backupExtension; // 0..6 digits
+    std::string mailboxNumber;      // 1..6 digits
+    std::string notifyExtension;    // 0..6 digits
+    int languageIndex = 0;          // 0, 1, 2: which of languageCodes
+    int mailboxType = 0;            // 0 real, 1 virtual
+    std::string password;           // exactly 4 digits
+    int localNotificationType = 0;  // 0..4
+    std::string backupExtension;    // 0..6 digits
     int operatorExtensionIndex = 0; // 0..7, position in operatorExtensions
-    int faxExtensionChoice = 0;  // 0 none, k = faxExtensions entry k (1-based)
+    int faxExtensionChoice = 0;     // 0 none, k = faxExtensions entry k (1-based)
     bool announcer = false;
     bool doNotDisturb = false;
     bool timeStamp = false;
