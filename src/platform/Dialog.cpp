@@ -1,40 +1,20 @@
 #include "Dialog.h"
 
-#include "EditRules.h"
-#include "Ipv4AddressEdit.h"
+#include "Controls.h"
 #include "PrivateMessage.h"
-#include "TabControl.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 
 namespace zel {
 
 namespace {
-
-QString textOf(const ControlTemplate& control)
-{
-    return QString::fromUtf8(control.text ? control.text : "");
-}
-
-// "&Help" reads as "Help"; "&&" stays one ampersand.
-QString withoutMnemonic(QString text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == u'&')
-            text.remove(i, 1);
-    }
-    return text;
-}
 
 QFont templateFont(const DialogTemplate& dialogTemplate)
 {
@@ -62,140 +42,6 @@ Qt::WindowFlags windowFlagsOf(unsigned styles)
     return flags;
 }
 
-void applyEditRules(QLineEdit* edit, const ControlTemplate& control)
-{
-    if (control.textLimit > 0 || (control.styles & DigitsOnly))
-        edit->setValidator(new EditRules(edit, control.textLimit, control.styles & DigitsOnly));
-}
-
-QWidget* makeEdit(const ControlTemplate& control, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    applyEditRules(edit, control);
-    if (control.styles & PasswordChars)
-        edit->setEchoMode(QLineEdit::Password);
-    edit->setReadOnly(control.styles & ReadOnly);
-    edit->setText(textOf(control));
-    return edit;
-}
-
-QWidget* makeCombo(const ControlTemplate& control, QWidget* parent)
-{
-    auto* combo = new QComboBox(parent);
-    if (control.kind == ControlKind::DropDownCombo) {
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);
-        applyEditRules(combo->lineEdit(), control);
-        // Typed text selects the item it names exactly, or nothing.
-        QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
-                         [combo](const QString& text) {
-                             const int index = combo->findText(text);
-                             if (index == combo->currentIndex())
-                                 return;
-                             QLineEdit* edit = combo->lineEdit();
-                             const int cursor = edit->cursorPosition();
-                             combo->setCurrentIndex(index);
-                             if (edit->text() != text) {
-                                 edit->setText(text);
-                                 edit->setCursorPosition(cursor);
-                             }
-                         });
-    }
-    return combo;
-}
-
-QWidget* makeReportList(QWidget* parent)
-{
-    auto* list = new QTreeWidget(parent);
-    list->setRootIsDecorated(false);
-    list->setItemsExpandable(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->header()->setSectionsMovable(false);
-    return list;
-}
-
-QWidget* makePicture(const ControlTemplate& control, QWidget* parent)
-{
-    auto* picture = new QLabel(parent);
-    picture->setPixmap(QPixmap(textOf(control)));
-    return picture;
-}
-
-QWidget* makeControl(const ControlTemplate& control, QWidget* parent)
-{
-    const QString text = textOf(control);
-    switch (control.kind) {
-    case ControlKind::PushButton:
-    case ControlKind::DefPushButton: {
-        auto* button = new QPushButton(text, parent);
-        button->setAutoDefault(true);
-        button->setDefault(control.kind == ControlKind::DefPushButton);
-        return button;
-    }
-    case ControlKind::CheckBox:
-        return new QCheckBox(text, parent);
-    case ControlKind::GroupBox: {
-        auto* group = new QGroupBox(text, parent);
-        if (control.styles & CenteredCaption)
-            group->setAlignment(Qt::AlignHCenter);
-        return group;
-    }
-    case ControlKind::Label:
-    case ControlKind::CenteredLabel: {
-        auto* label = new QLabel(text, parent);
-        label->setWordWrap(true);
-        label->setAlignment(
-            Qt::AlignTop |
-            (control.kind == ControlKind::CenteredLabel ? Qt::AlignHCenter : Qt::AlignLeft));
-        return label;
-    }
-    case ControlKind::Edit:
-        return makeEdit(control, parent);
-    case ControlKind::Picture:
-        return makePicture(control, parent);
-    case ControlKind::DropDownList:
-    case ControlKind::DropDownCombo:
-        return makeCombo(control, parent);
-    case ControlKind::ReportList:
-        return makeReportList(parent);
-    case ControlKind::TabControl:
-        return new TabControl(parent);
-    case ControlKind::Ipv4Address:
-        return new Ipv4AddressEdit(parent);
-    }
-    return new QWidget(parent);
-}
-
-bool takesFocus(ControlKind kind)
-{
-    return kind != ControlKind::GroupBox && kind != ControlKind::Label &&
-           kind != ControlKind::CenteredLabel && kind != ControlKind::Picture;
-}
-
-bool isButton(ControlKind kind)
-{
-    return kind == ControlKind::PushButton || kind == ControlKind::DefPushButton ||
-           kind == ControlKind::CheckBox;
-}
-
-// The first and last widgets of a control in the tab chain.
-QWidget* firstFocusOf(QWidget* control)
-{
-    if (auto* address = qobject_cast<Ipv4AddressEdit*>(control))
-        return address->field(0);
-    return control;
-}
-
-QWidget* lastFocusOf(QWidget* control)
-{
-    if (auto* address = qobject_cast<Ipv4AddressEdit*>(control))
-        return address->field(3);
-    return control;
-}
-
-// Leading decimal digits, as GetDlgItemInt reads them without sign.
 unsigned leadingDigits(const QString& text)
 {
     unsigned value = 0;
@@ -226,11 +72,20 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
 
 Dialog::~Dialog() = default;
 
+// Horizontal base unit as Windows measures it: the average width of the 52 letters, rounded.
+// A font's declared average width runs narrower than real text in many fonts, which would
+// cut captions short.
+int Dialog::baseUnitX() const
+{
+    const int letters = QFontMetrics(font()).horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return (letters / 26 + 1) / 2;
+}
+
 QRect Dialog::dialogUnitsToPixels(int x, int y, int width, int height) const
 {
-    const QFontMetrics metrics(font());
-    const int unitX = metrics.averageCharWidth();
-    const int unitY = metrics.height();
+    const int unitX = baseUnitX();
+    const int unitY = QFontMetrics(font()).height();
     const int left = x * unitX / 4;
     const int top = y * unitY / 8;
     return QRect(left, top, (x + width) * unitX / 4 - left, (y + height) * unitY / 8 - top);
@@ -241,32 +96,17 @@ void Dialog::buildControls()
     QWidget* previous = nullptr;
     for (const ControlTemplate& control : m_template.controls) {
         QWidget* widget = makeControl(control, this);
-        widget->setObjectName(QStringLiteral("ctl%1").arg(control.id));
-        widget->setGeometry(
-            dialogUnitsToPixels(control.x, control.y, control.width, control.height));
-        if (control.kind == ControlKind::Picture) {
-            if (const QPixmap pixmap = static_cast<QLabel*>(widget)->pixmap(); !pixmap.isNull())
-                widget->resize(pixmap.deviceIndependentSize().toSize());
+        QRect geometry = dialogUnitsToPixels(control.x, control.y, control.width, control.height);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            // A combo's height in a template includes its dropped-down list.
+            geometry.setHeight(combo->sizeHint().height());
         }
-        const QString text = textOf(control);
-        if (!text.isEmpty() && control.kind != ControlKind::Picture)
-            widget->setAccessibleName(withoutMnemonic(text));
-        if (control.styles & Bordered) {
-            if (auto* frame = qobject_cast<QFrame*>(widget))
-                frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-        }
+        widget->setGeometry(geometry);
         if (takesFocus(control.kind)) {
-            if (!(control.styles & TabStop))
-                widget->setFocusPolicy(isButton(control.kind) ? Qt::NoFocus : Qt::ClickFocus);
             if (previous)
                 QWidget::setTabOrder(previous, firstFocusOf(widget));
             previous = lastFocusOf(widget);
-        } else {
-            widget->setFocusPolicy(Qt::NoFocus);
         }
-        widget->setEnabled(!(control.styles & Disabled));
-        if (control.styles & Hidden)
-            widget->hide();
         if (control.id != kStaticId)
             m_controls.insert(control.id, widget);
         // As the framework does: the OK and Cancel commands go to OnOK and OnCancel.

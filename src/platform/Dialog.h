@@ -56,7 +56,9 @@ public:
     bool IsDlgButtonChecked(int id) const;
 
     const DialogTemplate& dialogTemplate() const { return m_template; }
+    // x * baseUnitX / 4, y * font height / 8, corner by corner.
     QRect dialogUnitsToPixels(int x, int y, int width, int height) const;
+    int baseUnitX() const;
 
 protected:
     virtual bool OnInitDialog(); // FALSE when the dialog set the focus itself

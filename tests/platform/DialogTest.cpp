@@ -110,11 +110,17 @@ private Q_SLOTS:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Platform test dialog"));
         QCOMPARE(dialog.font().pointSize(), 8);
         const QFontMetrics metrics(dialog.font());
-        const int unitX = metrics.averageCharWidth();
+        // Dialog units follow the width of real text: 52 letters fill about 4 * 52 units.
+        const int letters = metrics.horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        QVERIFY(qAbs(dialog.dialogUnitsToPixels(0, 0, 4 * 52, 8).width() - letters) <= 26);
+        const int unitX = dialog.baseUnitX();
         const int unitY = metrics.height();
         const QRect expected(QPoint(10 * unitX / 4, 30 * unitY / 8),
                              QPoint(50 * unitX / 4 - 1, 44 * unitY / 8 - 1));
         QCOMPARE(dialog.GetDlgItem(kDigitsEdit)->geometry(), expected);
+        QCOMPARE(dialog.GetDlgItem(kCombo)->height(),
+                 dialog.GetDlgItem(kCombo)->sizeHint().height());
         QCOMPARE(dialog.size(), dialog.dialogUnitsToPixels(0, 0, 200, 120).size());
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
 
@@ -325,6 +331,13 @@ private Q_SLOTS:
         combo->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         QCOMPARE(window.helpRequests.last().controlId, kCombo);
+
+        page.passOnHelp = false;
+        QHelpEvent whatsThis(QEvent::WhatsThis, QPoint(2, 2), pageEdit->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(pageEdit, &whatsThis);
+        QVERIFY(whatsThis.isAccepted());
+        QCOMPARE(page.helpRequests.size(), 3);
+        QCOMPARE(page.helpRequests.last().control, pageEdit);
 
         QTest::keyClick(pageEdit, Qt::Key_Escape);
         QVERIFY(page.isWindowAlive());

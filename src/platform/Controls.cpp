@@ -1,0 +1,230 @@
+#include "Controls.h"
+
+#include "EditRules.h"
+#include "Ipv4AddressEdit.h"
+#include "TabControl.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTreeWidget>
+
+namespace zel {
+
+namespace {
+
+QString textOf(const ControlTemplate& control)
+{
+    return QString::fromUtf8(control.text ? control.text : "");
+}
+
+// "&Help" reads as "Help"; "&&" stays one ampersand.
+QString withoutMnemonic(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'&')
+            text.remove(i, 1);
+    }
+    return text;
+}
+
+// A check box drawn flat: a plain square with a tick, no 3-D edge.
+class FlatCheckBox : public QCheckBox
+{
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect box = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillRect(box, palette().brush(QPalette::Base));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
+        if (isChecked()) {
+            const QRectF tick = QRectF(box).adjusted(3, 3, -3, -3);
+            painter.drawPolyline(QPolygonF{QPointF(tick.left(), tick.center().y()),
+                                           QPointF(tick.center().x(), tick.bottom()),
+                                           QPointF(tick.right(), tick.top())});
+        }
+        if (!text().isEmpty()) {
+            const QRect label = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+            style()->drawItemText(&painter, label, Qt::AlignLeft | Qt::AlignVCenter, palette(),
+                                  isEnabled(), text(), QPalette::WindowText);
+        }
+    }
+};
+
+void applyEditRules(QLineEdit* edit, const ControlTemplate& control)
+{
+    if (control.textLimit > 0 || (control.styles & DigitsOnly))
+        edit->setValidator(new EditRules(edit, control.textLimit, control.styles & DigitsOnly));
+}
+
+QWidget* makeEdit(const ControlTemplate& control, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    applyEditRules(edit, control);
+    if (control.styles & PasswordChars)
+        edit->setEchoMode(QLineEdit::Password);
+    edit->setReadOnly(control.styles & ReadOnly);
+    edit->setText(textOf(control));
+    return edit;
+}
+
+QWidget* makeCombo(const ControlTemplate& control, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    if (control.kind == ControlKind::DropDownCombo) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        applyEditRules(combo->lineEdit(), control);
+        // Typed text selects the item it names exactly, or nothing.
+        QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
+                         [combo](const QString& text) {
+                             const int index = combo->findText(text);
+                             if (index == combo->currentIndex())
+                                 return;
+                             QLineEdit* edit = combo->lineEdit();
+                             const int cursor = edit->cursorPosition();
+                             combo->setCurrentIndex(index);
+                             if (edit->text() != text) {
+                                 edit->setText(text);
+                                 edit->setCursorPosition(cursor);
+                             }
+                         });
+    }
+    return combo;
+}
+
+QWidget* makeReportList(QWidget* parent)
+{
+    auto* list = new QTreeWidget(parent);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->header()->setSectionsMovable(false);
+    return list;
+}
+
+QWidget* makePicture(const ControlTemplate& control, QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    // Shown at its own size in the template's rectangle; a missing image shows nothing.
+    picture->setPixmap(QPixmap(textOf(control)));
+    picture->setAlignment(Qt::AlignCenter);
+    return picture;
+}
+
+QWidget* makeWidget(const ControlTemplate& control, QWidget* parent)
+{
+    const QString text = textOf(control);
+    switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton: {
+        auto* button = new QPushButton(text, parent);
+        button->setAutoDefault(true);
+        button->setDefault(control.kind == ControlKind::DefPushButton);
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return (control.styles & Flat) ? new FlatCheckBox(text, parent)
+                                       : new QCheckBox(text, parent);
+    case ControlKind::GroupBox: {
+        // Only a frame: drawn beneath its neighbours and never in the way of the mouse.
+        auto* group = new QGroupBox(text, parent);
+        group->setAttribute(Qt::WA_TransparentForMouseEvents);
+        group->lower();
+        if (control.styles & CenteredCaption)
+            group->setAlignment(Qt::AlignHCenter);
+        return group;
+    }
+    case ControlKind::Label:
+    case ControlKind::CenteredLabel: {
+        auto* label = new QLabel(text, parent);
+        label->setWordWrap(true);
+        label->setAlignment(
+            Qt::AlignTop |
+            (control.kind == ControlKind::CenteredLabel ? Qt::AlignHCenter : Qt::AlignLeft));
+        return label;
+    }
+    case ControlKind::Edit:
+        return makeEdit(control, parent);
+    case ControlKind::Picture:
+        return makePicture(control, parent);
+    case ControlKind::DropDownList:
+    case ControlKind::DropDownCombo:
+        return makeCombo(control, parent);
+    case ControlKind::ReportList:
+        return makeReportList(parent);
+    case ControlKind::TabControl:
+        return new TabControl(parent);
+    case ControlKind::Ipv4Address:
+        return new Ipv4AddressEdit(parent);
+    }
+    return new QWidget(parent);
+}
+
+bool isButton(ControlKind kind)
+{
+    return kind == ControlKind::PushButton || kind == ControlKind::DefPushButton ||
+           kind == ControlKind::CheckBox;
+}
+
+} // namespace
+
+QWidget* makeControl(const ControlTemplate& control, QWidget* parent)
+{
+    QWidget* widget = makeWidget(control, parent);
+    widget->setObjectName(QStringLiteral("ctl%1").arg(control.id));
+    const QString text = textOf(control);
+    if (!text.isEmpty() && control.kind != ControlKind::Picture)
+        widget->setAccessibleName(withoutMnemonic(text));
+    if (control.styles & Bordered) {
+        if (auto* frame = qobject_cast<QFrame*>(widget))
+            frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    }
+    if (!takesFocus(control.kind))
+        widget->setFocusPolicy(Qt::NoFocus);
+    else if (!(control.styles & TabStop))
+        widget->setFocusPolicy(isButton(control.kind) ? Qt::NoFocus : Qt::ClickFocus);
+    widget->setEnabled(!(control.styles & Disabled));
+    if (control.styles & Hidden)
+        widget->hide();
+    return widget;
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind != ControlKind::GroupBox && kind != ControlKind::Label &&
+           kind != ControlKind::CenteredLabel && kind != ControlKind::Picture;
+}
+
+QWidget* firstFocusOf(QWidget* control)
+{
+    if (auto* address = qobject_cast<Ipv4AddressEdit*>(control))
+        return address->field(0);
+    return control;
+}
+
+QWidget* lastFocusOf(QWidget* control)
+{
+    if (auto* address = qobject_cast<Ipv4AddressEdit*>(control))
+        return address->field(3);
+    return control;
+}
+
+// Leading decimal digits, as GetDlgItemInt reads them without sign.
+} // namespace zel
