@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 #include <cstdint>
 
@@ -30,4 +29,10 @@ struct CZelSocketOwner
     void CreateSocket();
     // Resets the buffers, forgets the device address, closes and deletes the endpoint.
     void ReleaseSocket();
+
+private:
+    void discardSocket();
 };
+
+// Resets the first 1000 bytes of a datagram buffer to 255: the buffer holds no datagram.
+void clearDatagramBuffer(std::array<std::uint8_t, 4096>& buffer);

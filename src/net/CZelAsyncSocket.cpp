@@ -1,0 +1,217 @@
+#include "CZelAsyncSocket.h"
+
+#include "BroadcastOption.h"
+#include "CZelSocketOwner.h"
+#include "PrivateMessage.h"
+#include "Trace.h"
+
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QUdpSocket>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+constexpr quint32 kMaxPort = 0xFFFF;
+
+// Synchronous hand-over, view exchange first: each handler has finished when this returns.
+void deliverToExchanges()
+{
+    if (QWidget* view = zel::FindWindow(QString::fromUtf8(kViewExchangeCaption)))
+        zel::SendMessage(view, WM_VIEW_REPLY);
+    if (QWidget* apply = zel::FindWindow(QString::fromUtf8(kApplyExchangeCaption)))
+        zel::SendMessage(apply, WM_APPLY_REPLY);
+}
+
+} // namespace
+
+CZelAsyncSocket::CZelAsyncSocket(CZelSocketOwner& owner)
+    : m_owner(owner), m_pUdp(new QUdpSocket(this))
+{
+    m_sendBuffer.fill(0xFF);
+    connect(m_pUdp, &QUdpSocket::readyRead, this, &CZelAsyncSocket::readPendingDatagrams);
+    // Only a close we did not ask for is news: QUdpSocket reports our own Close too.
+    connect(m_pUdp, &QUdpSocket::disconnected, this, [this] {
+        if (!m_bClosed)
+            OnClose(0);
+    });
+}
+
+CZelAsyncSocket::~CZelAsyncSocket()
+{
+    m_pUdp->disconnect(this);
+    if (m_nNotifying > 0) {
+        // Destroyed from inside a delivery: the Qt socket is still emitting and must
+        // outlive its signal.
+        m_pUdp->close();
+        m_pUdp->setParent(nullptr);
+        m_pUdp->deleteLater();
+    }
+}
+
+bool CZelAsyncSocket::Create(quint32 localPort)
+{
+    if (localPort > kMaxPort || !m_pUdp->bind(QHostAddress::AnyIPv4, quint16(localPort)))
+        return false;
+    // Qt tells nothing when a UDP socket can write again; this notifier runs only while a
+    // datagram is left pending.
+    m_pWriteNotifier =
+        new QSocketNotifier(m_pUdp->socketDescriptor(), QSocketNotifier::Write, this);
+    m_pWriteNotifier->setEnabled(false);
+    connect(m_pWriteNotifier, &QSocketNotifier::activated, this, [this] {
+        m_pWriteNotifier->setEnabled(false);
+        OnSend(0);
+    });
+    return true;
+}
+
+bool CZelAsyncSocket::setBroadcast(bool on)
+{
+    const qintptr descriptor = m_pUdp->socketDescriptor();
+    return descriptor != -1 && setBroadcastOption(descriptor, on ? 1 : 0);
+}
+
+bool CZelAsyncSocket::readBroadcast(int& value) const
+{
+    const qintptr descriptor = m_pUdp->socketDescriptor();
+    return descriptor != -1 && readBroadcastOption(descriptor, value);
+}
+
+void CZelAsyncSocket::Close()
+{
+    m_bClosed = true;
+    if (m_pWriteNotifier)
+        m_pWriteNotifier->setEnabled(false);
+    m_pUdp->close();
+}
+
+bool CZelAsyncSocket::isOpen() const
+{
+    return !m_bClosed && m_pUdp->state() == QAbstractSocket::BoundState;
+}
+
+quint16 CZelAsyncSocket::localPort() const
+{
+    return m_pUdp->localPort();
+}
+
+void CZelAsyncSocket::queue(const std::uint8_t* data, int size)
+{
+    size = std::clamp(size, 0, int(m_sendBuffer.size()));
+    m_nBytesSent = 0;
+    std::copy_n(data, size, m_sendBuffer.begin());
+    m_nBytesToSend = size;
+    Flush();
+}
+
+void CZelAsyncSocket::Flush()
+{
+    while (m_nBytesSent < m_nBytesToSend) {
+        const QHostAddress device(m_owner.m_strDeviceAddress);
+        // A closed endpoint must not send: QUdpSocket would quietly bind a new socket.
+        if (m_bClosed || device.isNull() || m_owner.m_nDevicePort > kMaxPort) {
+            Close();
+            return;
+        }
+        const qint64 sent = m_pUdp->writeDatagram(
+            reinterpret_cast<const char*>(m_sendBuffer.data()) + m_nBytesSent,
+            m_nBytesToSend - m_nBytesSent, device, quint16(m_owner.m_nDevicePort));
+        if (sent < 0) {
+            if (m_pUdp->error() == QAbstractSocket::TemporaryError) {
+                m_pWriteNotifier->setEnabled(true);
+                return;
+            }
+            Close();
+            return;
+        }
+        m_nBytesSent += int(sent);
+    }
+    m_nBytesSent = 0;
+    m_nBytesToSend = 0;
+    clearDatagramBuffer(m_sendBuffer);
+}
+
+void CZelAsyncSocket::readPendingDatagrams()
+{
+    const QPointer<CZelAsyncSocket> alive(this);
+    ++m_nNotifying;
+    m_bReadFailed = false;
+    // Qt notifies once for everything pending: read until nothing is left.
+    while (!m_bClosed && !m_bReadFailed && m_pUdp->hasPendingDatagrams()) {
+        OnReceive(0);
+        if (!alive)
+            return;
+    }
+    --m_nNotifying;
+}
+
+int CZelAsyncSocket::Receive(void* buffer, int size)
+{
+    OutputDebugStringA("CZelAsyncSocket::Receive\n");
+    return int(m_pUdp->read(static_cast<char*>(buffer), size));
+}
+
+int CZelAsyncSocket::Send(const void* buffer, int size)
+{
+    OutputDebugStringA("CZelAsyncSocket::Send\n");
+    return int(m_pUdp->write(static_cast<const char*>(buffer), size));
+}
+
+void CZelAsyncSocket::OnReceive(int /*errorCode*/)
+{
+    OutputDebugStringA("CZelAsyncSocket::OnReceive\n");
+    auto& rx = m_owner.m_rxBuffer;
+    if (m_pUdp->pendingDatagramSize() > qint64(rx.size())) {
+        char discarded;
+        m_pUdp->readDatagram(&discarded, sizeof discarded);
+        m_owner.m_nReceived = -1;
+        return;
+    }
+    QHostAddress sender;
+    quint16 senderPort = 0;
+    const qint64 received = m_pUdp->readDatagram(reinterpret_cast<char*>(rx.data()),
+                                                 qint64(rx.size()), &sender, &senderPort);
+    if (received < 0) {
+        m_bReadFailed = true;
+        return;
+    }
+    // An empty datagram is valid UDP that any host may send: drop it, stay open.
+    if (received == 0)
+        return;
+    m_owner.m_strDeviceAddress = sender.toString();
+    m_owner.m_nDevicePort = senderPort;
+    m_owner.m_nReceived = int(received);
+    deliverToExchanges();
+}
+
+void CZelAsyncSocket::OnSend(int /*errorCode*/)
+{
+    OutputDebugStringA("CZelAsyncSocket::OnSend\n");
+    Flush();
+}
+
+void CZelAsyncSocket::OnOutOfBandData(int /*errorCode*/)
+{
+    OutputDebugStringA("CZelAsyncSocket::OnOutOfBandData\n");
+}
+
+void CZelAsyncSocket::OnAccept(int /*errorCode*/)
+{
+    OutputDebugStringA("CZelAsyncSocket::OnAccept\n");
+}
+
+void CZelAsyncSocket::OnConnect(int /*errorCode*/)
+{
+    OutputDebugStringA("CZelAsyncSocket::OnConnect\n");
+}
+
+void CZelAsyncSocket::OnClose(int /*errorCode*/)
+{
+    OutputDebugStringA("CZelAsyncSocket::OnClose\n");
+    Close();
+    if (m_owner.m_pSocket == this)
+        m_owner.m_pSocket = nullptr;
+    // Called from a signal of our own socket: deleting now would pull it from under Qt.
+    deleteLater();
+}

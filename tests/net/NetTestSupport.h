@@ -1,0 +1,87 @@
+#pragma once
+
+// Helpers shared by the endpoint and exchange suites: a scripted UDP peer on 127.0.0.1, a
+// recorder of message boxes and a capture of the trace output.
+
+#include "MessageBox.h"
+#include "Trace.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QNetworkDatagram>
+#include <QUdpSocket>
+#include <functional>
+#include <string>
+
+class TestPeer
+{
+public:
+    TestPeer()
+    {
+        m_socket.bind(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_socket, &QUdpSocket::readyRead, &m_socket, [this] { readAll(); });
+    }
+
+    quint16 port() const { return m_socket.localPort(); }
+
+    void sendTo(const QByteArray& datagram, quint16 port)
+    {
+        m_socket.writeDatagram(datagram, QHostAddress::LocalHost, port);
+    }
+    // Answers the sender of the last datagram received.
+    void reply(const QByteArray& datagram) { sendTo(datagram, m_nLastSenderPort); }
+
+    QList<QByteArray> received;
+    quint16 m_nLastSenderPort = 0;
+    // Runs for every datagram received, after it was recorded.
+    std::function<void(const QByteArray&)> onDatagram;
+
+private:
+    void readAll()
+    {
+        while (m_socket.hasPendingDatagrams()) {
+            const QNetworkDatagram datagram = m_socket.receiveDatagram();
+            received.append(datagram.data());
+            m_nLastSenderPort = quint16(datagram.senderPort());
+            if (onDatagram)
+                onDatagram(datagram.data());
+        }
+    }
+
+    QUdpSocket m_socket;
+};
+
+// Answers every message box with OK (or `answer`) and keeps what it was shown.
+class BoxRecorder
+{
+public:
+    explicit BoxRecorder(zel::MessageBox::Answer answer = zel::MessageBox::IdOk)
+    {
+        zel::MessageBox::setResponder([this, answer](const zel::MessageBox::Shown& shown) {
+            boxes.append(shown);
+            if (onBox)
+                onBox(shown);
+            return answer;
+        });
+    }
+    ~BoxRecorder() { zel::MessageBox::clearResponder(); }
+    BoxRecorder(const BoxRecorder&) = delete;
+    BoxRecorder& operator=(const BoxRecorder&) = delete;
+
+    QList<zel::MessageBox::Shown> boxes;
+    std::function<void(const zel::MessageBox::Shown&)> onBox;
+};
+
+class TraceCapture
+{
+public:
+    TraceCapture()
+    {
+        zel::setTraceSink([this](std::string_view line) { text.append(line); });
+    }
+    ~TraceCapture() { zel::setTraceSink(nullptr); }
+    TraceCapture(const TraceCapture&) = delete;
+    TraceCapture& operator=(const TraceCapture&) = delete;
+
+    std::string text;
+};
