@@ -1,0 +1,124 @@
+#include "CApplyDlg.h"
+
+#include "CZelAsyncSocket.h"
+#include "CZelSocketOwner.h"
+#include "Datagram.h"
+#include "DialogTemplates.h"
+#include "ExchangeMessages.h"
+#include "PrivateMessage.h"
+#include "WaitForAnswer.h"
+
+#include <algorithm>
+#include <span>
+
+namespace {
+
+enum ControlId
+{
+    IdApply = 1,
+    IdCancel = 2,
+    IdLine1 = 1047,
+    IdLine2 = 1048,
+};
+
+} // namespace
+
+using zel::MessageBox;
+namespace AckResult = Datagram::AckResult;
+
+CApplyDlg::CApplyDlg(CZelSocketOwner& owner, const MailboxRecord& record, QWidget* parent)
+    : Dialog(zel::res::applyDialog(), parent), m_owner(owner), m_record(record),
+      m_nResult(AckResult::Waiting)
+{
+    m_buildBuffer.fill(0xFF);
+    // The status lines are read out by their current text, not the text they started with.
+    for (int line : {IdLine1, IdLine2})
+        GetDlgItem(line)->setAccessibleName(QString());
+    GetDlgItem(IdLine1)->setAccessibleDescription(QStringLiteral("Exchange status"));
+    GetDlgItem(IdLine2)->setAccessibleDescription(QStringLiteral("What to do next"));
+}
+
+bool CApplyDlg::WindowProc(int message)
+{
+    if (message == WM_APPLY_REPLY)
+        OnAcknowledgement();
+    return Dialog::WindowProc(message);
+}
+
+bool CApplyDlg::OnInitDialog()
+{
+    Dialog::OnInitDialog();
+    setWindowTitle(QString::fromUtf8(kApplyExchangeCaption));
+    SetDlgItemText(IdCancel, QStringLiteral("Cancel"));
+    SetDlgItemText(IdApply, QStringLiteral("OK"));
+    m_nResult = AckResult::Waiting;
+
+    if (!m_owner.m_pSocket) {
+        ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
+        // Nothing could be sent: close rather than show a dialog with nothing to do.
+        EndDialog(zel::IDCANCEL);
+        return true;
+    }
+    SetDlgItemText(IdLine1, QStringLiteral("To apply your mailbox settings press OK"));
+    SetDlgItemText(IdLine2, QStringLiteral("Press OK"));
+    OnOK();
+    return true;
+}
+
+void CApplyDlg::OnOK()
+{
+    SetDlgItemText(IdLine1, QStringLiteral("Connecting the device ..."));
+    SetDlgItemText(IdLine2, QStringLiteral("Please wait..."));
+
+    const std::size_t size = Datagram::buildApplyRequest(m_record, m_buildBuffer);
+    clearDatagramBuffer(m_owner.m_txBuffer);
+    std::copy_n(m_buildBuffer.begin(), size, m_owner.m_txBuffer.begin());
+    m_owner.m_pSocket->queue(m_owner.m_txBuffer.data(), int(size));
+
+    SetDlgItemText(IdLine1, QStringLiteral("Waiting for Acknowledge..."));
+    showOutcome(waitForAcknowledgement());
+    EndDialog(zel::IDOK);
+}
+
+int CApplyDlg::waitForAcknowledgement()
+{
+    QWidget* applyButton = GetDlgItem(IdApply);
+    applyButton->setEnabled(false);
+    if (!waitForAnswer([this] { return m_nResult != AckResult::Waiting; }))
+        return AckResult::Waiting;
+    applyButton->setEnabled(true);
+    return m_nResult;
+}
+
+void CApplyDlg::OnAcknowledgement()
+{
+    // The first datagram that sets a result decides; later ones change nothing.
+    if (m_nResult != AckResult::Waiting)
+        return;
+    const int size = std::clamp(m_owner.m_nReceived, 0, int(m_owner.m_rxBuffer.size()));
+    m_nResult = Datagram::readAcknowledgement(
+        std::span<const std::uint8_t>(m_owner.m_rxBuffer.data(), size), m_record.mailboxNumber,
+        m_nResult);
+}
+
+void CApplyDlg::showOutcome(int outcome)
+{
+    switch (outcome) {
+    case AckResult::Applied:
+        ExchangeMessages::show(this, ExchangeMessages::transferCompleted(),
+                               MessageBox::Information);
+        break;
+    case AckResult::NoSuchMailbox:
+        ExchangeMessages::show(
+            this,
+            ExchangeMessages::mailboxDoesNotExist(QString::fromStdString(m_record.mailboxNumber)),
+            MessageBox::Information);
+        break;
+    case AckResult::NotValid:
+        ExchangeMessages::show(this, ExchangeMessages::dataNotValid(), MessageBox::Information);
+        break;
+    default:
+        ExchangeMessages::show(this, ExchangeMessages::connectFailed(), MessageBox::Exclamation);
+        break;
+    }
+}

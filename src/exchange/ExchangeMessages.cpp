@@ -1,0 +1,35 @@
+#include "ExchangeMessages.h"
+
+namespace ExchangeMessages {
+
+QString noSocket()
+{
+    return QStringLiteral("Failed to create UDP socket! Please restart ZEL program");
+}
+
+QString connectFailed()
+{
+    return QStringLiteral("Failed to connect the device !\nPlease check network connections");
+}
+
+QString mailboxDoesNotExist(const QString& mailbox)
+{
+    return QStringLiteral("Mailbox number %1 does not exist").arg(mailbox);
+}
+
+QString dataNotValid()
+{
+    return QStringLiteral("Data is not valid...Please try again");
+}
+
+QString transferCompleted()
+{
+    return QStringLiteral("Data Transfer is successfully completed");
+}
+
+void show(QWidget* owner, const QString& text, zel::MessageBox::Icon icon)
+{
+    zel::MessageBox::windowBox(owner, text, zel::applicationTitle(), zel::MessageBox::Ok, icon);
+}
+
+} // namespace ExchangeMessages

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "MessageBox.h"
+
+#include <QString>
+
+class QWidget;
+
+// Texts the two exchanges show, and their way of showing them: the dialog's own box,
+// titled with the application's name, with exactly the icon given.
+namespace ExchangeMessages {
+
+QString noSocket();
+QString connectFailed();
+QString mailboxDoesNotExist(const QString& mailbox);
+QString dataNotValid();
+QString transferCompleted();
+
+void show(QWidget* owner, const QString& text, zel::MessageBox::Icon icon);
+
+} // namespace ExchangeMessages

@@ -1,0 +1,17 @@
+#include "WaitForAnswer.h"
+
+#include "Clock.h"
+
+namespace {
+constexpr int kPeriods = 3;
+constexpr qint64 kPeriodSeconds = 10;
+} // namespace
+
+bool waitForAnswer(const std::function<bool()>& done)
+{
+    for (int period = 0; period < kPeriods; ++period) {
+        if (zel::waitPeriod(kPeriodSeconds, done))
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <functional>
+
+// Waits for the device's answer in up to three periods of a little over ten seconds,
+// handling events meanwhile; nothing is resent between periods. True when `done` ended
+// the wait, false on time-out.
+bool waitForAnswer(const std::function<bool()>& done);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "CZelSocketOwner.h"
+#include "Clock.h"
+#include "NetTestSupport.h"
+
+#include <QByteArray>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace zel {
+class Dialog;
+}
+
+// Datagrams as the device sends them, written out byte by byte from the layout tables.
+namespace DeviceBytes {
+// "!!V", the mailbox slots, the length (size minus 11 unless given) and the status, then `body`.
+QByteArray reply(const QByteArray& slots, int status, const QByteArray& body = {}, int length = -1);
+QByteArray acknowledgement(const QByteArray& slots, int status, int length = 1);
+// The body of a full view reply for a mailbox with password 1234, operator extension 1
+// "101", 2 new and 3 saved messages, at most 10 messages; no e-mail block.
+QByteArray recordBody(int telephoneLength = 0);
+inline const QByteArray kSlots305 = QByteArray::fromHex("030005ffffff");
+inline const QByteArray kSlots306 = QByteArray::fromHex("030006ffffff");
+inline const QByteArray kSlots12 = QByteArray::fromHex("0102ffffffff");
+} // namespace DeviceBytes
+
+// One exchange's surroundings: a scripted device on 127.0.0.1, an endpoint pointed at it,
+// fake time and recorded message boxes.
+struct ExchangeBench
+{
+    ExchangeBench();
+    ~ExchangeBench();
+
+    // Seconds of fake time between the start and the last box shown.
+    qint64 secondsUntilLastBox() const { return m_nLastBoxSeconds - m_nStartSeconds; }
+    qint64 elapsedSeconds() const { return clock.seconds() - m_nStartSeconds; }
+
+    TestPeer device;
+    std::unique_ptr<CZelSocketOwner> owner;
+    zel::MockClock clock;
+    BoxRecorder boxes;
+
+private:
+    qint64 m_nStartSeconds;
+    qint64 m_nLastBoxSeconds = 0;
+};
+
+// Runs `action` once, from whatever event loop is running, as soon as `ready` holds.
+void whenReady(std::function<bool()> ready, std::function<void()> action);
+
+// DoModal, ended with kStuck by a safety timer if the dialog never ends by itself.
+inline constexpr int kStuck = -99;
+int runModal(zel::Dialog& dialog);
+
+// Counts how often a widget was shown.
+class ShowCounter : public QObject
+{
+public:
+    explicit ShowCounter(QWidget* widget);
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};

@@ -1,0 +1,408 @@
+#include "CApplyDlg.h"
+#include "CRefreshDlg.h"
+#include "CZelAsyncSocket.h"
+#include "ExchangeTestSupport.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using zel::MessageBox;
+using namespace DeviceBytes;
+
+namespace {
+
+const QString kConnectFailed =
+    QStringLiteral("Failed to connect the device !\nPlease check network connections");
+const QString kNoSocket = QStringLiteral("Failed to create UDP socket! Please restart ZEL program");
+const QString kNotValid = QStringLiteral("Data is not valid...Please try again");
+const QString kCompleted = QStringLiteral("Data Transfer is successfully completed");
+const QByteArray kViewRequest305 = QByteArray::fromHex("21213f030005ffffff");
+
+enum
+{
+    IdRequest = 4,
+    IdCancel = 2,
+    IdApply = 1,
+    IdPassword = 1010,
+    IdLine1 = 1047,
+    IdLine2 = 1048
+};
+
+void answerEachRequest(TestPeer& device, QList<QByteArray> answers)
+{
+    device.onDatagram = [&device, answers](const QByteArray&) mutable {
+        if (!answers.isEmpty())
+            device.reply(answers.takeFirst());
+    };
+}
+
+void compareBox(const MessageBox::Shown& box, const QString& text, MessageBox::Icon icon)
+{
+    QCOMPARE(box.text, text);
+    QCOMPARE(box.icon, icon);
+    QCOMPARE(box.title, zel::applicationTitle());
+    QCOMPARE(box.buttons, MessageBox::Ok);
+}
+
+QString accessibleName(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+MailboxRecord record305()
+{
+    MailboxRecord record;
+    record.mailboxNumber = "305";
+    record.password = "1234";
+    return record;
+}
+
+} // namespace
+
+class ExchangeTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // View exchange
+    void viewRequestGoesOutByItself();
+    void viewTimesOutAfterThreePeriodsWithoutResending();
+    void cancelEndsTheWaitAtOnce();
+    void replyForAnotherMailboxIsTaken();
+    void passwordAttempts_data();
+    void passwordAttempts();
+    void failedReplies_data();
+    void failedReplies();
+    void bareAcknowledgementLeavesDialogOpen();
+    void viewWithoutEndpoint();
+    void emptyDatagramDoesNotSpoilTheExchange();
+    // Apply exchange
+    void acknowledgements_data();
+    void acknowledgements();
+    void firstAcknowledgementDecides();
+    void applyWithoutEndpoint();
+};
+
+void ExchangeTest::viewRequestGoesOutByItself()
+{
+    ExchangeBench bench;
+    answerEachRequest(bench.device, {reply(kSlots305, 0, recordBody())});
+    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), false);
+
+    QCOMPARE(runModal(dialog), zel::IDOK);
+    QCOMPARE(bench.device.received, QList<QByteArray>({kViewRequest305}));
+    QVERIFY(bench.boxes.boxes.isEmpty());
+    QVERIFY(dialog.replyReceived());
+    QCOMPARE(dialog.record().mailboxNumber, "305");
+    QCOMPARE(dialog.record().password, "1234");
+    QCOMPARE(dialog.record().operatorExtensions[0], "101");
+    QCOMPARE(dialog.record().maxMessages, 10);
+    QCOMPARE(dialog.record().totalMessages, 5);
+    QVERIFY(std::all_of(bench.owner->m_txBuffer.begin(), bench.owner->m_txBuffer.begin() + 1000,
+                        [](auto b) { return b == 0xFF; }));
+}
+
+void ExchangeTest::viewTimesOutAfterThreePeriodsWithoutResending()
+{
+    ExchangeBench bench;
+    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
+
+    QCOMPARE(runModal(dialog), zel::IDCANCEL);
+    QCOMPARE(bench.boxes.boxes.size(), 1);
+    compareBox(bench.boxes.boxes[0], kConnectFailed, MessageBox::Exclamation);
+    QVERIFY2(bench.secondsUntilLastBox() >= 30 && bench.secondsUntilLastBox() <= 33,
+             QByteArray::number(bench.secondsUntilLastBox()));
+    QTest::qWait(20);
+    QCOMPARE(bench.device.received, QList<QByteArray>({kViewRequest305}));
+    QVERIFY(!dialog.replyReceived());
+}
+
+void ExchangeTest::cancelEndsTheWaitAtOnce()
+{
+    ExchangeBench bench;
+    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
+    bench.device.onDatagram = [&dialog](const QByteArray&) {
+        dialog.dlgItem<QPushButton>(IdCancel)->click();
+    };
+
+    QCOMPARE(runModal(dialog), zel::IDCANCEL);
+    QVERIFY(bench.boxes.boxes.isEmpty());
+    QVERIFY(bench.elapsedSeconds() < 2);
+    QCOMPARE(bench.device.received.size(), 1);
+}
+
+void ExchangeTest::replyForAnotherMailboxIsTaken()
+{
+    ExchangeBench bench;
+    answerEachRequest(bench.device, {reply(kSlots12, 0, recordBody())});
+    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
+    auto* password = dialog.dlgItem<QLineEdit>(IdPassword);
+    QString prompt;
+    whenReady([password] { return password->isVisible(); },
+              [&] {
+                  prompt = dialog.GetDlgItemText(IdLine1);
+                  QTest::keyClicks(password, QStringLiteral("1234"));
+                  dialog.dlgItem<QPushButton>(IdRequest)->click();
+              });
+
+    QCOMPARE(runModal(dialog), zel::IDOK);
+    QCOMPARE(prompt, QStringLiteral("Please enter Password for mailbox 305"));
+    QCOMPARE(dialog.record().mailboxNumber, "12");
+    QVERIFY(bench.boxes.boxes.isEmpty());
+}
+
+void ExchangeTest::passwordAttempts_data()
+{
+    QTest::addColumn<QString>("lastAttempt");
+    QTest::addColumn<int>("result");
+    QTest::newRow("right at the fourth attempt") << QStringLiteral("1234") << zel::IDOK;
+    QTest::newRow("wrong at the fourth attempt") << QStringLiteral("4321") << zel::IDCANCEL;
+}
+
+void ExchangeTest::passwordAttempts()
+{
+    QFETCH(QString, lastAttempt);
+    QFETCH(int, result);
+    ExchangeBench bench;
+    answerEachRequest(bench.device, {reply(kSlots305, 0, recordBody())});
+    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
+    auto* password = dialog.dlgItem<QLineEdit>(IdPassword);
+    auto* request = dialog.dlgItem<QPushButton>(IdRequest);
+    auto* line1 = dialog.dlgItem<QLabel>(IdLine1);
+    auto* line2 = dialog.dlgItem<QLabel>(IdLine2);
+    QStringList seen;
+    whenReady([password] { return password->isVisible(); },
+              [&] {
+                  seen << line1->text() << accessibleName(line1) << accessibleName(password)
+                       << QString::number(line2->isVisible())
+                       << QString::number(request->isEnabled());
+                  for (const QString& wrong :
+                       {QStringLiteral("1"), QStringLiteral("12345"), QStringLiteral("0000")}) {
+                      password->setText(wrong);
+                      request->click();
+                      seen << line1->text() << accessibleName(line1)
+                           << QString::number(dialog.isWindowAlive()) << password->selectedText()
+                           << QString::number(dialog.focusWidget() == password);
+                  }
+                  password->setText(lastAttempt);
+                  request->click();
+              });
+
+    QCOMPARE(runModal(dialog), result);
+    const QString prompt = QStringLiteral("Please enter Password for mailbox 305");
+    const QString incorrect = QStringLiteral("Incorrect Password, Please try again");
+    QCOMPARE(seen, QStringList({prompt,
+                                prompt,
+                                QStringLiteral("Password"),
+                                QStringLiteral("0"),
+                                QStringLiteral("1"),
+                                incorrect,
+                                incorrect,
+                                QStringLiteral("1"),
+                                QStringLiteral("1"),
+                                QStringLiteral("1"),
+                                incorrect,
+                                incorrect,
+                                QStringLiteral("1"),
+                                QStringLiteral("12345"),
+                                QStringLiteral("1"),
+                                incorrect,
+                                incorrect,
+                                QStringLiteral("1"),
+                                QStringLiteral("0000"),
+                                QStringLiteral("1")}));
+    QVERIFY(bench.boxes.boxes.isEmpty());
+    QCOMPARE(bench.device.received.size(), 1);
+}
+
+void ExchangeTest::failedReplies_data()
+{
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<bool>("replyReceived");
+
+    QTest::newRow("status 1 names the reply's mailbox")
+        << reply(kSlots12, 1) << QStringLiteral("Mailbox number 12 does not exist")
+        << int(MessageBox::Information) << true;
+    QTest::newRow("status 2") << reply(kSlots305, 2) << kNotValid << int(MessageBox::Information)
+                              << true;
+    QTest::newRow("record cut short") << reply(kSlots305, 0, recordBody().chopped(4)) << kNotValid
+                                      << int(MessageBox::Information) << true;
+    QTest::newRow("telephone number over 20 dial codes")
+        << reply(kSlots305, 0, recordBody(21)) << kNotValid << int(MessageBox::Information) << true;
+    QTest::newRow("no !!V") << QByteArrayLiteral("!!X") + kSlots305 + QByteArray::fromHex("000100")
+                            << QString() << 0 << false;
+    QTest::newRow("length past the end")
+        << reply(kSlots305, 0, recordBody(), int(recordBody().size()) + 2) << QString() << 0
+        << true;
+}
+
+void ExchangeTest::failedReplies()
+{
+    QFETCH(QByteArray, datagram);
+    QFETCH(QString, text);
+    QFETCH(int, icon);
+    QFETCH(bool, replyReceived);
+    ExchangeBench bench;
+    answerEachRequest(bench.device, {datagram});
+    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
+
+    QCOMPARE(runModal(dialog), zel::IDCANCEL);
+    QCOMPARE(dialog.replyReceived(), replyReceived);
+    if (text.isEmpty()) {
+        QVERIFY(bench.boxes.boxes.isEmpty());
+    } else {
+        QCOMPARE(bench.boxes.boxes.size(), 1);
+        compareBox(bench.boxes.boxes[0], text, MessageBox::Icon(icon));
+    }
+    QVERIFY(bench.secondsUntilLastBox() < 2);
+}
+
+void ExchangeTest::bareAcknowledgementLeavesDialogOpen()
+{
+    ExchangeBench bench;
+    answerEachRequest(bench.device, {acknowledgement(kSlots305, 0)});
+    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
+    auto* request = dialog.dlgItem<QPushButton>(IdRequest);
+    bool openAndReady = false;
+    whenReady([&] { return bench.boxes.boxes.size() == 1 && request->isEnabled(); },
+              [&] {
+                  openAndReady = dialog.isWindowAlive();
+                  // Asking again waits afresh: the earlier answer does not count for this request.
+                  request->click();
+              });
+
+    QCOMPARE(runModal(dialog), zel::IDCANCEL);
+    QVERIFY(openAndReady);
+    QCOMPARE(bench.boxes.boxes.size(), 2);
+    compareBox(bench.boxes.boxes[0], kCompleted, MessageBox::NoIcon);
+    compareBox(bench.boxes.boxes[1], kConnectFailed, MessageBox::Exclamation);
+    QCOMPARE(bench.device.received, QList<QByteArray>({kViewRequest305, kViewRequest305}));
+}
+
+void ExchangeTest::viewWithoutEndpoint()
+{
+    ExchangeBench bench;
+    bench.owner->ReleaseSocket();
+    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
+    whenReady([&] { return dialog.isVisible(); },
+              [&] {
+                  dialog.dlgItem<QPushButton>(IdRequest)->click();
+                  dialog.dlgItem<QPushButton>(IdCancel)->click();
+              });
+
+    QCOMPARE(runModal(dialog), zel::IDCANCEL);
+    QCOMPARE(bench.boxes.boxes.size(), 2);
+    compareBox(bench.boxes.boxes[0], kNoSocket, MessageBox::Stop);
+    compareBox(bench.boxes.boxes[1], kNoSocket, MessageBox::Stop);
+}
+
+void ExchangeTest::emptyDatagramDoesNotSpoilTheExchange()
+{
+    ExchangeBench bench;
+    TestPeer stranger;
+    bench.device.onDatagram = [&](const QByteArray&) {
+        stranger.sendTo(QByteArray(), bench.owner->m_pSocket->localPort());
+        bench.device.reply(reply(kSlots305, 0, recordBody()));
+    };
+    TraceCapture trace;
+    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), false);
+
+    QCOMPARE(runModal(dialog), zel::IDOK);
+    QCOMPARE(trace.text, std::string("CZelAsyncSocket::OnReceive\nCZelAsyncSocket::OnReceive\n"));
+    QCOMPARE(bench.owner->m_nDevicePort, quint32(bench.device.port()));
+    QVERIFY(bench.owner->m_pSocket->isOpen());
+}
+
+void ExchangeTest::acknowledgements_data()
+{
+    QTest::addColumn<QList<QByteArray>>("answers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<bool>("timedOut");
+
+    const auto info = int(MessageBox::Information);
+    const auto warning = int(MessageBox::Exclamation);
+    QTest::newRow("applied") << QList<QByteArray>{acknowledgement(kSlots305, 0)} << kCompleted
+                             << info << false;
+    QTest::newRow("status 1 names the mailbox sent")
+        << QList<QByteArray>{acknowledgement(kSlots12, 1)}
+        << QStringLiteral("Mailbox number 305 does not exist") << info << false;
+    QTest::newRow("status 2") << QList<QByteArray>{acknowledgement(kSlots305, 2)} << kNotValid
+                              << info << false;
+    QTest::newRow("another mailbox")
+        << QList<QByteArray>{acknowledgement(kSlots306, 3)} << kConnectFailed << warning << false;
+    QTest::newRow("length past the end") << QList<QByteArray>{acknowledgement(kSlots305, 3, 2)}
+                                         << kConnectFailed << warning << false;
+    QTest::newRow("no !!V") << QList<QByteArray>{QByteArray::fromHex("212158030005ffffff000100")}
+                            << kConnectFailed << warning << false;
+    QTest::newRow("status 3 waits on")
+        << QList<QByteArray>{acknowledgement(kSlots305, 3)} << kConnectFailed << warning << true;
+    QTest::newRow("status 0 with length 2 waits on")
+        << QList<QByteArray>{acknowledgement(kSlots305, 0, 2) + char(0)} << kConnectFailed
+        << warning << true;
+    QTest::newRow("view reply is ignored") << QList<QByteArray>{reply(kSlots305, 0, recordBody())}
+                                           << kConnectFailed << warning << true;
+    QTest::newRow("no answer") << QList<QByteArray>{} << kConnectFailed << warning << true;
+}
+
+void ExchangeTest::acknowledgements()
+{
+    QFETCH(QList<QByteArray>, answers);
+    QFETCH(QString, text);
+    QFETCH(int, icon);
+    QFETCH(bool, timedOut);
+    ExchangeBench bench;
+    answerEachRequest(bench.device, answers);
+    CApplyDlg dialog(*bench.owner, record305());
+    const ShowCounter shown(&dialog);
+
+    QCOMPARE(runModal(dialog), zel::IDOK);
+    QCOMPARE(shown.shows, 0);
+    QCOMPARE(bench.boxes.boxes.size(), 1);
+    compareBox(bench.boxes.boxes[0], text, MessageBox::Icon(icon));
+    if (timedOut) {
+        QVERIFY2(bench.secondsUntilLastBox() >= 30 && bench.secondsUntilLastBox() <= 33,
+                 QByteArray::number(bench.secondsUntilLastBox()));
+    } else {
+        QVERIFY(bench.secondsUntilLastBox() < 2);
+    }
+    QTest::qWait(20);
+    QCOMPARE(bench.device.received.size(), 1);
+    QCOMPARE(bench.device.received[0].size(), 39);
+    QVERIFY(bench.device.received[0].startsWith(QByteArrayLiteral("!!S") + kSlots305));
+}
+
+void ExchangeTest::firstAcknowledgementDecides()
+{
+    ExchangeBench bench;
+    bench.device.onDatagram = [&bench](const QByteArray&) {
+        bench.device.reply(acknowledgement(kSlots305, 0));
+        bench.device.reply(QByteArray::fromHex("212158030005ffffff000100"));
+    };
+    CApplyDlg dialog(*bench.owner, record305());
+
+    QCOMPARE(runModal(dialog), zel::IDOK);
+    QCOMPARE(bench.boxes.boxes.size(), 1);
+    compareBox(bench.boxes.boxes[0], kCompleted, MessageBox::Information);
+}
+
+void ExchangeTest::applyWithoutEndpoint()
+{
+    ExchangeBench bench;
+    bench.owner->ReleaseSocket();
+    CApplyDlg dialog(*bench.owner, record305());
+    const ShowCounter shown(&dialog);
+
+    QCOMPARE(runModal(dialog), zel::IDCANCEL);
+    QCOMPARE(shown.shows, 0);
+    QCOMPARE(bench.boxes.boxes.size(), 1);
+    compareBox(bench.boxes.boxes[0], kNoSocket, MessageBox::Stop);
+}
+
+QTEST_MAIN(ExchangeTest)
+#include "tst_exchange.moc"
