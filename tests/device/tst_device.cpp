@@ -1,3 +1,4 @@
+#include "Datagram.h"
 #include "DeviceProcess.h"
 
 #include <QDir>
@@ -140,6 +141,8 @@ private Q_SLOTS:
     void faultOtherPort();
     void faultOtherMailbox();
     void faultsLimitedToApplyAndCount();
+
+    void zelProtocolLibraryAgrees();
 
     void badCommandLines_data();
     void badCommandLines();
@@ -543,6 +546,86 @@ void DeviceTest::faultsLimitedToApplyAndCount()
     client.send(applyRequest305());
     QVERIFY(!client.receive(500));
     QCOMPARE(client.exchange(applyRequest305()), ack("03 00 05 ff ff ff", 0));
+}
+
+// Zel's protocol library and the device were written apart; here they meet. The record below is
+// mailbox 305 of the file above, written out by hand.
+void DeviceTest::zelProtocolLibraryAgrees()
+{
+    MailboxRecord expected;
+    expected.mailboxNumber = "305";
+    expected.password = "2468";
+    expected.languageIndex = 2;
+    expected.languageCodes = {3, 27, 255};
+    expected.notifyExtension = "3051";
+    expected.backupExtension = "77";
+    expected.localNotificationType = 3;
+    expected.operatorExtensions = {"1", "22", "", "4444", "", "", "7654321", ""};
+    expected.operatorExtensionIndex = 6;
+    expected.faxExtensions = {"", "59", "", "5"};
+    expected.faxExtensionChoice = 4;
+    expected.announcer = true;
+    expected.timeStamp = true;
+    expected.emailSupported = 1;
+    expected.externalNotificationAllowed = true;
+    expected.telephoneEnabled = true;
+    expected.smsEnabled = true;
+    expected.telephoneNumber = "12p3";
+    expected.pagerNumber = "*#AX$Q";
+    expected.smsNumber = "+4930";
+    expected.emailAddress = "a@b.de";
+    expected.messageType = 2;
+    expected.newMessages = -56;
+    expected.savedMessages = 10;
+    expected.totalMessages = -46;
+    expected.maxMessages = 120;
+
+    DeviceProcess device;
+    QVERIFY(startDevice(device));
+    DeviceClient client(device.port());
+    std::array<std::uint8_t, Datagram::kFillSize> buffer{};
+    const auto asBytes = [&](std::size_t size) {
+        return QByteArray(reinterpret_cast<const char*>(buffer.data()), qsizetype(size));
+    };
+    const auto asSpan = [](const QByteArray& bytes) {
+        return std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                         std::size_t(bytes.size()));
+    };
+
+    const QByteArray reply = client.exchange(asBytes(Datagram::buildViewRequest("305", buffer)));
+    const Datagram::ViewReply view = Datagram::readViewReply(asSpan(reply));
+    QCOMPARE(int(view.kind), int(Datagram::ViewReplyKind::Record));
+    QVERIFY(view.record == expected);
+
+    MailboxRecord changed = view.record;
+    changed.doNotDisturb = true;
+    changed.mailboxType = 1;
+    changed.timeStamp = false;
+    changed.languageIndex = 1;
+    changed.announcer = false;
+    changed.localNotificationType = 1;
+    changed.externalNotificationAllowed = false;
+    changed.telephoneEnabled = false;
+    changed.smsEnabled = false;
+    changed.pagerEnabled = true;
+    changed.emailEnabled = true;
+    changed.password = "9753";
+    changed.notifyExtension = "";
+    changed.backupExtension = "123456";
+    changed.operatorExtensionIndex = 3;
+    changed.faxExtensionChoice = 1;
+    changed.maxMessages = -135;
+    changed.telephoneNumber = "";
+    changed.pagerNumber = "0P";
+    changed.smsNumber = "";
+    changed.emailAddress = "x@y.org";
+    changed.messageType = 3;
+    const QByteArray ackBytes =
+        client.exchange(asBytes(Datagram::buildApplyRequest(changed, buffer)));
+    QCOMPARE(ackBytes, ack("03 00 05 ff ff ff", 0));
+    QCOMPARE(Datagram::readAcknowledgement(asSpan(ackBytes), "305", Datagram::AckResult::Waiting),
+             Datagram::AckResult::Applied);
+    QCOMPARE(client.exchange(kViewRequest305), viewReply305AfterApply());
 }
 
 void DeviceTest::badCommandLines_data()
