@@ -1,0 +1,65 @@
+# Shared by scripts/test and scripts/demo: Debian packages, configure and build.
+# Source it; it defines functions only.
+
+ZEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# What building Zel and running its tests needs on Debian 12.
+ZEL_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev)
+
+zel_step() {
+    printf '\n=== %s\n' "$*"
+}
+
+# Installs the packages of ZEL_PACKAGES that are missing. Touches the network only when
+# something is missing.
+zel_install_packages() {
+    if ! command -v dpkg-query >/dev/null; then
+        echo "Not a Debian system: skipping package installation; needs ${ZEL_PACKAGES[*]} or equivalents."
+        return 0
+    fi
+    local missing=() package
+    for package in "${ZEL_PACKAGES[@]}"; do
+        if [[ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ]]; then
+            missing+=("$package")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        echo "Debian packages: all present (${ZEL_PACKAGES[*]})"
+        return 0
+    fi
+
+    local sudo=()
+    if ((EUID != 0)); then
+        if ! command -v sudo >/dev/null; then
+            echo "Missing Debian packages: ${missing[*]}. Run as root, or install them first." >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    zel_step "Installing Debian packages: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# zel_configure DIR [CMAKE_ARGS...]: configures a Ninja build of the whole tree in DIR.
+zel_configure() {
+    local dir="$1"
+    shift
+    local launcher=()
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S "$ZEL_ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@"
+}
+
+# zel_build DIR [TARGETS...]: builds the given targets (all by default) on every core.
+zel_build() {
+    local dir="$1"
+    shift
+    local targets=()
+    if (($# > 0)); then
+        targets=(--target "$@")
+    fi
+    cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
+}
