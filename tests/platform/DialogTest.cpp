@@ -24,6 +24,7 @@ constexpr int kCheck = 15;
 constexpr int kAddress = 16;
 constexpr int kNoTabStopEdit = 17;
 constexpr int kPicture = 18;
+constexpr int kPassword = 19;
 
 constexpr ControlTemplate kControls[] = {
     {kLimitedEdit, ControlKind::Edit, "", 10, 10, 40, 14, TabStop, 4, 0},
@@ -35,6 +36,7 @@ constexpr ControlTemplate kControls[] = {
     {kAddress, ControlKind::Ipv4Address, "", 80, 70, 80, 14, TabStop, 0, 0},
     {kNoTabStopEdit, ControlKind::Edit, "", 10, 90, 40, 14, NoStyle, 0, 0},
     {kPicture, ControlKind::Picture, ":/no/such/picture.png", 60, 90, 20, 20, NoStyle, 0, 0},
+    {kPassword, ControlKind::Edit, "", 100, 10, 40, 14, TabStop | PasswordChars, 4, 0},
     {IDOK, ControlKind::DefPushButton, "OK", 100, 100, 40, 14, TabStop, 0, 0},
     {IDCANCEL, ControlKind::PushButton, "Cancel", 150, 100, 40, 14, TabStop, 0, 0},
 };
@@ -153,6 +155,7 @@ private Q_SLOTS:
                                        address->field(1),
                                        address->field(2),
                                        address->field(3),
+                                       dialog.GetDlgItem(kPassword),
                                        dialog.GetDlgItem(IDOK),
                                        dialog.GetDlgItem(IDCANCEL),
                                        dialog.GetDlgItem(kLimitedEdit)};
@@ -181,6 +184,11 @@ private Q_SLOTS:
         QCOMPARE(limited->text(), QStringLiteral("123456"));
         QTest::keyClick(limited, Qt::Key_Backspace);
         QCOMPARE(limited->text(), QStringLiteral("12345"));
+
+        auto* password = dialog.dlgItem<QLineEdit>(kPassword);
+        QCOMPARE(password->echoMode(), QLineEdit::Password);
+        typeInto(password, QStringLiteral("123456"));
+        QCOMPARE(password->text(), QStringLiteral("1234"));
 
         auto* digits = dialog.dlgItem<QLineEdit>(kDigitsEdit);
         typeInto(digits, QStringLiteral("1a2-3 4"));

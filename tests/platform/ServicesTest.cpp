@@ -1,9 +1,11 @@
 #include "Clock.h"
+#include "Help.h"
 #include "MessageBox.h"
 #include "TestSuites.h"
 #include "Trace.h"
 
 #include <QNetworkDatagram>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUdpSocket>
 #include <QtTest>
@@ -105,6 +107,32 @@ private Q_SLOTS:
         QVERIFY(!waitPeriod(0, [&] { return ++checks > 1000; }));
         // One check per event or second boundary: a spinning wait would make thousands.
         QVERIFY2(checks < 20, qPrintable(QString::number(checks)));
+    }
+
+    void helpContextsAndTheReusedHelpWindow()
+    {
+        constexpr HelpPair pairs[] = {{1003, 1}, {1010, 2}, {0, 0}, {1017, 5}};
+        QCOMPARE(helpContextOf(1010, pairs), 2);
+        QCOMPARE(helpContextOf(1017, pairs), 0); // after the end mark
+        QCOMPARE(helpContextOf(4242, pairs), 0);
+
+        auto helpWindows = [] {
+            QList<QTextBrowser*> windows;
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* browser = qobject_cast<QTextBrowser*>(widget);
+                    browser && browser->isVisible())
+                    windows.append(browser);
+            }
+            return windows;
+        };
+        showHelpWindow(QStringLiteral("Zel Help"), QStringLiteral("First topic"), nullptr);
+        showHelpWindow(QStringLiteral("Zel Help 2"), QStringLiteral("<b>Second</b> topic"),
+                       nullptr);
+        QCOMPARE(helpWindows().size(), 1);
+        QCOMPARE(helpWindows().first()->windowTitle(), QStringLiteral("Zel Help 2"));
+        QCOMPARE(helpWindows().first()->toPlainText(), QStringLiteral("Second topic"));
+        closeHelp();
+        QTRY_VERIFY(helpWindows().isEmpty());
     }
 
     void traceGoesToTheSink()
