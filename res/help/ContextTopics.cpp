@@ -1,0 +1,96 @@
+#include "HelpText.h"
+
+// One short topic per help context id of the mailbox pages: what the field is and what it takes.
+namespace zel::res {
+
+const char* contextHelpText(int contextId)
+{
+    switch (contextId) {
+    // Mailbox Settings
+    case 1:
+        return "Mailbox Number\n\nThe number of the mailbox these settings belong to. It is set "
+               "when Zel is configured and cannot be changed here.";
+    case 2:
+        return "Mailbox Password\n\nThe mailbox's password: exactly 4 digits. Press Reset to put "
+               "in the default password 5823. A new password reaches the device with the next "
+               "Apply.";
+    case 3:
+        return "Mailbox Language\n\nThe language in which the device speaks to callers and to you. "
+               "Choose one of the languages installed on the device; a slot shown as Unknown or "
+               "Not Installed cannot be chosen.";
+    case 4:
+        return "Backup Extension\n\nAn extension to which a caller can be forwarded during your "
+               "personal greeting. Digits only, up to 6; leave it empty for none.";
+    case 5:
+        return "Operator Extension\n\nThe operator a caller reaches from your personal greeting. "
+               "Choose one of the operator extensions set up on the device.";
+    case 6:
+        return "Fax Extension\n\nWhere a fax call that reaches your personal greeting is sent. "
+               "Choose one of the fax extensions set up on the device, or None.";
+    case 7:
+        return "Announcer\n\nWhen checked, callers hear your greeting only and cannot leave a "
+               "message.";
+    case 8:
+        return "Do Not Disturb\n\nWhen checked, calls are not put through to your extension. A "
+               "virtual mailbox has no extension of its own and must always have it checked.";
+    case 9:
+        return "Time Stamp\n\nWhen checked, the device tells you the date and time at which each "
+               "message was left before playing it.";
+
+    // Mailbox Statistics
+    case 16:
+        return "Number of new messages\n\nMessages in the mailbox that have not been listened to "
+               "yet, as the device last reported them.";
+    case 17:
+        return "Number of saved messages\n\nMessages that have been listened to and kept, as the "
+               "device last reported them.";
+    case 18:
+        return "Total number of messages\n\nNew and saved messages together.";
+    case 19:
+        return "Max. stored messages\n\nThe most messages the mailbox can hold. When it is full, "
+               "callers cannot leave new messages.";
+
+    // Mailbox Notifications
+    case 20:
+        return "Local notification type\n\nHow your own telephone tells you of a new message: "
+               "None, a message light (MSG Light 1 or 2), Sign Rings or Rings. It is set on the "
+               "device and only shown here.";
+    case 21:
+        return "Extension to notify\n\nThe extension that gets the local notification. It is set "
+               "on the device and only shown here.";
+    case 22:
+        return "Telephone number\n\nThe number the device calls to tell you of a new message. Up "
+               "to 20 characters: the digits 0-9, * and #, and the dialling letters P, A, B, C, "
+               "D and Q (either case).";
+    case 23:
+        return "Enable (Telephone number)\n\nWhen checked, the device calls the telephone number "
+               "below for each new message. A number must then be entered.";
+    case 24:
+        return "Enable (Pager number)\n\nWhen checked, the device pages the number below for each "
+               "new message. A pager number must then be entered.";
+    case 25:
+        return "Pager number\n\nThe pager the device calls for each new message. Up to 40 "
+               "characters: the digits 0-9, * and #, the dialling letters P, A, B, C, D and Q, "
+               "and X and $ (letters in either case).";
+    case 32:
+        return "Enable (SMS)\n\nWhen checked, the device sends a text message to the mobile number "
+               "below for each new message. A number must then be entered.";
+    case 33:
+        return "SMS - Mobile phone number\n\nThe mobile phone that gets the text message. Up to 40 "
+               "characters: digits only, with an optional + at the start, e.g. +972541234567.";
+    case 34:
+        return "Enable (E-Mail)\n\nWhen checked, the device e-mails the address below for each new "
+               "message. Only available when the device supports e-mail notification.";
+    case 35:
+        return "E-Mail target address\n\nThe address that gets the notification e-mail, up to 60 "
+               "characters.";
+    case 36:
+        return "Message type\n\nWhat the notification e-mail carries: no attachment, the voice "
+               "message attached, attached and kept in the mailbox, or attached and deleted from "
+               "the mailbox. Attached and deleted is not safe: a lost e-mail loses the message.";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace zel::res
