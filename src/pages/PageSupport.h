@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Dialog.h"
+#include "Help.h"
+
+#include <QStringList>
+#include <span>
+
+class QComboBox;
+
+// Small pieces the three pages share.
+
+// The local notification types, in the order of their values (index = value).
+QStringList localNotificationTypes();
+
+// Selects `index` in `combo`, or nothing when the index is outside the list.
+void selectIndex(QComboBox* combo, int index);
+
+// Context help of a page: a topic pop-up at the control for a help request on a control that
+// has a context id in `pairs`; anything else is ignored. Always handled.
+bool showPageHelp(const zel::HelpInfo& info, std::span<const zel::HelpPair> pairs);
+
+// A control named for screen readers after the label beside it (or another control's text).
+struct AccessibleLabel
+{
+    int controlId;
+    int labelId;
+};
+void nameAfterLabels(const zel::Dialog& page, std::span<const AccessibleLabel> pairs);
