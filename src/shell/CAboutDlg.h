@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Dialog.h"
+
+// The About box: the program's name and version, from template 100. OK, Escape and the close
+// box end it.
+class CAboutDlg : public zel::Dialog
+{
+    Q_OBJECT
+
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+};
