@@ -1,0 +1,134 @@
+#include "CAboutDlg.h"
+#include "CPreApplyDlg.h"
+#include "CStatisticsPage.h"
+#include "PageTestSupport.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList labelTexts(const QWidget& dialog)
+{
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        texts.append(label->text());
+    return texts;
+}
+
+} // namespace
+
+class StatisticsAndDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void statisticsShowWhatTheRefreshWrites()
+    {
+        HostedPage<CStatisticsPage> hosted;
+        CStatisticsPage& page = *hosted.page;
+        const QList<int> counts{
+            CStatisticsPage::IDC_NEW_MESSAGES, CStatisticsPage::IDC_SAVED_MESSAGES,
+            CStatisticsPage::IDC_TOTAL_MESSAGES, CStatisticsPage::IDC_MAX_MESSAGES};
+        for (int id : counts)
+            QCOMPARE(page.GetDlgItemText(id), QString());
+
+        page.SetDlgItemInt(CStatisticsPage::IDC_NEW_MESSAGES, -56);
+        page.SetDlgItemInt(CStatisticsPage::IDC_SAVED_MESSAGES, 10);
+        page.SetDlgItemInt(CStatisticsPage::IDC_TOTAL_MESSAGES, -46);
+        page.SetDlgItemInt(CStatisticsPage::IDC_MAX_MESSAGES, 100);
+        zel::SendMessage(&page, WM_PAGE_LOAD);
+        QCOMPARE(page.GetDlgItemText(CStatisticsPage::IDC_NEW_MESSAGES), QStringLiteral("-56"));
+        QCOMPARE(page.GetDlgItemText(CStatisticsPage::IDC_TOTAL_MESSAGES), QStringLiteral("-46"));
+
+        // Read-only: neither typing nor Enter changes anything.
+        QTest::keyClicks(page.GetDlgItem(CStatisticsPage::IDC_MAX_MESSAGES), QStringLiteral("9"));
+        QTest::keyClick(page.GetDlgItem(CStatisticsPage::IDC_MAX_MESSAGES), Qt::Key_Return);
+        QCOMPARE(page.GetDlgItemText(CStatisticsPage::IDC_MAX_MESSAGES), QStringLiteral("100"));
+        QVERIFY(page.isVisible());
+        QCOMPARE(page.GetDlgItem(CStatisticsPage::IDC_NEW_MESSAGES)->accessibleName(),
+                 QStringLiteral("Number of new messages"));
+        QCOMPARE(page.GetDlgItem(CStatisticsPage::IDC_MAX_MESSAGES)->accessibleName(),
+                 QStringLiteral("Max. stored messages"));
+    }
+
+    void hiddenMessageListHasFourColumns()
+    {
+        HostedPage<CStatisticsPage> hosted;
+        auto* list = hosted.page->dlgItem<QTreeWidget>(CStatisticsPage::IDC_MESSAGE_LIST);
+        QVERIFY(!list->isVisible());
+        QCOMPARE(list->columnCount(), 4);
+        QCOMPARE(list->topLevelItemCount(), 0);
+        const int width = list->width();
+        QVERIFY(width > 16);
+        QCOMPARE(list->columnWidth(0), 3 * width / 16);
+        for (int column = 1; column < 4; ++column) {
+            QCOMPARE(list->columnWidth(column), 4 * width / 16);
+            QCOMPARE(list->headerItem()->text(column), QString());
+        }
+    }
+
+    void aboutBoxShowsTheSameEachTime()
+    {
+        for (int run = 0; run < 2; ++run) {
+            CAboutDlg about;
+            QStringList seen;
+            QTimer::singleShot(0, &about, [&about, &seen] {
+                seen = labelTexts(about);
+                seen.prepend(about.windowTitle());
+                QTest::mouseClick(about.dlgItem<QPushButton>(zel::IDOK), Qt::LeftButton);
+            });
+            QCOMPARE(about.DoModal(), zel::IDOK);
+            QCOMPARE(seen.size(), 4);
+            QCOMPARE(seen[0], QStringLiteral("About Zel"));
+            QCOMPARE(seen[1], QStringLiteral("ZEL Version 1.02.0"));
+            QVERIFY(!seen[2].isEmpty());
+            QCOMPARE(seen[3], QString());
+        }
+    }
+
+    void aboutBoxEndsWithEnterOrEscape_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("result");
+        QTest::newRow("enter") << int(Qt::Key_Return) << zel::IDOK;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << zel::IDCANCEL;
+    }
+    void aboutBoxEndsWithEnterOrEscape()
+    {
+        QFETCH(int, key);
+        QFETCH(int, result);
+        CAboutDlg about;
+        QTimer::singleShot(0, &about, [&about, key] { QTest::keyClick(&about, Qt::Key(key)); });
+        QCOMPARE(about.DoModal(), result);
+    }
+
+    void waitWindowOffersNothingToDo()
+    {
+        CPreApplyDlg wait;
+        wait.Create(nullptr);
+        wait.show();
+        QCOMPARE(wait.windowTitle(), QStringLiteral("Pre-Apply settings"));
+        QCOMPARE(labelTexts(wait), QStringList{QStringLiteral("Please wait...")});
+        QVERIFY(!wait.GetDlgItem(zel::IDOK)->isVisible());
+        QVERIFY(!wait.GetDlgItem(zel::IDCANCEL)->isVisible());
+        QTest::keyClick(&wait, Qt::Key_Escape);
+        QTest::keyClick(&wait, Qt::Key_Return);
+        wait.close();
+        QVERIFY(wait.isVisible());
+        QVERIFY(wait.isWindowAlive());
+    }
+};
+
+#include "StatisticsAndDialogsTest.moc"
+
+int runStatisticsAndDialogsTest(int argc, char** argv)
+{
+    StatisticsAndDialogsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
