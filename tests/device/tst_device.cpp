@@ -144,6 +144,7 @@ private Q_SLOTS:
 
     void zelProtocolLibraryAgrees();
 
+    void helpNamesEveryFaultAndTheDemoPasswords();
     void badCommandLines_data();
     void badCommandLines();
     void badMailboxFiles_data();
@@ -626,6 +627,18 @@ void DeviceTest::zelProtocolLibraryAgrees()
     QCOMPARE(Datagram::readAcknowledgement(asSpan(ackBytes), "305", Datagram::AckResult::Waiting),
              Datagram::AckResult::Applied);
     QCOMPARE(client.exchange(kViewRequest305), viewReply305AfterApply());
+}
+
+void DeviceTest::helpNamesEveryFaultAndTheDemoPasswords()
+{
+    const FinishedRun run = runDevice({QStringLiteral("--help")});
+    QCOMPARE(run.exitCode, 0);
+    const QString help = QString::fromUtf8(run.standardOutput);
+    for (const char* text :
+         {"--no-reply", "--delay", "--bad-magic", "--status", "--bare-ack", "--truncate",
+          "--oversize", "--empty-reply", "--other-port", "--other-mailbox", "--fault-on",
+          "--fault-count", "305", "1234", "4120", "5823", "777001", "0000"})
+        QVERIFY2(help.contains(QLatin1String(text)), text);
 }
 
 void DeviceTest::badCommandLines_data()

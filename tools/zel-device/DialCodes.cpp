@@ -4,62 +4,42 @@ namespace {
 
 constexpr char kEndOfText = 55;
 
+struct DialCode
+{
+    char character; // as decoded; encoding takes either case of a letter
+    char code;
+};
+
+constexpr DialCode kNonDigits[] = {{'*', 10}, {'#', 11}, {'A', 12}, {'B', 13}, {'C', 14},
+                                   {'D', 15}, {'X', 48}, {'p', 49}, {'$', 52}, {'Q', 54}};
+
+char lowerCase(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
 // Code for one character, or -1.
 int codeFor(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
-    switch (c) {
-    case '*':
-        return 10;
-    case '#':
-        return 11;
-    case 'A':
-    case 'a':
-        return 12;
-    case 'B':
-    case 'b':
-        return 13;
-    case 'C':
-    case 'c':
-        return 14;
-    case 'D':
-    case 'd':
-        return 15;
-    case 'X':
-    case 'x':
-        return 48;
-    case 'P':
-    case 'p':
-        return 49;
-    case '$':
-        return 52;
-    case 'Q':
-    case 'q':
-        return 54;
-    default:
-        return -1;
+    for (const DialCode& entry : kNonDigits) {
+        if (lowerCase(entry.character) == lowerCase(c))
+            return entry.code;
     }
+    return -1;
 }
 
 // Character for one code, or 0 for an invalid one.
-char characterFor(unsigned char code)
+char characterFor(char code)
 {
-    static constexpr char kLow[] = "0123456789*#ABCD";
-    if (code < 16)
-        return kLow[code];
-    switch (code) {
-    case 48:
-        return 'X';
-    case 49:
-        return 'p';
-    case 52:
-        return '$';
-    case 54:
-        return 'Q';
-    default:
-        return 0;
+    if (code >= 0 && code <= 9)
+        return char('0' + code);
+    for (const DialCode& entry : kNonDigits) {
+        if (entry.code == code)
+            return entry.character;
     }
+    return 0;
 }
 
 } // namespace
@@ -88,7 +68,7 @@ std::optional<std::string> toText(const QByteArray& codes)
             ended = true;
             continue;
         }
-        const char c = characterFor(static_cast<unsigned char>(code));
+        const char c = characterFor(code);
         if (c == 0)
             return std::nullopt;
         if (!ended)
