@@ -41,6 +41,8 @@ CRefreshDlg::CRefreshDlg(CZelSocketOwner& owner, QString mailbox, bool passwordR
 {
     m_workingCopy.fill(0xFF);
     m_startTimer.setSingleShot(true);
+    // A coarse timer may fire half a millisecond late on a 10 ms interval.
+    m_startTimer.setTimerType(Qt::PreciseTimer);
     m_startTimer.setInterval(kStartDelayMs);
     connect(&m_startTimer, &QTimer::timeout, this, &CRefreshDlg::OnTimer);
     connect(dlgItem<QPushButton>(IdRequest), &QPushButton::clicked, this, &CRefreshDlg::OnButton4);
