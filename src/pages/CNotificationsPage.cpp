@@ -192,11 +192,11 @@ void CNotificationsPage::OnMessageTypeChange()
     m_nMessageType = messageTypeList()->currentIndex();
     if (m_nMessageType != kAttachedAndDeleted)
         return;
-    const auto answer = zel::MessageBox::appBox(
-        QStringLiteral("This delivery method is not secure!\n"
-                       "Network problems may corrupt the message and all information will be "
-                       "lost.\nAre you sure you want to use this method?"),
-        zel::MessageBox::YesNo, zel::MessageBox::Exclamation);
+    // clang-format off
+    const QString warning = QStringLiteral("This delivery method is not secure!\nNetwork problems may corrupt the message and all information will be lost.\nAre you sure you want to use this method?");
+    // clang-format on
+    const auto answer =
+        zel::MessageBox::appBox(warning, zel::MessageBox::YesNo, zel::MessageBox::Exclamation);
     if (answer == zel::MessageBox::IdNo) {
         m_nMessageType = kAttachedAndSaved;
         selectMessageType(kAttachedAndSaved);

@@ -547,7 +547,7 @@ private Q_SLOTS:
                  QStringLiteral("12345678"));
     }
 
-    void enterDoesNothing()
+    void enterAndEscapeLeaveThePageAlone()
     {
         HostedPage<Page> hosted;
         Page& page = *hosted.page;
@@ -556,6 +556,7 @@ private Q_SLOTS:
         page.GetDlgItem(Page::IDC_PASSWORD)->setFocus();
         QTest::keyClick(page.GetDlgItem(Page::IDC_PASSWORD), Qt::Key_Return);
         QTest::keyClick(page.GetDlgItem(Page::IDC_ANNOUNCER), Qt::Key_Enter);
+        QTest::keyClick(page.GetDlgItem(Page::IDC_PASSWORD), Qt::Key_Escape);
         QVERIFY(page.isVisible());
         QVERIFY(page.isWindowAlive());
         QVERIFY(!page.IsDlgButtonChecked(Page::IDC_ANNOUNCER));
