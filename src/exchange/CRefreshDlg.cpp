@@ -181,7 +181,8 @@ void CRefreshDlg::OnViewReply()
 void CRefreshDlg::showPasswordPrompt()
 {
     SetDlgItemText(IdLine1,
-                   QStringLiteral("Please enter Password for mailbox %1").arg(m_strMailbox));
+                   ExchangeMessages::withMailbox(
+                       QStringLiteral("Please enter Password for mailbox %s"), m_strMailbox));
     SetDlgItemText(IdLine2, QString());
     GetDlgItem(IdLine2)->hide();
     QWidget* password = GetDlgItem(IdPassword);

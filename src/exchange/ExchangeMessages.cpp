@@ -2,6 +2,11 @@
 
 namespace ExchangeMessages {
 
+QString withMailbox(QString text, const QString& mailbox)
+{
+    return text.replace(QStringLiteral("%s"), mailbox);
+}
+
 QString noSocket()
 {
     return QStringLiteral("Failed to create UDP socket! Please restart ZEL program");
@@ -14,7 +19,7 @@ QString connectFailed()
 
 QString mailboxDoesNotExist(const QString& mailbox)
 {
-    return QStringLiteral("Mailbox number %1 does not exist").arg(mailbox);
+    return withMailbox(QStringLiteral("Mailbox number %s does not exist"), mailbox);
 }
 
 QString dataNotValid()

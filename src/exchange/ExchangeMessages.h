@@ -10,6 +10,9 @@ class QWidget;
 // titled with the application's name, with exactly the icon given.
 namespace ExchangeMessages {
 
+// The system's texts keep their "%s"; this puts the mailbox number in its place.
+QString withMailbox(QString text, const QString& mailbox);
+
 QString noSocket();
 QString connectFailed();
 QString mailboxDoesNotExist(const QString& mailbox);
