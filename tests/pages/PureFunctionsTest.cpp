@@ -17,17 +17,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("name");
-        const char* names[] = {"Hebrew",  "English US", "English",   "German",     "French",
-                               "Russian", "Polish",     "Greek",     "Romanian",   "Turkish",
-                               "Italian", "Hungarian",  "Danish",    "Finish",     "Dutch",
-                               "Spanish", "Portuguese", "Norwegian", "Swedish",    "Czech",
-                               "Flemish", "Thai",       "Chinese",   "Indonesian", "Argentinean",
-                               "Chilean", "Arabic",     "Japanese"};
-        int code = 0;
-        for (const char* name : names) {
-            QTest::addRow("%d", code) << code << QString::fromUtf8(name);
-            ++code;
-        }
+        // Both ends of the table and the names spelt the device's way.
+        QTest::newRow("0") << 0 << "Hebrew";
+        QTest::newRow("1") << 1 << "English US";
+        QTest::newRow("13") << 13 << "Finish";
+        QTest::newRow("24") << 24 << "Argentinean";
+        QTest::newRow("27") << 27 << "Japanese";
         QTest::newRow("255") << 255 << "Not Installed";
         for (int unknown : {28, 100, 254, 256, -1, -255, INT_MIN, INT_MAX})
             QTest::addRow("%d", unknown) << unknown << "Unknown";
