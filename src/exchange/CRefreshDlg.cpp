@@ -120,6 +120,10 @@ void CRefreshDlg::OnButton4()
     // A reply to an earlier request must not cut this request's wait short.
     m_bReplyReceived = false;
 
+    // Draw the new status before the request goes out, so that a quick reply is not kept
+    // waiting behind the repaint.
+    repaint();
+
     const std::size_t size =
         Datagram::buildViewRequest(m_strMailbox.toStdString(), m_owner.m_txBuffer);
     m_owner.m_pSocket->queue(m_owner.m_txBuffer.data(), int(size));

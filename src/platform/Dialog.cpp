@@ -201,7 +201,9 @@ int Dialog::DoModal()
     OnInitDialog();
     if (!m_bAlive)
         return m_nResult;
+    m_bInModalLoop = true;
     const int result = exec();
+    m_bInModalLoop = false;
     if (m_bAlive) { // ended by Qt itself, not through EndDialog
         m_bAlive = false;
         m_nResult = result;
@@ -223,7 +225,14 @@ void Dialog::EndDialog(int result)
 {
     m_bAlive = false;
     m_nResult = result;
-    done(result);
+    if (!m_bInModalLoop) {
+        done(result);
+        return;
+    }
+    // As with the framework's EndDialog, the handler that ends a modal dialog finishes first;
+    // the window goes once control is back in the modal loop.
+    QMetaObject::invokeMethod(
+        this, [this, result] { done(result); }, Qt::QueuedConnection);
 }
 
 bool Dialog::OnInitDialog()

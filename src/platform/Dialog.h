@@ -82,6 +82,7 @@ private:
     const DialogTemplate& m_template;
     QHash<int, QWidget*> m_controls;
     bool m_bAlive = false;
+    bool m_bInModalLoop = false;
     int m_nResult = 0;
 };
 
