@@ -1,0 +1,128 @@
+#include "CDataInitDlg.h"
+
+#include "AtoiText.h"
+#include "CZelApp.h"
+#include "DialogTemplates.h"
+#include "Ipv4AddressEdit.h"
+#include "MessageBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int kMailboxLimit = 6;
+constexpr int kPortLimit = 5;
+} // namespace
+
+CDataInitDlg::CDataInitDlg(QWidget* parent) : zel::Dialog(zel::res::dataInitDialog(), parent) {}
+
+std::array<quint8, 4> CDataInitDlg::addressBytes(const QString& address)
+{
+    std::array<quint8, 4> bytes{};
+    qsizetype start = 0;
+    for (int part = 0; part < 4; ++part) {
+        // The last part runs to the end of the text, dots included.
+        const qsizetype dot = part < 3 ? address.indexOf(u'.', start) : -1;
+        const qsizetype end = dot < 0 ? address.size() : dot;
+        bytes[part] = quint8(zel::atoiText(address.mid(start, end - start)) & 0xFF);
+        if (dot < 0)
+            break;
+        start = dot + 1;
+    }
+    return bytes;
+}
+
+bool CDataInitDlg::DoDataExchange(bool saveAndValidate)
+{
+    m_btnOK = dlgItem<QPushButton>(zel::IDOK);
+    m_btnHelp = dlgItem<QPushButton>(ID_HELP);
+    m_btnCancel = dlgItem<QPushButton>(zel::IDCANCEL);
+    m_lblPort = dlgItem<QLabel>(1044);
+    m_editPort = dlgItem<QLineEdit>(1042);
+    m_lblMailbox = dlgItem<QLabel>(1004);
+    m_editMailbox = dlgItem<QLineEdit>(1003);
+    m_ipAddress = dlgItem<zel::Ipv4AddressEdit>(1041);
+    m_lblAddress = dlgItem<QLabel>(1043);
+    m_lblExplanation = dlgItem<QLabel>(1045);
+
+    if (!saveAndValidate) {
+        m_editMailbox->setMaxLength(kMailboxLimit);
+        m_editMailbox->setText(m_strMailbox);
+        m_editPort->setText(m_strPort);
+        return true;
+    }
+    const QString mailbox = m_editMailbox->text();
+    if (mailbox.size() > kMailboxLimit) {
+        zel::MessageBox::appBox(
+            QStringLiteral("Please enter no more than %1 characters.").arg(kMailboxLimit));
+        rejectEntry(m_editMailbox);
+        return false;
+    }
+    // The port field is never shown, so the user cannot shorten it here: say where it came from.
+    const QString port = m_editPort->text();
+    if (port.size() > kPortLimit) {
+        zel::MessageBox::appBox(QStringLiteral("The device port number \"%1\" has more than %2 "
+                                               "characters.\n\nPlease correct \"Port_num\" in "
+                                               "Zel1.ini, or press Cancel.")
+                                    .arg(port)
+                                    .arg(kPortLimit));
+        return false;
+    }
+    m_strMailbox = mailbox;
+    m_strPort = port;
+    return true;
+}
+
+bool CDataInitDlg::OnInitDialog()
+{
+    zel::Dialog::OnInitDialog();
+    DoDataExchange(false);
+
+    setWindowTitle(QStringLiteral("Zel Data Initializing"));
+    SetDlgItemText(zel::IDCANCEL, QStringLiteral("Cancel"));
+    SetDlgItemText(zel::IDOK, QStringLiteral("OK"));
+    SetDlgItemText(ID_HELP, QStringLiteral("Help"));
+    SetDlgItemText(1045, QStringLiteral("Zel cannot work without these required information: "));
+    SetDlgItemText(1004, QStringLiteral("Mailbox Number"));
+    SetDlgItemText(1043, QStringLiteral("Device IP address"));
+    m_editMailbox->setAccessibleName(QStringLiteral("Mailbox Number"));
+    m_ipAddress->setAccessibleNames(QStringLiteral("Device IP address"));
+    connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });
+
+    SetDlgItemText(1003, m_strMailbox);
+    m_ipAddress->setAddress(addressBytes(m_strAddress));
+    return true;
+}
+
+void CDataInitDlg::OnOK()
+{
+    m_strMailbox = GetDlgItemText(1003);
+    m_addrBytes = m_ipAddress->address();
+
+    if (m_strMailbox.isEmpty()) {
+        zel::MessageBox::appBox(QStringLiteral("Data entry error"));
+        rejectEntry(m_editMailbox);
+        return;
+    }
+    if (m_addrBytes[0] == 0) {
+        zel::MessageBox::appBox(QStringLiteral("Data entry error"));
+        rejectEntry(m_ipAddress->field(0));
+        return;
+    }
+    m_strAddress = QStringLiteral("%1.%2.%3.%4")
+                       .arg(m_addrBytes[0])
+                       .arg(m_addrBytes[1])
+                       .arg(m_addrBytes[2])
+                       .arg(m_addrBytes[3]);
+    if (!DoDataExchange(true))
+        return;
+    EndDialog(zel::IDOK);
+}
+
+void CDataInitDlg::rejectEntry(QWidget* focus)
+{
+    focus->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(focus))
+        edit->selectAll();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Dialog.h"
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zel {
+class Ipv4AddressEdit;
+}
+
+// Asks for the mailbox number and the device address when the profile lacks either. The
+// device port rides along in a hidden field so that the caller gets it back unchanged.
+class CDataInitDlg : public zel::Dialog
+{
+    Q_OBJECT
+
+public:
+    explicit CDataInitDlg(QWidget* parent = nullptr);
+
+    // The address split at its first three dots, each part read by atoi rules, low 8 bits.
+    static std::array<quint8, 4> addressBytes(const QString& address);
+
+    QPushButton* m_btnOK = nullptr;
+    QPushButton* m_btnHelp = nullptr;
+    QPushButton* m_btnCancel = nullptr;
+    QLabel* m_lblPort = nullptr;
+    QLineEdit* m_editPort = nullptr;
+    QLabel* m_lblMailbox = nullptr;
+    QLineEdit* m_editMailbox = nullptr;
+    zel::Ipv4AddressEdit* m_ipAddress = nullptr;
+    QLabel* m_lblAddress = nullptr;
+    QLabel* m_lblExplanation = nullptr;
+
+    QString m_strMailbox;
+    QString m_strPort;
+    QString m_strAddress;
+    std::array<quint8, 4> m_addrBytes{};
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    // Binds the controls, then moves the two texts into (false) or out of (true) their edits.
+    // Taking them out fails, with a message, when a text is longer than its limit.
+    bool DoDataExchange(bool saveAndValidate);
+    void rejectEntry(QWidget* focus);
+};

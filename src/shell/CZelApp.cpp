@@ -1,0 +1,44 @@
+#include "CZelApp.h"
+
+#include "CZelMainDlg.h"
+#include "Dialog.h"
+#include "Help.h"
+#include "HelpText.h"
+#include "MessageBox.h"
+#include "PrivateMessage.h"
+#include "ProfileFile.h"
+
+#include <QDir>
+
+void CZelApp::InitInstance()
+{
+    // Qt starts the sockets library on first use, so there is no separate start-up step.
+    CZelMainDlg dlg(zel::ProfileFile(profilePath()));
+    zel::setMainWindow(&dlg);
+    dlg.DoModal();
+    zel::setMainWindow(nullptr);
+}
+
+QString CZelApp::profilePath()
+{
+    const QString directory = zel::windowsDirectory();
+    // Without that folder, the profile falls back to one named after the program, as the
+    // profile functions themselves would do.
+    if (directory.isEmpty())
+        return QDir::home().filePath(zel::applicationTitle() + QStringLiteral(".ini"));
+#ifdef Q_OS_WIN
+    return directory + QStringLiteral("\\Zel1.ini");
+#else
+    return directory + QStringLiteral("/Zel1.ini");
+#endif
+}
+
+void CZelApp::OnHelp(zel::Dialog& activeDialog)
+{
+    const int topic = activeDialog.dialogTemplate().id;
+    const char* title = zel::res::dialogHelpTitle(topic);
+    const char* text = zel::res::dialogHelpText(topic);
+    if (!title || !text)
+        return;
+    zel::showHelpWindow(QString::fromUtf8(title), QString::fromUtf8(text), &activeDialog);
+}

@@ -1,0 +1,209 @@
+#include "CZelMainDlg.h"
+
+#include "AboutEntry.h"
+#include "AtoiText.h"
+#include "CAboutDlg.h"
+#include "CDataInitDlg.h"
+#include "CNotificationsPage.h"
+#include "CSettingsPage.h"
+#include "CStatisticsPage.h"
+#include "CZelApp.h"
+#include "CZelAsyncSocket.h"
+#include "DialogTemplates.h"
+#include "Help.h"
+#include "MessageBox.h"
+#include "PrivateMessage.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+
+namespace {
+const QString kServerSection = QStringLiteral("Zel Server");
+const QString kClientSection = QStringLiteral("Zel Client");
+constexpr int kDefaultPort = 5000;
+constexpr int kTabTextLimit = 49;
+} // namespace
+
+CZelMainDlg::CZelMainDlg(zel::ProfileFile profile, QWidget* parent)
+    : zel::Dialog(zel::res::mainDialog(), parent), m_hIcon(QStringLiteral(":/zel/icon.png")),
+      m_profile(std::move(profile))
+{}
+
+CZelMainDlg::~CZelMainDlg()
+{
+    OnDestroy();
+}
+
+void CZelMainDlg::DoDataExchange(bool /*saveAndValidate: binds controls only*/)
+{
+    m_btnClose = dlgItem<QPushButton>(zel::IDCANCEL);
+    m_btnApply = dlgItem<QPushButton>(1002);
+    m_btnRefresh = dlgItem<QPushButton>(3);
+    m_btnHelp = dlgItem<QPushButton>(ID_HELP);
+    m_offlineBanner = dlgItem<QLabel>(1059);
+    m_tab = dlgItem<QTabWidget>(1000);
+}
+
+bool CZelMainDlg::OnInitDialog()
+{
+    zel::Dialog::OnInitDialog();
+    DoDataExchange(false);
+
+    addAboutEntry(this, GetDlgItem(1001), QStringLiteral("&About Zel..."), [this] { OnAbout(); });
+    setWindowIcon(m_hIcon);
+
+    m_btnRefresh->setText(QStringLiteral("Refresh"));
+    m_btnApply->setText(QStringLiteral("Apply"));
+    m_btnClose->setText(QStringLiteral("Close"));
+    m_btnHelp->setText(QStringLiteral("Help"));
+    for (QPushButton* button : {m_btnRefresh, m_btnApply, m_btnClose, m_btnHelp})
+        button->setAccessibleName(button->text());
+    GetDlgItem(1001)->setAccessibleName(QStringLiteral("Zel"));
+    m_offlineBanner->setAccessibleName(QStringLiteral("Off Line! No relevant data is displayed!"));
+    connect(m_btnRefresh, &QPushButton::clicked, this, &CZelMainDlg::OnRefresh);
+    connect(m_btnApply, &QPushButton::clicked, this, &CZelMainDlg::OnApply);
+    connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });
+
+    if (!ReadConfiguration()) {
+        zel::MessageBox::appBox(QStringLiteral("Shutting down Zel program!"));
+        OnCancel();
+        return false;
+    }
+
+    clearDatagramBuffer(m_rxBuffer);
+    clearDatagramBuffer(m_txBuffer);
+    m_bFirstRefresh = true;
+    m_nCurPage = -1;
+
+    CreatePages();
+    OnSelChangeTab();
+    connect(m_tab, &QTabWidget::currentChanged, this, &CZelMainDlg::OnSelChangeTab);
+
+    m_bSocketReady = false;
+    CreateSocket();
+    if (!m_bSocketReady) {
+        OnCancel();
+        return false;
+    }
+    m_offlineBanner->hide();
+    return true;
+}
+
+bool CZelMainDlg::ReadConfiguration()
+{
+    m_nLocalPort =
+        quint32(m_profile.readInt(kClientSection, QStringLiteral("Local_Port"), kDefaultPort));
+    m_nDevicePort =
+        quint32(m_profile.readInt(kServerSection, QStringLiteral("Port_num"), kDefaultPort));
+    m_strDeviceAddress = m_profile.readString(kServerSection, QStringLiteral("IP_address"));
+    m_strMailbox = m_profile.readString(kClientSection, QStringLiteral("Mailbox"));
+    if (!m_strMailbox.isEmpty() && !m_strDeviceAddress.isEmpty())
+        return true;
+
+    CDataInitDlg dlg(this);
+    dlg.m_strMailbox = m_strMailbox;
+    dlg.m_strPort = QString::number(m_nDevicePort);
+    dlg.m_strAddress = m_strDeviceAddress;
+    if (dlg.DoModal() != zel::IDOK)
+        return false;
+
+    m_strMailbox = dlg.m_strMailbox;
+    m_nDevicePort = quint32(zel::atoiText(dlg.m_strPort));
+    m_strDeviceAddress = dlg.m_strAddress;
+    m_profile.writeInt(kServerSection, QStringLiteral("Port_num"), int(m_nDevicePort));
+    m_profile.writeString(kServerSection, QStringLiteral("IP_address"), m_strDeviceAddress);
+    m_profile.writeString(kClientSection, QStringLiteral("Mailbox"), m_strMailbox);
+    return true;
+}
+
+void CZelMainDlg::CreatePages()
+{
+    m_pSettingsPage = new CSettingsPage;
+    m_pages.append(m_pSettingsPage);
+    m_pSettingsPage->Create(m_tab);
+    m_pNotificationsPage = new CNotificationsPage;
+    m_pages.append(m_pNotificationsPage);
+    m_pNotificationsPage->Create(m_tab);
+    m_pStatisticsPage = new CStatisticsPage;
+    m_pages.append(m_pStatisticsPage);
+    m_pStatisticsPage->Create(m_tab);
+
+    for (int index = 0; index < m_pages.size(); ++index) {
+        zel::Dialog* page = m_pages[index];
+        const QString caption = page->windowTitle().left(kTabTextLimit);
+        m_tab->insertTab(index, page, caption);
+        page->setAccessibleName(caption);
+    }
+}
+
+void CZelMainDlg::OnSelChangeTab()
+{
+    const int selected = m_tab->currentIndex();
+    if (selected < 0 || selected >= m_pages.size())
+        return;
+    zel::Dialog* page = m_pages[selected];
+    // The tab control places the selected page under its tabs and hides the others.
+    page->show();
+    if (m_nCurPage == -1)
+        page->SetDlgItemText(1003, m_strMailbox);
+    page->update();
+    page->setFocus(Qt::TabFocusReason);
+    m_nCurPage = selected;
+}
+
+void CZelMainDlg::OnAbout()
+{
+    CAboutDlg dlg;
+    dlg.DoModal();
+}
+
+void CZelMainDlg::OnCancel()
+{
+    ReleaseSocket();
+    zel::Dialog::OnCancel();
+}
+
+bool CZelMainDlg::WindowProc(int message)
+{
+    if (message == WM_PAGE_INVALID)
+        m_bPageInvalid = true;
+    return zel::Dialog::WindowProc(message);
+}
+
+void CZelMainDlg::showEvent(QShowEvent* event)
+{
+    zel::Dialog::showEvent(event);
+    // Posted, so that the window is on the screen before the view exchange opens over it.
+    if (!event->spontaneous())
+        QMetaObject::invokeMethod(this, &CZelMainDlg::OnRefresh, Qt::QueuedConnection);
+}
+
+bool CZelMainDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    if (isAboutCommand(message)) {
+        OnAbout();
+        *result = 0;
+        return true;
+    }
+    return zel::Dialog::nativeEvent(eventType, message, result);
+}
+
+void CZelMainDlg::OnDestroy()
+{
+    if (m_tab)
+        m_tab->clear();
+    for (zel::Dialog* page : std::as_const(m_pages))
+        delete page;
+    m_pages.clear();
+    m_pSettingsPage = nullptr;
+    m_pNotificationsPage = nullptr;
+    m_pStatisticsPage = nullptr;
+    if (m_pSocket) {
+        m_pSocket->Close();
+        delete m_pSocket;
+        m_pSocket = nullptr;
+    }
+    zel::closeHelp();
+}

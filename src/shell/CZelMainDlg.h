@@ -1,0 +1,73 @@
+#pragma once
+
+#include "CZelSocketOwner.h"
+#include "Dialog.h"
+#include "MailboxRecord.h"
+#include "ProfileFile.h"
+
+#include <QIcon>
+#include <QList>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class CNotificationsPage;
+class CSettingsPage;
+class CStatisticsPage;
+
+// The program's only top-level window: three mailbox pages in a tab control, the Refresh and
+// Apply commands that move a mailbox record between the device and the pages, and the UDP
+// endpoint (the socket members come from CZelSocketOwner).
+class CZelMainDlg : public zel::Dialog, public CZelSocketOwner
+{
+    Q_OBJECT
+
+public:
+    // `profile` holds the configuration; it is written only when the user is asked for it.
+    explicit CZelMainDlg(zel::ProfileFile profile, QWidget* parent = nullptr);
+    ~CZelMainDlg() override;
+
+    void OnRefresh();
+    void OnApply();
+    bool ValidatePages();
+    void OnSelChangeTab();
+    void OnAbout();
+
+    QPushButton* m_btnClose = nullptr;
+    QPushButton* m_btnApply = nullptr;
+    QPushButton* m_btnRefresh = nullptr;
+    QPushButton* m_btnHelp = nullptr;
+    QLabel* m_offlineBanner = nullptr;
+    QTabWidget* m_tab = nullptr;
+    QList<zel::Dialog*> m_pages;
+    bool m_bViewed = false;
+    bool m_bPageInvalid = false;
+    bool m_bFirstRefresh = true;
+    QString m_strMailbox;
+    int m_nCurPage = -1;
+    MailboxRecord m_record;
+    QIcon m_hIcon;
+    CSettingsPage* m_pSettingsPage = nullptr;
+    CNotificationsPage* m_pNotificationsPage = nullptr;
+    CStatisticsPage* m_pStatisticsPage = nullptr;
+
+protected:
+    bool OnInitDialog() override;
+    void OnCancel() override;
+    bool WindowProc(int message) override;
+    void showEvent(QShowEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    void DoDataExchange(bool saveAndValidate);
+    // False when the user cancelled the data-initialising dialog.
+    bool ReadConfiguration();
+    void CreatePages();
+    void OnDestroy();
+    void bringPageToFront(int page, int shownPage);
+    void writeRecordToPages(const QString& operatorList, const QString& faxList,
+                            const QString& languageList);
+    void readPagesIntoRecord();
+
+    zel::ProfileFile m_profile;
+};

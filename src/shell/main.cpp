@@ -1,0 +1,14 @@
+#include "CZelApp.h"
+
+#include <QApplication>
+
+namespace {
+CZelApp theApp;
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    theApp.InitInstance();
+    return 0;
+}

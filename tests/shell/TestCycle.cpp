@@ -1,0 +1,384 @@
+#include "TestCycle.h"
+
+#include "CZelMainDlg.h"
+#include "Clock.h"
+#include "PrivateMessage.h"
+#include "ShellTestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace shelltest;
+
+namespace {
+
+const QString kRefresh = QStringLiteral("Refresh mailbox settings view");
+const QString kSuccess = QStringLiteral("Data Transfer is successfully completed");
+
+QJsonObject mailboxWithEmail()
+{
+    return QJsonObject{
+        {QStringLiteral("mailboxNumber"), QStringLiteral("305")},
+        {QStringLiteral("password"), QStringLiteral("1234")},
+        {QStringLiteral("mailboxType"), 0},
+        {QStringLiteral("languageIndex"), 1},
+        {QStringLiteral("languageCodes"), QJsonArray{0, 1, 5}},
+        {QStringLiteral("notifyExtension"), QStringLiteral("305")},
+        {QStringLiteral("backupExtension"), QStringLiteral("2210")},
+        {QStringLiteral("localNotificationType"), 1},
+        {QStringLiteral("operatorExtensions"),
+         QJsonArray{QStringLiteral("200"), QStringLiteral("201"), QString(), QString(),
+                    QStringLiteral("250"), QString(), QString(), QStringLiteral("9")}},
+        {QStringLiteral("operatorExtensionIndex"), 4},
+        {QStringLiteral("faxExtensions"),
+         QJsonArray{QString(), QStringLiteral("510"), QString(), QStringLiteral("5110")}},
+        {QStringLiteral("faxExtensionChoice"), 2},
+        {QStringLiteral("announcer"), false},
+        {QStringLiteral("doNotDisturb"), false},
+        {QStringLiteral("timeStamp"), true},
+        {QStringLiteral("emailSupported"), true},
+        {QStringLiteral("externalNotificationAllowed"), true},
+        {QStringLiteral("telephoneEnabled"), true},
+        {QStringLiteral("pagerEnabled"), false},
+        {QStringLiteral("smsEnabled"), true},
+        {QStringLiteral("emailEnabled"), true},
+        {QStringLiteral("telephoneNumber"), QStringLiteral("035551234p9")},
+        {QStringLiteral("pagerNumber"), QStringLiteral("*95551234#")},
+        {QStringLiteral("smsNumber"), QStringLiteral("+972541234567")},
+        {QStringLiteral("emailAddress"), QStringLiteral("dana.levi@example.com")},
+        {QStringLiteral("messageType"), 1},
+        {QStringLiteral("newMessages"), 3},
+        {QStringLiteral("savedMessages"), 12},
+        {QStringLiteral("maxMessages"), 50},
+    };
+}
+
+// No e-mail on this device, and no operator extensions to choose from.
+QJsonObject mailboxWithoutEmail()
+{
+    QJsonObject mailbox = mailboxWithEmail();
+    mailbox[QStringLiteral("mailboxNumber")] = QStringLiteral("4120");
+    mailbox[QStringLiteral("password")] = QStringLiteral("5823");
+    mailbox[QStringLiteral("notifyExtension")] = QStringLiteral("4120");
+    mailbox[QStringLiteral("emailSupported")] = false;
+    mailbox[QStringLiteral("emailEnabled")] = false;
+    mailbox[QStringLiteral("emailAddress")] = QString();
+    mailbox[QStringLiteral("messageType")] = 0;
+    mailbox[QStringLiteral("operatorExtensions")] = QJsonArray{
+        QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString()};
+    mailbox[QStringLiteral("operatorExtensionIndex")] = 3;
+    mailbox[QStringLiteral("newMessages")] = -56;
+    mailbox[QStringLiteral("savedMessages")] = 10;
+    return mailbox;
+}
+
+// The device simulator holding the two mailboxes in a file it saves after each apply, and a
+// main window configured for one of them.
+struct Bench
+{
+    explicit Bench(const QString& mailbox)
+    {
+        QFile file(mailboxesPath());
+        file.open(QIODevice::WriteOnly);
+        file.write(
+            QJsonDocument(QJsonObject{{QStringLiteral("mailboxes"),
+                                       QJsonArray{mailboxWithEmail(), mailboxWithoutEmail()}}})
+                .toJson());
+        file.close();
+        device = std::make_unique<Device>(mailboxesPath());
+        profile.write(profileFor(device->port(), mailbox));
+        dlg = std::make_unique<CZelMainDlg>(zel::ProfileFile(profile.path()));
+        zel::setMainWindow(dlg.get());
+    }
+    ~Bench() { zel::setMainWindow(nullptr); }
+
+    QString mailboxesPath() const { return folder.filePath(QStringLiteral("mailboxes.json")); }
+
+    // The device's stored record of `mailbox`.
+    QJsonObject stored(const QString& mailbox) const
+    {
+        QFile file(mailboxesPath());
+        file.open(QIODevice::ReadOnly);
+        const QJsonArray all =
+            QJsonDocument::fromJson(file.readAll()).object()[QStringLiteral("mailboxes")].toArray();
+        for (const auto& entry : all) {
+            if (entry.toObject()[QStringLiteral("mailboxNumber")].toString() == mailbox)
+                return entry.toObject();
+        }
+        return {};
+    }
+
+    // Steps that answer the password prompt of the first Refresh and wait for the view.
+    void firstView(Script& script, const QString& password)
+    {
+        script.when(
+            [] {
+                auto* refresh = qobject_cast<zel::Dialog*>(liveWindow(kRefresh));
+                return refresh && refresh->GetDlgItem(1010)->isVisible();
+            },
+            [password] {
+                auto* refresh = qobject_cast<zel::Dialog*>(zel::FindWindow(kRefresh));
+                QTest::keyClicks(refresh->GetDlgItem(1010), password);
+                refresh->dlgItem<QPushButton>(4)->click();
+            });
+        script.when([this] { return dlg->m_bViewed; }, [] {});
+    }
+
+    zel::Dialog& page(int index) { return *dlg->m_pages.at(index); }
+
+    QTemporaryDir folder;
+    std::unique_ptr<Device> device;
+    TempProfile profile;
+    BoxRecorder boxes;
+    std::unique_ptr<CZelMainDlg> dlg;
+};
+
+void setText(zel::Dialog& page, int id, const QString& text)
+{
+    auto* edit = page.dlgItem<QLineEdit>(id);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+// Fake time for the page check's wait; short steps keep the exchanges' time-outs far away.
+struct FakeTime
+{
+    FakeTime() { zel::Clock::setInstance(&clock); }
+    ~FakeTime() { zel::Clock::setInstance(nullptr); }
+    zel::MockClock clock{1'000'000'000'000, 20};
+};
+
+} // namespace
+
+void TestCycle::init()
+{
+    zel::Clock::setInstance(nullptr);
+}
+
+void TestCycle::wholeCycle()
+{
+    Bench bench(QStringLiteral("305"));
+    QVERIFY(bench.device->started());
+    CZelMainDlg& dlg = *bench.dlg;
+    QJsonObject expected = mailboxWithEmail();
+    QStringList boxesWhenSecondViewShown;
+    QString passwordWhenSecondViewShown;
+    Script script;
+    bench.firstView(script, QStringLiteral("1234"));
+    script.then([&] {
+        // Filled from the device; the first successful view shows no message.
+        QVERIFY(bench.boxes.texts().isEmpty());
+        QVERIFY(!dlg.m_offlineBanner->isVisible());
+        zel::Dialog& settings = bench.page(0);
+        zel::Dialog& notifications = bench.page(1);
+        zel::Dialog& statistics = bench.page(2);
+        QCOMPARE(settings.GetDlgItemText(1003), QStringLiteral("305"));
+        QCOMPARE(settings.GetDlgItemText(1010), QStringLiteral("1234"));
+        QCOMPARE(settings.GetDlgItemText(1026), QStringLiteral("2210"));
+        QCOMPARE(settings.dlgItem<QComboBox>(1023)->currentText(), QStringLiteral("English US"));
+        QCOMPARE(settings.dlgItem<QComboBox>(1017)->currentText(), QStringLiteral("250"));
+        QCOMPARE(settings.dlgItem<QComboBox>(1018)->currentText(), QStringLiteral("510"));
+        QCOMPARE(notifications.GetDlgItemText(1033), QStringLiteral("035551234p9"));
+        QCOMPARE(notifications.GetDlgItemText(1018), QStringLiteral("dana.levi@example.com"));
+        QCOMPARE(statistics.GetDlgItemText(1014), QStringLiteral("3"));
+        QCOMPARE(statistics.GetDlgItemText(1016), QStringLiteral("15"));
+        QCOMPARE(statistics.GetDlgItemText(1017), QStringLiteral("50"));
+
+        // Change values on both pages.
+        setText(settings, 1010, QStringLiteral("4321"));
+        setText(settings, 1026, QStringLiteral("77"));
+        settings.dlgItem<QCheckBox>(1012)->click();
+        settings.dlgItem<QComboBox>(1023)->setCurrentIndex(2);
+        settings.dlgItem<QComboBox>(1018)->setCurrentIndex(2);
+        dlg.m_tab->setCurrentIndex(1);
+        notifications.dlgItem<QCheckBox>(1017)->click();
+        setText(notifications, 1020, QStringLiteral("+15551234"));
+        setText(notifications, 1018, QStringLiteral("ops@example.org"));
+        expected[QStringLiteral("password")] = QStringLiteral("4321");
+        expected[QStringLiteral("backupExtension")] = QStringLiteral("77");
+        expected[QStringLiteral("announcer")] = true;
+        expected[QStringLiteral("languageIndex")] = 2;
+        expected[QStringLiteral("faxExtensionChoice")] = 4;
+        expected[QStringLiteral("pagerEnabled")] = true;
+        expected[QStringLiteral("smsNumber")] = QStringLiteral("+15551234");
+        expected[QStringLiteral("emailAddress")] = QStringLiteral("ops@example.org");
+        dlg.m_btnApply->click();
+    });
+    script.when([&] { return bench.boxes.texts().contains(kSuccess); },
+                [&] {
+                    QCOMPARE(bench.boxes.texts(), QStringList{kSuccess});
+                    QCOMPARE(bench.stored(QStringLiteral("305")), expected);
+                    QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
+                    // Scribble on the page, then look again: the device's values come back.
+                    setText(bench.page(0), 1010, QStringLiteral("9999"));
+                    bench.boxes.onShown = [&](const zel::MessageBox::Shown& box) {
+                        boxesWhenSecondViewShown.append(box.text);
+                        passwordWhenSecondViewShown = bench.page(0).GetDlgItemText(1010);
+                    };
+                    dlg.m_btnRefresh->click();
+                });
+    script.when([&] { return bench.boxes.texts().size() == 2; },
+                [&] {
+                    const auto success = bench.boxes.shown().constLast();
+                    QCOMPARE(success.text, kSuccess);
+                    QCOMPARE(success.icon, zel::MessageBox::Information);
+                    QCOMPARE(success.title, zel::applicationTitle());
+                    // Shown before the pages are filled.
+                    QCOMPARE(passwordWhenSecondViewShown, QStringLiteral("9999"));
+                    QCOMPARE(bench.page(0).GetDlgItemText(1010), QStringLiteral("4321"));
+                    QCOMPARE(bench.page(0).GetDlgItemText(1026), QStringLiteral("77"));
+                    QVERIFY(bench.page(0).IsDlgButtonChecked(1012));
+                    QCOMPARE(bench.page(0).dlgItem<QComboBox>(1023)->currentIndex(), 2);
+                    QCOMPARE(bench.page(1).GetDlgItemText(1020), QStringLiteral("+15551234"));
+                    QVERIFY(bench.page(1).IsDlgButtonChecked(1017));
+                    QCOMPARE(dlg.m_record.password, std::string("4321"));
+                    QCOMPARE(dlg.m_record.emailAddress, std::string("ops@example.org"));
+                    dlg.m_btnClose->click();
+                });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+    QCOMPARE(boxesWhenSecondViewShown, QStringList{kSuccess});
+}
+
+void TestCycle::deviceWithoutEmail()
+{
+    Bench bench(QStringLiteral("4120"));
+    QVERIFY(bench.device->started());
+    CZelMainDlg& dlg = *bench.dlg;
+    QJsonObject expected = mailboxWithoutEmail();
+    Script script;
+    bench.firstView(script, QStringLiteral("5823"));
+    script.then([&] {
+        QCOMPARE(bench.page(2).GetDlgItemText(1016), QStringLiteral("-46"));
+        // The page's e-mail entries are not touched by a device without e-mail.
+        bench.page(1).SetDlgItemText(1018, QStringLiteral("kept@example.com"));
+        bench.page(1).SetDlgItemInt(1051, 2);
+        dlg.m_btnRefresh->click();
+    });
+    script.when([&] { return bench.boxes.texts().contains(kSuccess); },
+                [&] {
+                    QCOMPARE(bench.page(1).GetDlgItemText(1018),
+                             QStringLiteral("kept@example.com"));
+                    QCOMPARE(bench.page(1).GetDlgItemText(1051), QStringLiteral("2"));
+                    QCOMPARE(dlg.m_record.emailAddress, std::string());
+                    QCOMPARE(dlg.m_record.messageType, 0);
+                    // The Statistics page is never read back: the device keeps its maximum.
+                    bench.page(2).SetDlgItemText(1017, QStringLiteral("99"));
+                    // Without operator extensions the page reports -1, which reaches the device as
+                    // 0.
+                    QCOMPARE(bench.page(0).dlgItem<QComboBox>(1017)->count(), 0);
+                    bench.page(1).SetDlgItemText(1018, QString());
+                    bench.page(1).SetDlgItemInt(1051, 0);
+                    expected[QStringLiteral("operatorExtensionIndex")] = 0;
+                    bench.boxes.onShown = nullptr;
+                    dlg.m_btnApply->click();
+                });
+    script.when([&] { return bench.boxes.texts().size() == 2; },
+                [&] {
+                    QCOMPARE(bench.boxes.texts().constLast(), kSuccess);
+                    QCOMPARE(bench.stored(QStringLiteral("4120")), expected);
+                    dlg.m_btnClose->click();
+                });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+}
+
+void TestCycle::failingSettingsPageComesToFront()
+{
+    Bench bench(QStringLiteral("305"));
+    CZelMainDlg& dlg = *bench.dlg;
+    const QJsonObject before = bench.stored(QStringLiteral("305"));
+    Script script;
+    bench.firstView(script, QStringLiteral("1234"));
+    script.then([&] {
+        FakeTime fakeTime;
+        setText(bench.page(0), 1010, QStringLiteral("123"));
+        dlg.m_tab->setCurrentIndex(2);
+        dlg.m_btnApply->click();
+        QCOMPARE(bench.boxes.texts(),
+                 QStringList{QStringLiteral("Password is not valid. Please enter 4 digits")});
+        // Failure is known at once: no wait.
+        QCOMPARE(fakeTime.clock.waits(), 0);
+        QCOMPARE(dlg.m_tab->currentIndex(), 0);
+        QCOMPARE(dlg.m_nCurPage, 0);
+        QVERIFY(bench.page(0).isVisible());
+        QVERIFY(!bench.page(2).isVisible());
+        QVERIFY(dlg.isEnabled());
+        QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
+        QCOMPARE(bench.page(0).GetDlgItemText(1010), QStringLiteral("123"));
+        dlg.m_btnClose->click();
+    });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+    QCOMPARE(bench.boxes.texts().size(), 1);
+    QCOMPARE(bench.stored(QStringLiteral("305")), before);
+}
+
+void TestCycle::failingNotificationsPageAfterTheWait()
+{
+    Bench bench(QStringLiteral("305"));
+    CZelMainDlg& dlg = *bench.dlg;
+    const QJsonObject before = bench.stored(QStringLiteral("305"));
+    Script script;
+    bench.firstView(script, QStringLiteral("1234"));
+    script.then([&] {
+        FakeTime fakeTime;
+        setText(bench.page(1), 1033, QString());
+        const qint64 start = fakeTime.clock.seconds();
+        qint64 shownAt = 0;
+        bool windowDisabled = false;
+        bench.boxes.onShown = [&](const zel::MessageBox::Shown&) {
+            shownAt = fakeTime.clock.seconds();
+            windowDisabled = !dlg.isEnabled();
+        };
+        dlg.m_btnApply->click();
+        QCOMPARE(bench.boxes.texts(),
+                 QStringList{QStringLiteral(
+                     "When enabling Phone notification a Phone number must be defined")});
+        // The Settings page passed: its verdict was awaited for more than one second.
+        QVERIFY(shownAt - start >= 1);
+        QVERIFY(shownAt - start <= 2);
+        QVERIFY(windowDisabled);
+        QVERIFY(dlg.isEnabled());
+        QCOMPARE(dlg.m_tab->currentIndex(), 1);
+        QVERIFY(bench.page(1).isVisible());
+        QVERIFY(!bench.page(0).isVisible());
+        QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
+        bench.boxes.onShown = nullptr;
+        dlg.m_btnClose->click();
+    });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+    QCOMPARE(bench.stored(QStringLiteral("305")), before);
+}
+
+void TestCycle::applyWithoutEndpointIsRefused()
+{
+    Bench bench(QStringLiteral("305"));
+    CZelMainDlg& dlg = *bench.dlg;
+    Script script;
+    bench.firstView(script, QStringLiteral("1234"));
+    script.then([&] {
+        FakeTime fakeTime;
+        const MailboxRecord before = dlg.m_record;
+        dlg.ReleaseSocket();
+        setText(bench.page(0), 1026, QStringLiteral("42"));
+        dlg.m_btnApply->click();
+        QCOMPARE(bench.boxes.texts(),
+                 QStringList{QStringLiteral("Failed to create UDP socket! Please restart ZEL "
+                                            "program")});
+        QCOMPARE(bench.boxes.shown().constFirst().icon, zel::MessageBox::Stop);
+        QVERIFY(dlg.m_record == before);
+        dlg.m_btnClose->click();
+    });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+}
