@@ -13,7 +13,7 @@
 void CZelApp::InitInstance()
 {
     // Qt starts the sockets library on first use, so there is no separate start-up step.
-    CZelMainDlg dlg(zel::ProfileFile(profilePath()));
+    CZelMainDlg dlg{zel::ProfileFile(profilePath())};
     zel::setMainWindow(&dlg);
     dlg.DoModal();
     zel::setMainWindow(nullptr);

@@ -13,11 +13,12 @@
 #include "Help.h"
 #include "MessageBox.h"
 #include "PrivateMessage.h"
+#include "TabControl.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTabWidget>
+#include <QTabBar>
 
 namespace {
 const QString kServerSection = QStringLiteral("Zel Server");
@@ -43,7 +44,7 @@ void CZelMainDlg::DoDataExchange(bool /*saveAndValidate: binds controls only*/)
     m_btnRefresh = dlgItem<QPushButton>(3);
     m_btnHelp = dlgItem<QPushButton>(ID_HELP);
     m_offlineBanner = dlgItem<QLabel>(1059);
-    m_tab = dlgItem<QTabWidget>(1000);
+    m_tab = dlgItem<zel::TabControl>(1000);
 }
 
 bool CZelMainDlg::OnInitDialog()
@@ -79,7 +80,7 @@ bool CZelMainDlg::OnInitDialog()
 
     CreatePages();
     OnSelChangeTab();
-    connect(m_tab, &QTabWidget::currentChanged, this, &CZelMainDlg::OnSelChangeTab);
+    connect(m_tab->tabBar(), &QTabBar::currentChanged, this, &CZelMainDlg::OnSelChangeTab);
 
     m_bSocketReady = false;
     CreateSocket();
@@ -130,27 +131,46 @@ void CZelMainDlg::CreatePages()
     m_pages.append(m_pStatisticsPage);
     m_pStatisticsPage->Create(m_tab);
 
+    // The pages' own captions become the tab texts; inside the tab control they have no frame.
     for (int index = 0; index < m_pages.size(); ++index) {
         zel::Dialog* page = m_pages[index];
         const QString caption = page->windowTitle().left(kTabTextLimit);
-        m_tab->insertTab(index, page, caption);
+        m_tab->tabBar()->insertTab(index, caption);
+        m_tab->tabBar()->setAccessibleTabName(index, caption);
         page->setAccessibleName(caption);
     }
 }
 
 void CZelMainDlg::OnSelChangeTab()
 {
-    const int selected = m_tab->currentIndex();
+    const int selected = m_tab->tabBar()->currentIndex();
     if (selected < 0 || selected >= m_pages.size())
         return;
     zel::Dialog* page = m_pages[selected];
-    // The tab control places the selected page under its tabs and hides the others.
+    placePage(page);
     page->show();
     if (m_nCurPage == -1)
         page->SetDlgItemText(1003, m_strMailbox);
+    else if (m_nCurPage != selected)
+        m_pages[m_nCurPage]->hide();
     page->update();
-    page->setFocus(Qt::TabFocusReason);
+    focusPage(page);
     m_nCurPage = selected;
+}
+
+void CZelMainDlg::placePage(zel::Dialog* page)
+{
+    const QRect firstItem = m_tab->itemRect(0);
+    page->move(firstItem.left(), firstItem.bottom() + 1);
+}
+
+void CZelMainDlg::focusPage(zel::Dialog* page)
+{
+    // As a dialog does when it gets the focus: back to the control that had it last.
+    if (QWidget* last = page->focusWidget())
+        last->setFocus(Qt::OtherFocusReason);
+    else
+        page->focusNextChild();
 }
 
 void CZelMainDlg::OnAbout()
@@ -192,8 +212,10 @@ bool CZelMainDlg::nativeEvent(const QByteArray& eventType, void* message, qintpt
 
 void CZelMainDlg::OnDestroy()
 {
-    if (m_tab)
-        m_tab->clear();
+    if (m_tab) {
+        while (m_tab->tabBar()->count() > 0)
+            m_tab->tabBar()->removeTab(0);
+    }
     for (zel::Dialog* page : std::as_const(m_pages))
         delete page;
     m_pages.clear();

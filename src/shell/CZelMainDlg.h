@@ -10,7 +10,9 @@
 
 class QLabel;
 class QPushButton;
-class QTabWidget;
+namespace zel {
+class TabControl;
+}
 class CNotificationsPage;
 class CSettingsPage;
 class CStatisticsPage;
@@ -38,7 +40,7 @@ public:
     QPushButton* m_btnRefresh = nullptr;
     QPushButton* m_btnHelp = nullptr;
     QLabel* m_offlineBanner = nullptr;
-    QTabWidget* m_tab = nullptr;
+    zel::TabControl* m_tab = nullptr;
     QList<zel::Dialog*> m_pages;
     bool m_bViewed = false;
     bool m_bPageInvalid = false;
@@ -65,6 +67,8 @@ private:
     void CreatePages();
     void OnDestroy();
     void bringPageToFront(int page, int shownPage);
+    void placePage(zel::Dialog* page);
+    void focusPage(zel::Dialog* page);
     void writeRecordToPages(const QString& operatorList, const QString& faxList,
                             const QString& languageList);
     void readPagesIntoRecord();

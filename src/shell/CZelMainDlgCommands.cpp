@@ -11,9 +11,11 @@
 #include "LanguageName.h"
 #include "MessageBox.h"
 #include "PrivateMessage.h"
+#include "TabControl.h"
 
 #include <QLabel>
-#include <QTabWidget>
+#include <QSignalBlocker>
+#include <QTabBar>
 #include <memory>
 
 namespace {
@@ -61,7 +63,7 @@ void CZelMainDlg::OnRefresh()
 
     m_bViewed = true;
     m_offlineBanner->hide();
-    m_bViewed = dlg.m_bReplyReceived;
+    m_bViewed = dlg.replyReceived();
     if (!m_bViewed)
         m_offlineBanner->show();
 
@@ -72,7 +74,7 @@ void CZelMainDlg::OnRefresh()
     }
     m_bFirstRefresh = false;
 
-    const MailboxRecord& received = dlg.m_record;
+    const MailboxRecord& received = dlg.record();
     m_record = received;
     // The extension lists only feed the Settings page; the record does not keep them.
     m_record.operatorExtensions = {};
@@ -89,8 +91,8 @@ void CZelMainDlg::OnRefresh()
     zel::SendMessage(m_pSettingsPage, WM_PAGE_LOAD);
     zel::SendMessage(m_pNotificationsPage, WM_PAGE_LOAD);
     zel::SendMessage(m_pStatisticsPage, WM_PAGE_LOAD);
-    if (m_tab->currentWidget())
-        m_tab->currentWidget()->update();
+    if (m_nCurPage >= 0)
+        m_pages[m_nCurPage]->update();
 }
 
 void CZelMainDlg::writeRecordToPages(const QString& operatorList, const QString& faxList,
@@ -214,7 +216,7 @@ void CZelMainDlg::readPagesIntoRecord()
 bool CZelMainDlg::ValidatePages()
 {
     DoDataExchange(true);
-    const int shown = m_tab->currentIndex();
+    const int shown = m_tab->tabBar()->currentIndex();
     const auto awaitVerdict = [this] {
         zel::waitPeriod(kPageVerdictSeconds, [this] { return m_bPageInvalid; });
     };
@@ -246,6 +248,14 @@ bool CZelMainDlg::ValidatePages()
 void CZelMainDlg::bringPageToFront(int page, int shownPage)
 {
     m_nCurPage = shownPage;
-    // Selecting the tab runs OnSelChangeTab, which shows the page and gives it the focus.
-    m_tab->setCurrentIndex(page);
+    {
+        const QSignalBlocker quiet(m_tab->tabBar());
+        m_tab->tabBar()->setCurrentIndex(page);
+    }
+    m_pages[m_nCurPage]->hide();
+    placePage(m_pages[page]);
+    m_pages[page]->show();
+    m_pages[page]->update();
+    focusPage(m_pages[page]);
+    m_nCurPage = page;
 }

@@ -13,7 +13,8 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QTabBar>
+#include "TabControl.h"
 #include <QTest>
 
 using namespace shelltest;
@@ -198,7 +199,7 @@ void TestCycle::wholeCycle()
         settings.dlgItem<QCheckBox>(1012)->click();
         settings.dlgItem<QComboBox>(1023)->setCurrentIndex(2);
         settings.dlgItem<QComboBox>(1018)->setCurrentIndex(2);
-        dlg.m_tab->setCurrentIndex(1);
+        dlg.m_tab->tabBar()->setCurrentIndex(1);
         notifications.dlgItem<QCheckBox>(1017)->click();
         setText(notifications, 1020, QStringLiteral("+15551234"));
         setText(notifications, 1018, QStringLiteral("ops@example.org"));
@@ -301,13 +302,13 @@ void TestCycle::failingSettingsPageComesToFront()
     script.then([&] {
         FakeTime fakeTime;
         setText(bench.page(0), 1010, QStringLiteral("123"));
-        dlg.m_tab->setCurrentIndex(2);
+        dlg.m_tab->tabBar()->setCurrentIndex(2);
         dlg.m_btnApply->click();
         QCOMPARE(bench.boxes.texts(),
                  QStringList{QStringLiteral("Password is not valid. Please enter 4 digits")});
         // Failure is known at once: no wait.
         QCOMPARE(fakeTime.clock.waits(), 0);
-        QCOMPARE(dlg.m_tab->currentIndex(), 0);
+        QCOMPARE(dlg.m_tab->tabBar()->currentIndex(), 0);
         QCOMPARE(dlg.m_nCurPage, 0);
         QVERIFY(bench.page(0).isVisible());
         QVERIFY(!bench.page(2).isVisible());
@@ -348,7 +349,7 @@ void TestCycle::failingNotificationsPageAfterTheWait()
         QVERIFY(shownAt - start <= 2);
         QVERIFY(windowDisabled);
         QVERIFY(dlg.isEnabled());
-        QCOMPARE(dlg.m_tab->currentIndex(), 1);
+        QCOMPARE(dlg.m_tab->tabBar()->currentIndex(), 1);
         QVERIFY(bench.page(1).isVisible());
         QVERIFY(!bench.page(0).isVisible());
         QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
