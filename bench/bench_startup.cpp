@@ -22,24 +22,22 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUdpSocket>
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
 // Widget kinds counted in Zel's window and rebuilt in the bare dialog.
 const char* const kKinds[] = {"QTabWidget", "QGroupBox", "QCheckBox", "QPushButton",
-                              "QComboBox", "QTreeView", "QLineEdit", "QLabel"};
+                              "QComboBox",  "QTreeView", "QLineEdit", "QLabel"};
 
 std::string kindOf(const QWidget* widget)
 {
@@ -56,9 +54,7 @@ class ShownReporter : public QObject
 {
 public:
     ShownReporter(QWidget* window, int fd, bool census)
-        : m_window(window)
-        , m_fd(fd)
-        , m_bCensus(census)
+        : m_window(window), m_fd(fd), m_bCensus(census)
     {
         window->installEventFilter(this);
     }
@@ -277,7 +273,8 @@ int main(int argc, char* argv[])
     }
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     std::printf("platform: %s, runs: %d, widgets in the window: %d (%s)\n",
-                platform ? platform : "default", runs, total, census.line.substr(6, census.line.size() - 7).c_str());
+                platform ? platform : "default", runs, total,
+                census.line.substr(6, census.line.size() - 7).c_str());
     std::printf("start-up to window shown, median: Zel %.1f ms, bare dialog %.1f ms, ratio %.2f "
                 "(target <= 1.20)\n",
                 median(zelMs), median(bareMs), median(zelMs) / median(bareMs));

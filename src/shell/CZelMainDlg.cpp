@@ -170,7 +170,7 @@ void CZelMainDlg::focusPage(zel::Dialog* page)
     if (QWidget* last = page->focusWidget())
         last->setFocus(Qt::OtherFocusReason);
     else
-        page->focusNextChild();
+        page->setFocus(Qt::OtherFocusReason);
 }
 
 void CZelMainDlg::OnAbout()

@@ -61,13 +61,21 @@ void Script::poll()
         m_bAborted = true;
         return;
     }
-    if (finished() || !m_steps[m_nNext].condition())
+    if (m_bActionPending || finished() || !m_steps[m_nNext].condition())
         return;
-    const Step step = m_steps[m_nNext++];
-    m_sinceLastStep.start();
-    step.action();
-    if (QTest::currentTestFailed())
-        m_bAborted = true;
+    // Qt never fires a timer again while its own timeout is being handled, so the action runs
+    // from the event loop instead: modal loops it opens keep this timer going.
+    m_bActionPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, step = m_steps[m_nNext++]] {
+            m_bActionPending = false;
+            m_sinceLastStep.start();
+            step.action();
+            if (QTest::currentTestFailed())
+                m_bAborted = true;
+        },
+        Qt::QueuedConnection);
 }
 
 void endAllDialogs()

@@ -48,7 +48,7 @@ public:
     {
         return when([] { return true; }, action);
     }
-    bool finished() const { return m_nNext >= m_steps.size(); }
+    bool finished() const { return m_nNext >= m_steps.size() && !m_bActionPending; }
     int stepsDone() const { return int(m_nNext); }
 
 private:
@@ -65,6 +65,7 @@ private:
     QElapsedTimer m_sinceLastStep;
     int m_nTimeoutMs;
     bool m_bAborted = false;
+    bool m_bActionPending = false;
 };
 
 // Ends every live dialog with Cancel, innermost first.

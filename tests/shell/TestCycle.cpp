@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "PrivateMessage.h"
 #include "ShellTestSupport.h"
+#include "TabControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,10 +12,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
-#include "TabControl.h"
 #include <QTest>
 
 using namespace shelltest;

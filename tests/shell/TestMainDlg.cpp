@@ -4,6 +4,7 @@
 #include "Help.h"
 #include "PrivateMessage.h"
 #include "ShellTestSupport.h"
+#include "TabControl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,9 +12,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
-#include "TabControl.h"
 #include <QTest>
 #include <QTextBrowser>
+#include <QUdpSocket>
 
 using namespace shelltest;
 
@@ -82,7 +83,8 @@ void TestMainDlg::startsOnSettingsPageWithMailbox()
                     QVERIFY(!dlg.m_offlineBanner->isVisible());
                     QCOMPARE(dlg.m_tab->tabBar()->count(), 3);
                     QCOMPARE(dlg.m_tab->tabBar()->tabText(0), QStringLiteral("Mailbox Settings"));
-                    QCOMPARE(dlg.m_tab->tabBar()->tabText(1), QStringLiteral("Mailbox Notifications"));
+                    QCOMPARE(dlg.m_tab->tabBar()->tabText(1),
+                             QStringLiteral("Mailbox Notifications"));
                     QCOMPARE(dlg.m_tab->tabBar()->tabText(2), QStringLiteral("Mailbox Statistics"));
                 });
     window.goOffline(script);
@@ -266,7 +268,8 @@ void TestMainDlg::helpShowsMainWindowTopic()
         dlg.m_btnHelp->click();
         QTextBrowser* help = nullptr;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* browser = qobject_cast<QTextBrowser*>(widget); browser && browser->isVisible())
+            if (auto* browser = qobject_cast<QTextBrowser*>(widget);
+                browser && browser->isVisible())
                 help = browser;
         }
         QVERIFY(help);

@@ -90,8 +90,11 @@ void TestStartup::noProfileAsksAndSavesThreeKeys()
                     QTest::keyClicks(dlg->dlgItem<QLineEdit>(1003), QStringLiteral("305"));
                     const QStringList address{QStringLiteral("127"), QStringLiteral("0"),
                                               QStringLiteral("0"), QStringLiteral("1")};
-                    for (int i = 0; i < 4; ++i)
+                    // Each field holds "0" to start with: type over it.
+                    for (int i = 0; i < 4; ++i) {
+                        dlg->m_ipAddress->field(i)->selectAll();
                         QTest::keyClicks(dlg->m_ipAddress->field(i), address[i]);
+                    }
                     dlg->dlgItem<QPushButton>(zel::IDOK)->click();
                 });
     // Port 5000 may be taken on this machine; either way the values are saved first.
