@@ -61,7 +61,11 @@ bool CZelMainDlg::OnInitDialog()
     m_btnHelp->setText(QStringLiteral("Help"));
     for (QPushButton* button : {m_btnRefresh, m_btnApply, m_btnClose, m_btnHelp})
         button->setAccessibleName(button->text());
-    GetDlgItem(1001)->setAccessibleName(QStringLiteral("Zel"));
+    // The banner art is drawn large; it fills its place, which follows the font and screen.
+    auto* banner = dlgItem<QLabel>(1001);
+    banner->setScaledContents(true);
+    banner->setGeometry(dialogUnitsToPixels(7, 4, 395, 67));
+    banner->setAccessibleName(QStringLiteral("Zel"));
     m_offlineBanner->setAccessibleName(QStringLiteral("Off Line! No relevant data is displayed!"));
     connect(m_btnRefresh, &QPushButton::clicked, this, &CZelMainDlg::OnRefresh);
     connect(m_btnApply, &QPushButton::clicked, this, &CZelMainDlg::OnApply);
