@@ -5,6 +5,7 @@
 #include "PrivateMessage.h"
 #include "Trace.h"
 
+#include <QNetworkProxy>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QUdpSocket>
@@ -52,6 +53,9 @@ CZelAsyncSocket::~CZelAsyncSocket()
 
 bool CZelAsyncSocket::Create(quint32 localPort)
 {
+    // The device is on the local network: never ask for a proxy (which would load the system
+    // proxy resolver and start its thread just to open the socket).
+    m_pUdp->setProxy(QNetworkProxy::NoProxy);
     if (localPort > kMaxPort || !m_pUdp->bind(QHostAddress::AnyIPv4, quint16(localPort)))
         return false;
     // Qt tells nothing when a UDP socket can write again; this notifier runs only while a

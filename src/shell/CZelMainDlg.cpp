@@ -199,9 +199,24 @@ bool CZelMainDlg::WindowProc(int message)
 void CZelMainDlg::showEvent(QShowEvent* event)
 {
     zel::Dialog::showEvent(event);
-    // Posted, so that the window is on the screen before the view exchange opens over it.
-    if (!event->spontaneous())
-        QMetaObject::invokeMethod(this, &CZelMainDlg::OnRefresh, Qt::QueuedConnection);
+    // Posted, and drawn first if it has not been yet, so that the window is on the screen
+    // before the view exchange opens over it.
+    if (!event->spontaneous()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!m_bPainted)
+                    repaint();
+                OnRefresh();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void CZelMainDlg::paintEvent(QPaintEvent* event)
+{
+    m_bPainted = true;
+    zel::Dialog::paintEvent(event);
 }
 
 bool CZelMainDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)

@@ -58,6 +58,7 @@ protected:
     void OnCancel() override;
     bool WindowProc(int message) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
@@ -74,4 +75,5 @@ private:
     void readPagesIntoRecord();
 
     zel::ProfileFile m_profile;
+    bool m_bPainted = false;
 };
