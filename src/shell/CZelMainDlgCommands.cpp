@@ -40,6 +40,10 @@ template <class Entries, class ToText> QString listText(const Entries& entries, 
     return list;
 }
 
+// clang-format off
+const char16_t kViewFirst[] = u"Current mailbox configuration must be viewed before applying new data!\n\nPlease do 'Refresh' first!";
+// clang-format on
+
 // The Apply command waits this many whole seconds on the clock for a page's verdict.
 constexpr qint64 kPageVerdictSeconds = 1;
 
@@ -153,8 +157,7 @@ void CZelMainDlg::OnApply()
     if (!m_bViewed) {
         zel::MessageBox::windowBox(
             this,
-            QStringLiteral("Current mailbox configuration must be viewed before applying new "
-                           "data!\n\nPlease do 'Refresh' first!"),
+            QString::fromUtf16(kViewFirst),
             zel::applicationTitle(), zel::MessageBox::Ok, zel::MessageBox::Exclamation);
         return;
     }
