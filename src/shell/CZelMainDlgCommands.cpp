@@ -14,6 +14,7 @@
 #include "TabControl.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <memory>
@@ -155,10 +156,8 @@ void CZelMainDlg::writeRecordToPages(const QString& operatorList, const QString&
 void CZelMainDlg::OnApply()
 {
     if (!m_bViewed) {
-        zel::MessageBox::windowBox(
-            this,
-            QString::fromUtf16(kViewFirst),
-            zel::applicationTitle(), zel::MessageBox::Ok, zel::MessageBox::Exclamation);
+        zel::MessageBox::windowBox(this, QString::fromUtf16(kViewFirst), zel::applicationTitle(),
+                                   zel::MessageBox::Ok, zel::MessageBox::Exclamation);
         return;
     }
 
@@ -223,26 +222,40 @@ bool CZelMainDlg::ValidatePages()
     const auto awaitVerdict = [this] {
         zel::waitPeriod(kPageVerdictSeconds, [this] { return m_bPageInvalid; });
     };
+    // A failing page puts the focus on the faulty entry; the disabled window loses it, so it is
+    // given back once the window takes input again.
+    const auto refuse = [this](zel::Dialog* page, const QPointer<QWidget>& faulty) {
+        setEnabled(true);
+        if (faulty)
+            faulty->setFocus(Qt::OtherFocusReason);
+        else
+            focusPage(page);
+        return false;
+    };
 
     m_bPageInvalid = false;
     zel::SendMessage(m_pSettingsPage, WM_PAGE_VALIDATE);
+    const QPointer<QWidget> settingsFocus = m_pSettingsPage->focusWidget();
     setEnabled(false);
     awaitVerdict();
     if (m_bPageInvalid) {
         if (shown != 0)
             bringPageToFront(0, shown);
-        setEnabled(true);
-        return false;
+        return refuse(m_pSettingsPage, settingsFocus);
     }
 
+    // Enabled while the page checks, so that a failing page can put the focus on its entry;
+    // its message box keeps the user out of the window meanwhile.
     m_bPageInvalid = false;
+    setEnabled(true);
     zel::SendMessage(m_pNotificationsPage, WM_PAGE_VALIDATE);
+    const QPointer<QWidget> notificationsFocus = m_pNotificationsPage->focusWidget();
+    setEnabled(false);
     awaitVerdict();
     if (m_bPageInvalid) {
         if (shown != 1)
             bringPageToFront(1, shown);
-        setEnabled(true);
-        return false;
+        return refuse(m_pNotificationsPage, notificationsFocus);
     }
     setEnabled(true);
     return true;

@@ -316,6 +316,8 @@ void TestCycle::failingSettingsPageComesToFront()
         QVERIFY(dlg.isEnabled());
         QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
         QCOMPARE(bench.page(0).GetDlgItemText(1010), QStringLiteral("123"));
+        // The user lands on the faulty entry.
+        QCOMPARE(dlg.focusWidget(), bench.page(0).GetDlgItem(1010));
         dlg.m_btnClose->click();
     });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
@@ -336,11 +338,11 @@ void TestCycle::failingNotificationsPageAfterTheWait()
         setText(bench.page(1), 1033, QString());
         const qint64 start = fakeTime.clock.seconds();
         qint64 shownAt = 0;
-        bool windowDisabled = false;
         bench.boxes.onShown = [&](const zel::MessageBox::Shown&) {
             shownAt = fakeTime.clock.seconds();
-            windowDisabled = !dlg.isEnabled();
         };
+        bool disabledWhileWaiting = false;
+        QTimer::singleShot(0, &dlg, [&] { disabledWhileWaiting = !dlg.isEnabled(); });
         dlg.m_btnApply->click();
         QCOMPARE(bench.boxes.texts(),
                  QStringList{QStringLiteral(
@@ -348,11 +350,12 @@ void TestCycle::failingNotificationsPageAfterTheWait()
         // The Settings page passed: its verdict was awaited for more than one second.
         QVERIFY(shownAt - start >= 1);
         QVERIFY(shownAt - start <= 2);
-        QVERIFY(windowDisabled);
+        QVERIFY(disabledWhileWaiting);
         QVERIFY(dlg.isEnabled());
         QCOMPARE(dlg.m_tab->tabBar()->currentIndex(), 1);
         QVERIFY(bench.page(1).isVisible());
         QVERIFY(!bench.page(0).isVisible());
+        QCOMPARE(dlg.focusWidget(), bench.page(1).GetDlgItem(1033));
         QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
         bench.boxes.onShown = nullptr;
         dlg.m_btnClose->click();
