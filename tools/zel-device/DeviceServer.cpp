@@ -29,27 +29,30 @@ void DeviceServer::readPendingDatagrams()
         const QNetworkDatagram request = m_socket.receiveDatagram();
         const QHostAddress peer = request.senderAddress();
         const auto peerPort = quint16(request.senderPort());
-        DatagramLog::write(DatagramLog::line("in ", peer, peerPort, request.data()));
 
+        // Answer first and log afterwards: formatting the log lines would delay every reply.
         const DeviceAnswer answer = m_responder.answer(request.data());
+        const bool answerNow = answer.datagram && answer.delayMs <= 0;
+        const QString sentNow =
+            answerNow ? send(*answer.datagram, answer.fromOtherPort, peer, peerPort) : QString();
+
+        DatagramLog::write(DatagramLog::line("in ", peer, peerPort, request.data()));
         if (!answer.note.isEmpty())
             DatagramLog::write(QStringLiteral("    %1").arg(answer.note));
-        if (!answer.datagram)
-            continue;
-        const QByteArray reply = *answer.datagram;
-        const bool otherPort = answer.fromOtherPort;
-        if (answer.delayMs > 0) {
+        if (answerNow) {
+            DatagramLog::write(sentNow);
+        } else if (answer.datagram) {
+            const QByteArray reply = *answer.datagram;
+            const bool otherPort = answer.fromOtherPort;
             QTimer::singleShot(answer.delayMs, this, [this, reply, otherPort, peer, peerPort] {
-                send(reply, otherPort, peer, peerPort);
+                DatagramLog::write(send(reply, otherPort, peer, peerPort));
             });
-        } else {
-            send(reply, otherPort, peer, peerPort);
         }
     }
 }
 
-void DeviceServer::send(const QByteArray& datagram, bool fromOtherPort, const QHostAddress& peer,
-                        quint16 peerPort)
+QString DeviceServer::send(const QByteArray& datagram, bool fromOtherPort, const QHostAddress& peer,
+                           quint16 peerPort)
 {
     QUdpSocket* socket = &m_socket;
     if (fromOtherPort) {
@@ -57,8 +60,10 @@ void DeviceServer::send(const QByteArray& datagram, bool fromOtherPort, const QH
             m_otherSocket.bind(m_socket.localAddress(), 0);
         socket = &m_otherSocket;
     }
-    DatagramLog::write(DatagramLog::line("out", peer, peerPort, datagram) +
-                       QStringLiteral(" (from port %1)").arg(socket->localPort()));
-    if (socket->writeDatagram(datagram, peer, peerPort) != datagram.size())
-        DatagramLog::write(QStringLiteral("    send failed: %1").arg(socket->errorString()));
+    const bool sent = socket->writeDatagram(datagram, peer, peerPort) == datagram.size();
+    QString log = DatagramLog::line("out", peer, peerPort, datagram) +
+                  QStringLiteral(" (from port %1)").arg(socket->localPort());
+    if (!sent)
+        log += QStringLiteral("\n    send failed: %1").arg(socket->errorString());
+    return log;
 }

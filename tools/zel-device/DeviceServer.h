@@ -20,8 +20,9 @@ public:
 
 private:
     void readPendingDatagrams();
-    void send(const QByteArray& datagram, bool fromOtherPort, const QHostAddress& peer,
-              quint16 peerPort);
+    // Sends `datagram` and returns the log text that says so.
+    QString send(const QByteArray& datagram, bool fromOtherPort, const QHostAddress& peer,
+                 quint16 peerPort);
 
     DeviceResponder& m_responder;
     QUdpSocket m_socket;

@@ -2,6 +2,7 @@
 #include "DeviceServer.h"
 #include "FaultOptions.h"
 #include "MailboxStore.h"
+#include "QuitOnSignal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -97,5 +98,6 @@ int main(int argc, char* argv[])
         return fail(kRuntimeError, error);
     std::printf("listening %s:%u\n", qPrintable(address.toString()), unsigned(server.port()));
     std::fflush(stdout);
+    quitOnTerminationSignals(app);
     return app.exec();
 }
