@@ -61,7 +61,7 @@ bool CZelMainDlg::OnInitDialog()
     m_btnHelp->setText(QStringLiteral("Help"));
     for (QPushButton* button : {m_btnRefresh, m_btnApply, m_btnClose, m_btnHelp})
         button->setAccessibleName(button->text());
-    // The banner art is drawn large; it fills its place, which follows the font and screen.
+    // The banner art fills its place, which follows the font and the screen.
     auto* banner = dlgItem<QLabel>(1001);
     banner->setScaledContents(true);
     banner->setGeometry(dialogUnitsToPixels(7, 4, 395, 67));
