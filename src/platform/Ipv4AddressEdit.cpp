@@ -52,8 +52,10 @@ Ipv4AddressEdit::Ipv4AddressEdit(QWidget* parent) : QWidget(parent)
         field->setValidator(new ByteValidator(field));
         field->installEventFilter(this);
         connect(field, &QLineEdit::textEdited, this, [this, i, field](const QString& text) {
-            if (text.size() == 3 && field->cursorPosition() == 3 && i < 3)
+            if (text.size() == 3 && field->cursorPosition() == 3 && i < 3) {
                 focusField(i + 1, false);
+                m_nAutoAdvancedTo = i + 1;
+            }
         });
         layout->addWidget(field, 1);
         m_fields[i] = field;
@@ -101,17 +103,31 @@ void Ipv4AddressEdit::focusField(int index, bool atEnd)
 
 bool Ipv4AddressEdit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
     const auto index = int(std::find(m_fields.begin(), m_fields.end(), watched) - m_fields.begin());
     if (index >= 4)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
+        return QWidget::eventFilter(watched, event);
     QLineEdit* field = m_fields[index];
+    if (event->type() == QEvent::MouseButtonPress && !field->hasFocus()) {
+        // Otherwise the click puts the caret beside the old value, e.g. "0", and what the
+        // user types is added to it.
+        focusField(index, false);
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const bool autoAdvancedHere = m_nAutoAdvancedTo == index;
+    m_nAutoAdvancedTo = -1;
+    const auto* key = static_cast<QKeyEvent*>(event);
     if (key->text() == QStringLiteral(".")) {
-        if (index < 3 && !field->text().isEmpty())
+        // A dot right after a third digit moved on only confirms that move.
+        if (!autoAdvancedHere && index < 3 && !field->text().isEmpty())
             focusField(index + 1, false);
         return true; // a dot is never part of a field
+    }
+    if (field->text() == QStringLiteral("0") && key->text().size() == 1 &&
+        key->text().front().isDigit()) {
+        field->clear(); // a lone 0 is a placeholder: the first digit typed replaces it
+        return false;
     }
     if (key->key() == Qt::Key_Backspace && index > 0 && field->cursorPosition() == 0 &&
         !field->hasSelectedText()) {

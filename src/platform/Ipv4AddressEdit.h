@@ -8,7 +8,8 @@ class QLineEdit;
 namespace zel {
 
 // An IPv4 address control: four fields of 0..255. '.' or a third digit moves on to the next
-// field, Backspace at the start of a field goes back to the previous one.
+// field, Backspace at the start of a field goes back to the previous one. A field entered by
+// click or Tab has its text selected, so that typing replaces it.
 class Ipv4AddressEdit : public QWidget
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ private:
     void focusField(int index, bool atEnd);
 
     std::array<QLineEdit*, 4> m_fields{};
+    int m_nAutoAdvancedTo = -1; // field just reached by a third digit, until the next key
 };
 
 } // namespace zel

@@ -45,6 +45,27 @@ private Q_SLOTS:
         QCOMPARE(edit.address(), (std::array<quint8, 4>{192, 168, 1, 0}));
     }
 
+    void typingOverFilledFields()
+    {
+        Ipv4AddressEdit edit;
+        edit.setAddress({0, 0, 0, 0});
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowActive(&edit));
+        // A click anywhere in a field holding "0" must not leave the 0 in front of the digits.
+        QLineEdit* first = edit.field(0);
+        QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(2, first->height() / 2));
+        typeAtFocus(QStringLiteral("127.0.0.1"));
+        QCOMPARE(edit.address(), (std::array<quint8, 4>{127, 0, 0, 1}));
+
+        // The dot typed after a third digit moved the caret on does not skip a field.
+        edit.setAddress({10, 20, 30, 40});
+        QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(first->width() - 2, 5));
+        QTest::mouseClick(edit.field(1), Qt::LeftButton);
+        QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(first->width() - 2, 5));
+        typeAtFocus(QStringLiteral("192.168.1.2"));
+        QCOMPARE(edit.address(), (std::array<quint8, 4>{192, 168, 1, 2}));
+    }
+
     void addressAndNames()
     {
         Ipv4AddressEdit edit;
