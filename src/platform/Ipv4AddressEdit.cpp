@@ -1,5 +1,6 @@
 #include "Ipv4AddressEdit.h"
 
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -107,10 +108,16 @@ bool Ipv4AddressEdit::eventFilter(QObject* watched, QEvent* event)
     if (index >= 4)
         return QWidget::eventFilter(watched, event);
     QLineEdit* field = m_fields[index];
-    if (event->type() == QEvent::MouseButtonPress && !field->hasFocus()) {
-        // Otherwise the click puts the caret beside the old value, e.g. "0", and what the
-        // user types is added to it.
-        focusField(index, false);
+    // The click that brings the focus into a field selects it; otherwise it would put the
+    // caret beside the old value, and what the user types would be added to it.
+    if (event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+        m_nClickFocused = index;
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonPress && m_nClickFocused == index) {
+        m_nClickFocused = -1;
+        field->selectAll();
         return true;
     }
     if (event->type() != QEvent::KeyPress)

@@ -30,6 +30,7 @@ private:
 
     std::array<QLineEdit*, 4> m_fields{};
     int m_nAutoAdvancedTo = -1; // field just reached by a third digit, until the next key
+    int m_nClickFocused = -1;   // field whose focus came with the mouse press still to come
 };
 
 } // namespace zel
