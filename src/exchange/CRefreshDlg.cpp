@@ -120,8 +120,9 @@ void CRefreshDlg::OnButton4()
     // A reply to an earlier request must not cut this request's wait short.
     m_bReplyReceived = false;
 
-    // Draw the new status before the request goes out, so that a quick reply is not kept
-    // waiting behind the repaint.
+    // The wait's disabled button and the new status are drawn before the request goes out,
+    // so that a quick reply is not kept waiting behind the repaint.
+    GetDlgItem(IdRequest)->setEnabled(false);
     repaint();
 
     const std::size_t size =
