@@ -56,7 +56,7 @@ public:
     bool IsDlgButtonChecked(int id) const;
 
     const DialogTemplate& dialogTemplate() const { return m_template; }
-    // x * baseUnitX / 4, y * font height / 8, corner by corner.
+    // x * baseUnitX / 4, y * font height / 8, corner by corner, from the template's font.
     QRect dialogUnitsToPixels(int x, int y, int width, int height) const;
     int baseUnitX() const;
 
@@ -81,6 +81,8 @@ private:
 
     const DialogTemplate& m_template;
     QHash<int, QWidget*> m_controls;
+    int m_nBaseUnitX = 0; // average letter width, as the framework measures it
+    int m_nBaseUnitY = 0; // font height
     bool m_bAlive = false;
     bool m_bInModalLoop = false;
     int m_nResult = 0;
