@@ -6,6 +6,7 @@
 #include "DialogTemplates.h"
 #include "ExchangeMessages.h"
 #include "PrivateMessage.h"
+#include "StatusLines.h"
 #include "WaitForAnswer.h"
 
 #include <algorithm>
@@ -17,8 +18,8 @@ enum ControlId
 {
     IdApply = 1,
     IdCancel = 2,
-    IdLine1 = 1047,
-    IdLine2 = 1048,
+    IdLine1 = StatusLines::kLine1,
+    IdLine2 = StatusLines::kLine2,
 };
 
 } // namespace
@@ -31,11 +32,7 @@ CApplyDlg::CApplyDlg(CZelSocketOwner& owner, const MailboxRecord& record, QWidge
       m_nResult(AckResult::Waiting)
 {
     m_buildBuffer.fill(0xFF);
-    // The status lines are read out by their current text, not the text they started with.
-    for (int line : {IdLine1, IdLine2})
-        GetDlgItem(line)->setAccessibleName(QString());
-    GetDlgItem(IdLine1)->setAccessibleDescription(QStringLiteral("Exchange status"));
-    GetDlgItem(IdLine2)->setAccessibleDescription(QStringLiteral("What to do next"));
+    StatusLines::makeReadable(*this);
 }
 
 bool CApplyDlg::WindowProc(int message)

@@ -6,6 +6,7 @@
 #include "DialogTemplates.h"
 #include "ExchangeMessages.h"
 #include "PrivateMessage.h"
+#include "StatusLines.h"
 #include "WaitForAnswer.h"
 
 #include <QLabel>
@@ -22,8 +23,8 @@ enum ControlId
     IdHiddenOk = 3,
     IdCancel = 2,
     IdPassword = 1010,
-    IdLine1 = 1047,
-    IdLine2 = 1048,
+    IdLine1 = StatusLines::kLine1,
+    IdLine2 = StatusLines::kLine2,
 };
 
 constexpr int kStartDelayMs = 10;
@@ -48,11 +49,7 @@ CRefreshDlg::CRefreshDlg(CZelSocketOwner& owner, QString mailbox, bool passwordR
     connect(dlgItem<QPushButton>(IdRequest), &QPushButton::clicked, this, &CRefreshDlg::OnButton4);
 
     GetDlgItem(IdPassword)->setAccessibleName(QStringLiteral("Password"));
-    // The status lines are read out by their current text, not the text they started with.
-    for (int line : {IdLine1, IdLine2})
-        GetDlgItem(line)->setAccessibleName(QString());
-    GetDlgItem(IdLine1)->setAccessibleDescription(QStringLiteral("Exchange status"));
-    GetDlgItem(IdLine2)->setAccessibleDescription(QStringLiteral("What to do next"));
+    StatusLines::makeReadable(*this);
 }
 
 bool CRefreshDlg::WindowProc(int message)
