@@ -1,6 +1,6 @@
 #include "BenchSupport.h"
 
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QThread>

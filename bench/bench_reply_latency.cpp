@@ -4,9 +4,10 @@
 // exchange is asleep in its wait rather than still drawing its new status.
 
 #include "BenchSupport.h"
-#include "CRefreshDlg.h"
-#include "CZelSocketOwner.h"
-#include "PrivateMessage.h"
+#include "exchange/CRefreshDlg.h"
+#include "net/CZelSocketOwner.h"
+#include "platform/PrivateMessage.h"
+#include "res/resource.h"
 
 #include <QApplication>
 #include <QNetworkDatagram>
@@ -45,7 +46,7 @@ protected:
     bool WindowProc(int message) override
     {
         const bool result = CRefreshDlg::WindowProc(message);
-        if (message == WM_VIEW_REPLY)
+        if (message == zel::WM_VIEW_REPLY)
             handled = std::chrono::steady_clock::now();
         return result;
     }

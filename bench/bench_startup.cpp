@@ -4,9 +4,9 @@
 //
 //   bench_startup [runs]        (default 15; QT_QPA_PLATFORM picks offscreen or xcb)
 
-#include "CZelMainDlg.h"
-#include "PrivateMessage.h"
-#include "ProfileFile.h"
+#include "platform/PrivateMessage.h"
+#include "platform/ProfileFile.h"
+#include "shell/CZelMainDlg.h"
 
 #include <QApplication>
 #include <QCheckBox>

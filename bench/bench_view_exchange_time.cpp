@@ -2,8 +2,8 @@
 // required. 10 ms of it is the start timer.
 
 #include "BenchSupport.h"
-#include "CRefreshDlg.h"
-#include "CZelSocketOwner.h"
+#include "exchange/CRefreshDlg.h"
+#include "net/CZelSocketOwner.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -2,8 +2,8 @@
 // answers.
 
 #include "BenchSupport.h"
-#include "CRefreshDlg.h"
-#include "CZelSocketOwner.h"
+#include "exchange/CRefreshDlg.h"
+#include "net/CZelSocketOwner.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
-#include "Datagram.h"
 #include "FuzzCheck.h"
 #include "FuzzTargets.h"
+#include "protocol/Datagram.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "DialString.h"
 #include "FuzzCheck.h"
 #include "FuzzTargets.h"
+#include "protocol/DialString.h"
 
 #include <cctype>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogTemplate.h"
+#include "platform/DialogTemplate.h"
 
 // The program's dialog templates, one per file in templates/.
 namespace zel::res {

@@ -1,4 +1,4 @@
-#include "HelpText.h"
+#include "res/HelpText.h"
 
 // One short topic per help context id of the mailbox pages: what the field is and what it takes.
 namespace zel::res {

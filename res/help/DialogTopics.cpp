@@ -1,4 +1,4 @@
-#include "HelpText.h"
+#include "res/HelpText.h"
 
 namespace zel::res {
 

@@ -1,4 +1,4 @@
-#include "DialogTemplates.h"
+#include "res/DialogTemplates.h"
 
 #include <array>
 

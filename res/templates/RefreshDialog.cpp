@@ -1,4 +1,4 @@
-#include "DialogTemplates.h"
+#include "res/DialogTemplates.h"
 
 namespace zel::res {
 namespace {

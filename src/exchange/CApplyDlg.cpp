@@ -1,13 +1,14 @@
 #include "CApplyDlg.h"
 
-#include "CZelAsyncSocket.h"
-#include "CZelSocketOwner.h"
-#include "Datagram.h"
-#include "DialogTemplates.h"
-#include "ExchangeMessages.h"
-#include "PrivateMessage.h"
-#include "StatusLines.h"
-#include "WaitForAnswer.h"
+#include "exchange/ExchangeMessages.h"
+#include "exchange/StatusLines.h"
+#include "exchange/WaitForAnswer.h"
+#include "net/CZelAsyncSocket.h"
+#include "net/CZelSocketOwner.h"
+#include "platform/PrivateMessage.h"
+#include "protocol/Datagram.h"
+#include "res/DialogTemplates.h"
+#include "res/resource.h"
 
 #include <algorithm>
 #include <span>
@@ -37,7 +38,7 @@ CApplyDlg::CApplyDlg(CZelSocketOwner& owner, const MailboxRecord& record, QWidge
 
 bool CApplyDlg::WindowProc(int message)
 {
-    if (message == WM_APPLY_REPLY)
+    if (message == zel::WM_APPLY_REPLY)
         OnAcknowledgement();
     return Dialog::WindowProc(message);
 }

@@ -1,13 +1,14 @@
 #include "CRefreshDlg.h"
 
-#include "CZelAsyncSocket.h"
-#include "CZelSocketOwner.h"
-#include "Datagram.h"
-#include "DialogTemplates.h"
-#include "ExchangeMessages.h"
-#include "PrivateMessage.h"
-#include "StatusLines.h"
-#include "WaitForAnswer.h"
+#include "exchange/ExchangeMessages.h"
+#include "exchange/StatusLines.h"
+#include "exchange/WaitForAnswer.h"
+#include "net/CZelAsyncSocket.h"
+#include "net/CZelSocketOwner.h"
+#include "platform/PrivateMessage.h"
+#include "protocol/Datagram.h"
+#include "res/DialogTemplates.h"
+#include "res/resource.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -54,7 +55,7 @@ CRefreshDlg::CRefreshDlg(CZelSocketOwner& owner, QString mailbox, bool passwordR
 
 bool CRefreshDlg::WindowProc(int message)
 {
-    if (message == WM_VIEW_REPLY)
+    if (message == zel::WM_VIEW_REPLY)
         OnViewReply();
     return Dialog::WindowProc(message);
 }

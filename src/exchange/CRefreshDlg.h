@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Dialog.h"
-#include "MailboxRecord.h"
+#include "platform/Dialog.h"
+#include "protocol/MailboxRecord.h"
 
 #include <QString>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "StatusLines.h"
 
-#include "Dialog.h"
+#include "platform/Dialog.h"
 
 void StatusLines::makeReadable(zel::Dialog& dialog)
 {

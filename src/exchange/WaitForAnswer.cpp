@@ -1,6 +1,6 @@
 #include "WaitForAnswer.h"
 
-#include "Clock.h"
+#include "platform/Clock.h"
 
 namespace {
 constexpr int kPeriods = 3;

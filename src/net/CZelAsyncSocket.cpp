@@ -1,9 +1,10 @@
 #include "CZelAsyncSocket.h"
 
-#include "BroadcastOption.h"
-#include "CZelSocketOwner.h"
-#include "PrivateMessage.h"
-#include "Trace.h"
+#include "net/BroadcastOption.h"
+#include "net/CZelSocketOwner.h"
+#include "platform/PrivateMessage.h"
+#include "platform/Trace.h"
+#include "res/resource.h"
 
 #include <QNetworkProxy>
 #include <QPointer>
@@ -20,9 +21,9 @@ constexpr quint32 kMaxPort = 0xFFFF;
 void deliverToExchanges()
 {
     if (QWidget* view = zel::FindWindow(QString::fromUtf8(kViewExchangeCaption)))
-        zel::SendMessage(view, WM_VIEW_REPLY);
+        zel::SendMessage(view, zel::WM_VIEW_REPLY);
     if (QWidget* apply = zel::FindWindow(QString::fromUtf8(kApplyExchangeCaption)))
-        zel::SendMessage(apply, WM_APPLY_REPLY);
+        zel::SendMessage(apply, zel::WM_APPLY_REPLY);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "CZelSocketOwner.h"
 
-#include "CZelAsyncSocket.h"
-#include "MessageBox.h"
+#include "net/CZelAsyncSocket.h"
+#include "platform/MessageBox.h"
 
 #include <algorithm>
 #include <new>

@@ -1,11 +1,12 @@
 #include "CNotificationsPage.h"
 
-#include "DialogTemplates.h"
-#include "MessageBox.h"
-#include "NumberChecks.h"
-#include "PageSupport.h"
-#include "PrivateMessage.h"
-#include "TransferFields.h"
+#include "pages/NumberChecks.h"
+#include "pages/PageSupport.h"
+#include "pages/TransferFields.h"
+#include "platform/MessageBox.h"
+#include "platform/PrivateMessage.h"
+#include "res/DialogTemplates.h"
+#include "res/resource.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -116,9 +117,9 @@ void CNotificationsPage::OnOK()
 
 bool CNotificationsPage::WindowProc(int message)
 {
-    if (message == WM_PAGE_LOAD)
+    if (message == zel::WM_PAGE_LOAD)
         OnPageLoad();
-    else if (message == WM_PAGE_VALIDATE)
+    else if (message == zel::WM_PAGE_VALIDATE)
         OnPageValidate();
     return Dialog::WindowProc(message);
 }
@@ -262,5 +263,5 @@ void CNotificationsPage::fail(const char* message, int controlId, FailOrder orde
                             zel::MessageBox::Exclamation);
     if (order == FailOrder::MessageFirst)
         focusControl();
-    zel::SendMessage(zel::AfxGetMainWnd(), WM_PAGE_INVALID);
+    zel::SendMessage(zel::AfxGetMainWnd(), zel::WM_PAGE_INVALID);
 }

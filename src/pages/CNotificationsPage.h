@@ -1,12 +1,13 @@
 #pragma once
 
-#include "Dialog.h"
+#include "platform/Dialog.h"
 
 class QComboBox;
 
 // The "Mailbox Notifications" tab page: the local notification (shown only) and the four
 // external notification targets. The Refresh and Apply commands reach its controls only by
-// the ids below; WM_PAGE_LOAD and WM_PAGE_VALIDATE tell it to take them over or check them.
+// the ids below; zel::WM_PAGE_LOAD and zel::WM_PAGE_VALIDATE tell it to take them over or check
+// them.
 class CNotificationsPage : public zel::Dialog
 {
     Q_OBJECT

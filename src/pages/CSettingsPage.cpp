@@ -1,10 +1,11 @@
 #include "CSettingsPage.h"
 
-#include "DialogTemplates.h"
-#include "MessageBox.h"
-#include "PageSupport.h"
-#include "PrivateMessage.h"
-#include "TransferFields.h"
+#include "pages/PageSupport.h"
+#include "pages/TransferFields.h"
+#include "platform/MessageBox.h"
+#include "platform/PrivateMessage.h"
+#include "res/DialogTemplates.h"
+#include "res/resource.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -86,9 +87,9 @@ void CSettingsPage::OnOK()
 
 bool CSettingsPage::WindowProc(int message)
 {
-    if (message == WM_PAGE_LOAD)
+    if (message == zel::WM_PAGE_LOAD)
         OnPageLoad();
-    else if (message == WM_PAGE_VALIDATE)
+    else if (message == zel::WM_PAGE_VALIDATE)
         OnPageValidate();
     return Dialog::WindowProc(message);
 }
@@ -184,7 +185,7 @@ void CSettingsPage::OnPageValidate()
     m_strPassword = GetDlgItemText(IDC_PASSWORD);
 
     const auto fail = [this](const char* message, int controlId, FocusAction action) {
-        zel::SendMessage(zel::AfxGetMainWnd(), WM_PAGE_INVALID);
+        zel::SendMessage(zel::AfxGetMainWnd(), zel::WM_PAGE_INVALID);
         zel::MessageBox::appBox(QString::fromUtf8(message), zel::MessageBox::Ok,
                                 zel::MessageBox::Exclamation);
         QWidget* control = GetDlgItem(controlId);

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "Dialog.h"
+#include "platform/Dialog.h"
 
 class QComboBox;
 
 // The "Mailbox Settings" tab page. The Refresh and Apply commands reach its controls only by
-// the ids below; WM_PAGE_LOAD and WM_PAGE_VALIDATE tell it to take them over or check them.
+// the ids below; zel::WM_PAGE_LOAD and zel::WM_PAGE_VALIDATE tell it to take them over or check
+// them.
 class CSettingsPage : public zel::Dialog
 {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #include "CStatisticsPage.h"
 
-#include "DialogTemplates.h"
-#include "PageSupport.h"
+#include "pages/PageSupport.h"
+#include "res/DialogTemplates.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialog.h"
+#include "platform/Dialog.h"
 
 // The "Mailbox Statistics" tab page: the message counts the Refresh command writes into its
 // read-only edits by id. It has nothing to load or check of its own.

@@ -1,6 +1,6 @@
 #include "PageSupport.h"
 
-#include "HelpText.h"
+#include "res/HelpText.h"
 
 #include <QComboBox>
 

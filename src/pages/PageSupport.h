@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Dialog.h"
-#include "Help.h"
+#include "platform/Dialog.h"
+#include "platform/Help.h"
 
 #include <QStringList>
 #include <span>

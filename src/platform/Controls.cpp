@@ -1,8 +1,8 @@
 #include "Controls.h"
 
-#include "EditRules.h"
-#include "Ipv4AddressEdit.h"
-#include "TabControl.h"
+#include "platform/EditRules.h"
+#include "platform/Ipv4AddressEdit.h"
+#include "platform/TabControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "Dialog.h"
 
-#include "Controls.h"
-#include "PrivateMessage.h"
+#include "platform/Controls.h"
+#include "platform/PrivateMessage.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "PrivateMessage.h"
 
-#include "Dialog.h"
+#include "platform/Dialog.h"
 
 #include <QApplication>
 #include <QPointer>

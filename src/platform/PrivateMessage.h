@@ -5,15 +5,10 @@
 class QObject;
 class QWidget;
 
-// Private window messages: parameterless, delivered synchronously.
-inline constexpr int WM_USER = 1024;
-inline constexpr int WM_VIEW_REPLY = WM_USER + 11;    // 1035
-inline constexpr int WM_PAGE_VALIDATE = WM_USER + 12; // 1036
-inline constexpr int WM_PAGE_LOAD = WM_USER + 13;     // 1037
-inline constexpr int WM_APPLY_REPLY = WM_USER + 14;   // 1038
-inline constexpr int WM_PAGE_INVALID = WM_USER + 15;  // 1039
-
 namespace zel {
+
+// The first private message number; the program's own messages are in res/resource.h.
+inline constexpr int WM_USER = 1024;
 
 class PrivateMessageEvent : public QEvent
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MailboxRecord.h"
+#include "protocol/MailboxRecord.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
-#include "Datagram.h"
-#include "DatagramLayout.h"
-#include "DialString.h"
-#include "DigitSlots.h"
-#include "PackedItems.h"
+#include "protocol/Datagram.h"
+#include "protocol/DatagramLayout.h"
+#include "protocol/DialString.h"
+#include "protocol/DigitSlots.h"
+#include "protocol/PackedItems.h"
 
 #include <algorithm>
 #include <array>

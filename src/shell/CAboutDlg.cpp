@@ -1,5 +1,5 @@
 #include "CAboutDlg.h"
 
-#include "DialogTemplates.h"
+#include "res/DialogTemplates.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : Dialog(zel::res::aboutDialog(), parent) {}

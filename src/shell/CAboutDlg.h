@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialog.h"
+#include "platform/Dialog.h"
 
 // The About box: the program's name and version, from template 100. OK, Escape and the close
 // box end it.

@@ -1,10 +1,10 @@
 #include "CDataInitDlg.h"
 
-#include "AtoiText.h"
-#include "CZelApp.h"
-#include "DialogTemplates.h"
-#include "Ipv4AddressEdit.h"
-#include "MessageBox.h"
+#include "platform/Ipv4AddressEdit.h"
+#include "platform/MessageBox.h"
+#include "res/DialogTemplates.h"
+#include "shell/AtoiText.h"
+#include "shell/CZelApp.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialog.h"
+#include "platform/Dialog.h"
 
 #include <array>
 

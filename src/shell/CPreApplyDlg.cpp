@@ -1,5 +1,5 @@
 #include "CPreApplyDlg.h"
 
-#include "DialogTemplates.h"
+#include "res/DialogTemplates.h"
 
 CPreApplyDlg::CPreApplyDlg(QWidget* parent) : Dialog(zel::res::preApplyDialog(), parent) {}

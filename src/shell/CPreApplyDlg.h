@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialog.h"
+#include "platform/Dialog.h"
 
 // "Please wait..." while the Apply command has the pages check their entries. The command
 // creates, shows, hides and destroys it; its buttons stay hidden.

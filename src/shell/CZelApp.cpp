@@ -1,12 +1,12 @@
 #include "CZelApp.h"
 
-#include "CZelMainDlg.h"
-#include "Dialog.h"
-#include "Help.h"
-#include "HelpText.h"
-#include "MessageBox.h"
-#include "PrivateMessage.h"
-#include "ProfileFile.h"
+#include "platform/Dialog.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "platform/PrivateMessage.h"
+#include "platform/ProfileFile.h"
+#include "res/HelpText.h"
+#include "shell/CZelMainDlg.h"
 
 #include <QDir>
 

@@ -1,19 +1,20 @@
 #include "CZelMainDlg.h"
 
-#include "AboutEntry.h"
-#include "AtoiText.h"
-#include "CAboutDlg.h"
-#include "CDataInitDlg.h"
-#include "CNotificationsPage.h"
-#include "CSettingsPage.h"
-#include "CStatisticsPage.h"
-#include "CZelApp.h"
-#include "CZelAsyncSocket.h"
-#include "DialogTemplates.h"
-#include "Help.h"
-#include "MessageBox.h"
-#include "PrivateMessage.h"
-#include "TabControl.h"
+#include "net/CZelAsyncSocket.h"
+#include "pages/CNotificationsPage.h"
+#include "pages/CSettingsPage.h"
+#include "pages/CStatisticsPage.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "platform/PrivateMessage.h"
+#include "platform/TabControl.h"
+#include "res/DialogTemplates.h"
+#include "res/resource.h"
+#include "shell/AboutEntry.h"
+#include "shell/AtoiText.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CDataInitDlg.h"
+#include "shell/CZelApp.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -191,7 +192,7 @@ void CZelMainDlg::OnCancel()
 
 bool CZelMainDlg::WindowProc(int message)
 {
-    if (message == WM_PAGE_INVALID)
+    if (message == zel::WM_PAGE_INVALID)
         m_bPageInvalid = true;
     return zel::Dialog::WindowProc(message);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CZelSocketOwner.h"
-#include "Dialog.h"
-#include "MailboxRecord.h"
-#include "ProfileFile.h"
+#include "net/CZelSocketOwner.h"
+#include "platform/Dialog.h"
+#include "platform/ProfileFile.h"
+#include "protocol/MailboxRecord.h"
 
 #include <QIcon>
 #include <QList>

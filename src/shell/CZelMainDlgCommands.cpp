@@ -1,17 +1,18 @@
 // The Refresh and Apply commands of the main window: the mailbox record moves between the
 // device and the pages' controls, addressed by control id.
-#include "CApplyDlg.h"
-#include "CNotificationsPage.h"
-#include "CPreApplyDlg.h"
-#include "CRefreshDlg.h"
-#include "CSettingsPage.h"
-#include "CStatisticsPage.h"
-#include "CZelMainDlg.h"
-#include "Clock.h"
-#include "LanguageName.h"
-#include "MessageBox.h"
-#include "PrivateMessage.h"
-#include "TabControl.h"
+#include "exchange/CApplyDlg.h"
+#include "exchange/CRefreshDlg.h"
+#include "pages/CNotificationsPage.h"
+#include "pages/CSettingsPage.h"
+#include "pages/CStatisticsPage.h"
+#include "pages/LanguageName.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/PrivateMessage.h"
+#include "platform/TabControl.h"
+#include "res/resource.h"
+#include "shell/CPreApplyDlg.h"
+#include "shell/CZelMainDlg.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -58,8 +59,8 @@ void CZelMainDlg::OnRefresh()
                                     zel::MessageBox::YesNo) == zel::MessageBox::IdYes) {
             m_bViewed = false;
             m_offlineBanner->show();
-            zel::SendMessage(m_pSettingsPage, WM_PAGE_LOAD);
-            zel::SendMessage(m_pNotificationsPage, WM_PAGE_LOAD);
+            zel::SendMessage(m_pSettingsPage, zel::WM_PAGE_LOAD);
+            zel::SendMessage(m_pNotificationsPage, zel::WM_PAGE_LOAD);
         } else {
             OnCancel();
         }
@@ -93,9 +94,9 @@ void CZelMainDlg::OnRefresh()
         listText(received.languageCodes, [](int code) { return LanguageName(code); });
     writeRecordToPages(operatorList, faxList, languageList);
 
-    zel::SendMessage(m_pSettingsPage, WM_PAGE_LOAD);
-    zel::SendMessage(m_pNotificationsPage, WM_PAGE_LOAD);
-    zel::SendMessage(m_pStatisticsPage, WM_PAGE_LOAD);
+    zel::SendMessage(m_pSettingsPage, zel::WM_PAGE_LOAD);
+    zel::SendMessage(m_pNotificationsPage, zel::WM_PAGE_LOAD);
+    zel::SendMessage(m_pStatisticsPage, zel::WM_PAGE_LOAD);
     if (m_nCurPage >= 0)
         m_pages[m_nCurPage]->update();
 }
@@ -234,7 +235,7 @@ bool CZelMainDlg::ValidatePages()
     };
 
     m_bPageInvalid = false;
-    zel::SendMessage(m_pSettingsPage, WM_PAGE_VALIDATE);
+    zel::SendMessage(m_pSettingsPage, zel::WM_PAGE_VALIDATE);
     const QPointer<QWidget> settingsFocus = m_pSettingsPage->focusWidget();
     setEnabled(false);
     awaitVerdict();
@@ -248,7 +249,7 @@ bool CZelMainDlg::ValidatePages()
     // its message box keeps the user out of the window meanwhile.
     m_bPageInvalid = false;
     setEnabled(true);
-    zel::SendMessage(m_pNotificationsPage, WM_PAGE_VALIDATE);
+    zel::SendMessage(m_pNotificationsPage, zel::WM_PAGE_VALIDATE);
     const QPointer<QWidget> notificationsFocus = m_pNotificationsPage->focusWidget();
     setEnabled(false);
     awaitVerdict();

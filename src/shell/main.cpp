@@ -1,4 +1,4 @@
-#include "CZelApp.h"
+#include "shell/CZelApp.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // View and apply requests answered as the layouts say.
 
-#include "Datagram.h"
 #include "DeviceFixture.h"
+#include "protocol/Datagram.h"
 
 #include <QTest>
 

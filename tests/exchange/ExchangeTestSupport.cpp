@@ -1,6 +1,6 @@
 #include "ExchangeTestSupport.h"
 
-#include "Dialog.h"
+#include "platform/Dialog.h"
 
 #include <QEvent>
 

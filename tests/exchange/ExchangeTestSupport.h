@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CZelSocketOwner.h"
-#include "Clock.h"
 #include "NetTestSupport.h"
+#include "net/CZelSocketOwner.h"
+#include "platform/Clock.h"
 
 #include <QByteArray>
 #include <QTimer>

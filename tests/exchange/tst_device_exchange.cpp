@@ -1,11 +1,11 @@
 // The two exchanges against the real device simulator, which has its own encoder and
 // decoder: a mistake on our side is not mirrored on its side.
 
-#include "CApplyDlg.h"
-#include "CRefreshDlg.h"
-#include "CZelAsyncSocket.h"
 #include "DeviceProcess.h"
 #include "ExchangeTestSupport.h"
+#include "exchange/CApplyDlg.h"
+#include "exchange/CRefreshDlg.h"
+#include "net/CZelAsyncSocket.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "CApplyDlg.h"
-#include "CRefreshDlg.h"
-#include "CZelAsyncSocket.h"
 #include "ExchangeTestSupport.h"
+#include "exchange/CApplyDlg.h"
+#include "exchange/CRefreshDlg.h"
+#include "net/CZelAsyncSocket.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -3,8 +3,8 @@
 // Helpers shared by the endpoint and exchange suites: a scripted UDP peer on 127.0.0.1, a
 // recorder of message boxes and a capture of the trace output.
 
-#include "MessageBox.h"
-#include "Trace.h"
+#include "platform/MessageBox.h"
+#include "platform/Trace.h"
 
 #include <QByteArray>
 #include <QList>

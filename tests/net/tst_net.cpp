@@ -1,8 +1,9 @@
-#include "CZelAsyncSocket.h"
-#include "CZelSocketOwner.h"
-#include "Dialog.h"
 #include "NetTestSupport.h"
-#include "PrivateMessage.h"
+#include "net/CZelAsyncSocket.h"
+#include "net/CZelSocketOwner.h"
+#include "platform/Dialog.h"
+#include "platform/PrivateMessage.h"
+#include "res/resource.h"
 
 #include <QPointer>
 #include <QTest>
@@ -254,8 +255,8 @@ void NetTest::deliveryIsSynchronousViewFirst()
     QTRY_COMPARE(apply.messages.size(), 2);
     QCOMPARE(trace.text, std::string("CZelAsyncSocket::OnReceive\nview 3\napply 3\n"
                                      "CZelAsyncSocket::OnReceive\nview 5\napply 5\n"));
-    QCOMPARE(view.messages, QList<int>({WM_VIEW_REPLY, WM_VIEW_REPLY}));
-    QCOMPARE(apply.messages, QList<int>({WM_APPLY_REPLY, WM_APPLY_REPLY}));
+    QCOMPARE(view.messages, QList<int>({zel::WM_VIEW_REPLY, zel::WM_VIEW_REPLY}));
+    QCOMPARE(apply.messages, QList<int>({zel::WM_APPLY_REPLY, zel::WM_APPLY_REPLY}));
 
     // An ended exchange is no longer found.
     view.EndDialog(zel::IDCANCEL);

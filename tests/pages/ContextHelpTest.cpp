@@ -1,9 +1,9 @@
-#include "CNotificationsPage.h"
-#include "CSettingsPage.h"
-#include "CStatisticsPage.h"
-#include "Help.h"
-#include "HelpText.h"
 #include "PageTestSupport.h"
+#include "pages/CNotificationsPage.h"
+#include "pages/CSettingsPage.h"
+#include "pages/CStatisticsPage.h"
+#include "platform/Help.h"
+#include "res/HelpText.h"
 
 #include <QComboBox>
 #include <QHelpEvent>

@@ -1,5 +1,5 @@
-#include "CNotificationsPage.h"
 #include "PageTestSupport.h"
+#include "pages/CNotificationsPage.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -11,7 +11,7 @@ namespace {
 
 using Page = CNotificationsPage;
 
-// What the NotificationsRefresh command writes before it sends WM_PAGE_LOAD.
+// What the NotificationsRefresh command writes before it sends zel::WM_PAGE_LOAD.
 struct NotificationsRefresh
 {
     bool externalAllowed = true;
@@ -52,7 +52,7 @@ void load(Page& page, const NotificationsRefresh& v)
     page.SetDlgItemText(Page::IDC_NOTIFY_EXTENSION, v.extension);
     page.SetDlgItemText(Page::IDC_LOCAL_NOTIFY_VALUE, v.localNotify);
     page.SetDlgItemText(Page::IDC_MAILBOX_TYPE_VALUE, v.mailboxType);
-    zel::SendMessage(&page, WM_PAGE_LOAD);
+    zel::SendMessage(&page, zel::WM_PAGE_LOAD);
 }
 
 QList<bool> enabledStates(const Page& page, std::initializer_list<int> ids)
@@ -222,7 +222,7 @@ private Q_SLOTS:
     void labelKeepsItsFirstTextUntilTheRefreshWritesIt()
     {
         HostedPage<Page> hosted;
-        zel::SendMessage(hosted.page, WM_PAGE_LOAD);
+        zel::SendMessage(hosted.page, zel::WM_PAGE_LOAD);
         QCOMPARE(hosted.page->GetDlgItemText(Page::IDC_EXTERNAL_ALLOWED_TEXT),
                  QStringLiteral("External notification ia Allowed"));
     }
@@ -339,7 +339,7 @@ private Q_SLOTS:
         boxes.watchFocusIn(&page);
         QWidget* elsewhere = page.GetDlgItem(Page::IDC_PHONE_ENABLE);
         elsewhere->setFocus();
-        zel::SendMessage(&page, WM_PAGE_VALIDATE);
+        zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
 
         QCOMPARE(boxes.texts(), QStringList{message});
         const auto& box = boxes.boxes().first();
@@ -369,7 +369,7 @@ private Q_SLOTS:
         QTest::keyClicks(combo->lineEdit(), QStringLiteral("by fax"));
 
         BoxRecorder boxes;
-        zel::SendMessage(&page, WM_PAGE_VALIDATE);
+        zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(),
                  QStringList{QStringLiteral("Email notification type is not valid")});
         QCOMPARE(combo->currentText(), QString());
@@ -377,7 +377,7 @@ private Q_SLOTS:
         // Switched off, the same entry passes and is handed on as "no selection".
         QTest::keyClicks(combo->lineEdit(), QStringLiteral("by fax"));
         page.CheckDlgButton(Page::IDC_EMAIL_ENABLE, false);
-        zel::SendMessage(&page, WM_PAGE_VALIDATE);
+        zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts().size(), 1);
         QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE_VALUE), QStringLiteral("-1"));
     }
@@ -425,7 +425,7 @@ private Q_SLOTS:
         Page& page = *hosted.page;
         load(page, values);
         BoxRecorder boxes;
-        zel::SendMessage(&page, WM_PAGE_VALIDATE);
+        zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(), QStringList{});
         QCOMPARE(boxes.invalids().count(), 0);
         QCOMPARE((QStringList{page.GetDlgItemText(Page::IDC_MESSAGE_TYPE_VALUE),
@@ -468,7 +468,7 @@ private Q_SLOTS:
         QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE), after);
         QCOMPARE(boxes.texts().size(), 1); // the page's own selection raised no second warning
 
-        zel::SendMessage(&page, WM_PAGE_VALIDATE);
+        zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE_VALUE),
                  QString::number(page.dlgItem<QComboBox>(Page::IDC_MESSAGE_TYPE)->currentIndex()));
     }

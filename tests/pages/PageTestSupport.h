@@ -1,8 +1,9 @@
 #pragma once
 
-#include "Dialog.h"
-#include "MessageBox.h"
-#include "PrivateMessage.h"
+#include "platform/Dialog.h"
+#include "platform/MessageBox.h"
+#include "platform/PrivateMessage.h"
+#include "res/resource.h"
 
 #include <QApplication>
 #include <QList>
@@ -19,7 +20,7 @@ inline QStringList strings(std::initializer_list<const char*> items)
     return list;
 }
 
-// Stands in for the main window: counts WM_PAGE_INVALID and notes how many message boxes had
+// Stands in for the main window: counts zel::WM_PAGE_INVALID and notes how many message boxes had
 // been shown when each one arrived.
 class InvalidCatcher : public QObject
 {
@@ -37,7 +38,7 @@ protected:
     bool event(QEvent* event) override
     {
         if (event->type() == zel::PrivateMessageEvent::eventType() &&
-            static_cast<zel::PrivateMessageEvent*>(event)->message() == WM_PAGE_INVALID) {
+            static_cast<zel::PrivateMessageEvent*>(event)->message() == zel::WM_PAGE_INVALID) {
             m_boxesShownAtArrival.append(*m_boxesShown);
             return true;
         }
@@ -49,7 +50,7 @@ private:
     QList<int> m_boxesShownAtArrival;
 };
 
-// Answers every message box, records it with the focus widget and the WM_PAGE_INVALID count
+// Answers every message box, records it with the focus widget and the zel::WM_PAGE_INVALID count
 // of that moment.
 class BoxRecorder
 {

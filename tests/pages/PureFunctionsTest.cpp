@@ -1,8 +1,8 @@
-#include "HelpText.h"
-#include "LanguageName.h"
-#include "NumberChecks.h"
 #include "PageTestSupport.h"
-#include "TransferFields.h"
+#include "pages/LanguageName.h"
+#include "pages/NumberChecks.h"
+#include "pages/TransferFields.h"
+#include "res/HelpText.h"
 
 #include <QTest>
 #include <climits>

@@ -1,5 +1,5 @@
-#include "CSettingsPage.h"
 #include "PageTestSupport.h"
+#include "pages/CSettingsPage.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -12,7 +12,7 @@ namespace {
 
 using Page = CSettingsPage;
 
-// What the SettingsRefresh command writes before it sends WM_PAGE_LOAD.
+// What the SettingsRefresh command writes before it sends zel::WM_PAGE_LOAD.
 struct SettingsRefresh
 {
     QString password = QStringLiteral("4321");
@@ -50,7 +50,7 @@ void load(Page& page, const SettingsRefresh& values)
     page.SetDlgItemText(Page::IDC_OPERATOR_LIST, values.operators);
     page.SetDlgItemText(Page::IDC_FAX_LIST, values.faxes);
     page.SetDlgItemText(Page::IDC_LANGUAGE_LIST, values.languages);
-    zel::SendMessage(&page, WM_PAGE_LOAD);
+    zel::SendMessage(&page, zel::WM_PAGE_LOAD);
 }
 
 QStringList itemsOf(const QComboBox* combo)
@@ -246,13 +246,13 @@ private Q_SLOTS:
                                        QStringLiteral("3rd Language")};
 
         // Working offline at start: every transfer field empty.
-        zel::SendMessage(&page, WM_PAGE_LOAD);
+        zel::SendMessage(&page, zel::WM_PAGE_LOAD);
         QCOMPARE(itemsOf(languages), placeholders);
         QCOMPARE(languages->currentIndex(), 0);
         QCOMPARE(itemsOf(page.dlgItem<QComboBox>(Page::IDC_FAX)),
                  QStringList{QStringLiteral("None")});
         QCOMPARE(page.GetDlgItemText(Page::IDC_MAILBOX_TYPE), QStringLiteral("Real"));
-        zel::SendMessage(&page, WM_PAGE_LOAD);
+        zel::SendMessage(&page, zel::WM_PAGE_LOAD);
         QCOMPARE(itemsOf(languages), placeholders);
 
         SettingsRefresh values;
@@ -266,7 +266,7 @@ private Q_SLOTS:
         // Three names already there: an empty list text keeps them.
         page.SetDlgItemText(Page::IDC_LANGUAGE_LIST, QString());
         page.SetDlgItemText(Page::IDC_LANGUAGE_INDEX, QStringLiteral("0"));
-        zel::SendMessage(&page, WM_PAGE_LOAD);
+        zel::SendMessage(&page, zel::WM_PAGE_LOAD);
         QCOMPARE(itemsOf(languages).first(), QStringLiteral("Hebrew"));
         QCOMPARE(languages->currentIndex(), 0);
     }
@@ -394,7 +394,7 @@ private Q_SLOTS:
         BoxRecorder boxes;
         boxes.watchFocusIn(&page);
         page.GetDlgItem(Page::IDC_BACKUP_EXTENSION)->setFocus();
-        zel::SendMessage(&page, WM_PAGE_VALIDATE);
+        zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
 
         QCOMPARE(boxes.texts(), QStringList{message});
         const auto& box = boxes.boxes().first();
@@ -452,7 +452,7 @@ private Q_SLOTS:
         Page& page = *hosted.page;
         load(page, values);
         BoxRecorder boxes;
-        zel::SendMessage(&page, WM_PAGE_VALIDATE);
+        zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(), QStringList{});
         QCOMPARE(boxes.invalids().count(), 0);
         QStringList fields;
@@ -472,7 +472,7 @@ private Q_SLOTS:
         QTest::keyClick(fax->view(), Qt::Key_Return);
         QCOMPARE(fax->currentText(), QStringLiteral("None"));
         BoxRecorder boxes;
-        zel::SendMessage(&page, WM_PAGE_VALIDATE);
+        zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.invalids().count(), 0);
         QCOMPARE(page.GetDlgItemText(Page::IDC_FAX_VALUE), QStringLiteral("0"));
     }
@@ -487,7 +487,7 @@ private Q_SLOTS:
         QTest::mouseClick(page.dlgItem<QPushButton>(Page::IDC_RESET), Qt::LeftButton);
         QCOMPARE(page.GetDlgItemText(Page::IDC_PASSWORD), QStringLiteral("5823"));
         BoxRecorder boxes;
-        zel::SendMessage(&page, WM_PAGE_VALIDATE);
+        zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(), QStringList{});
     }
 
@@ -505,7 +505,7 @@ private Q_SLOTS:
         QVERIFY(!page.GetDlgItem(Page::IDC_DO_NOT_DISTURB)->isEnabled());
         QCOMPARE(page.GetDlgItemText(Page::IDC_LOCAL_NOTIFY), QStringLiteral("None"));
         BoxRecorder boxes;
-        zel::SendMessage(&page, WM_PAGE_VALIDATE);
+        zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(), QStringList{});
         QCOMPARE(page.GetDlgItemText(Page::IDC_MAILBOX_TYPE_VALUE), QStringLiteral("1"));
 

@@ -1,7 +1,7 @@
-#include "CAboutDlg.h"
-#include "CPreApplyDlg.h"
-#include "CStatisticsPage.h"
 #include "PageTestSupport.h"
+#include "pages/CStatisticsPage.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CPreApplyDlg.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -42,7 +42,7 @@ private Q_SLOTS:
         page.SetDlgItemInt(CStatisticsPage::IDC_SAVED_MESSAGES, 10);
         page.SetDlgItemInt(CStatisticsPage::IDC_TOTAL_MESSAGES, -46);
         page.SetDlgItemInt(CStatisticsPage::IDC_MAX_MESSAGES, 100);
-        zel::SendMessage(&page, WM_PAGE_LOAD);
+        zel::SendMessage(&page, zel::WM_PAGE_LOAD);
         QCOMPARE(page.GetDlgItemText(CStatisticsPage::IDC_NEW_MESSAGES), QStringLiteral("-56"));
         QCOMPARE(page.GetDlgItemText(CStatisticsPage::IDC_TOTAL_MESSAGES), QStringLiteral("-46"));
 

@@ -1,8 +1,8 @@
-#include "Dialog.h"
+#include "platform/Dialog.h"
 
-#include "Ipv4AddressEdit.h"
-#include "PrivateMessage.h"
 #include "TestSuites.h"
+#include "platform/Ipv4AddressEdit.h"
+#include "platform/PrivateMessage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -294,14 +294,16 @@ private Q_SLOTS:
 
     void privateMessagesArriveSynchronously()
     {
+        constexpr int kFirst = WM_USER + 1;
+        constexpr int kSecond = WM_USER + 2;
         ProbeDialog dialog(kTemplate);
-        SendMessage(&dialog, WM_VIEW_REPLY);
-        QCOMPARE(dialog.messages, QList<int>{WM_VIEW_REPLY});
-        SendMessage(nullptr, WM_VIEW_REPLY);
+        SendMessage(&dialog, kFirst);
+        QCOMPARE(dialog.messages, QList<int>{kFirst});
+        SendMessage(nullptr, kFirst);
 
         setMainWindow(&dialog);
-        SendMessage(AfxGetMainWnd(), WM_PAGE_INVALID);
-        QCOMPARE(dialog.messages.last(), WM_PAGE_INVALID);
+        SendMessage(AfxGetMainWnd(), kSecond);
+        QCOMPARE(dialog.messages.last(), kSecond);
         setMainWindow(nullptr);
         QVERIFY(!AfxGetMainWnd());
     }

@@ -1,4 +1,4 @@
-#include "Ipv4AddressEdit.h"
+#include "platform/Ipv4AddressEdit.h"
 
 #include "TestSuites.h"
 

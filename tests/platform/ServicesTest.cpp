@@ -1,8 +1,8 @@
-#include "Clock.h"
-#include "Help.h"
-#include "MessageBox.h"
 #include "TestSuites.h"
-#include "Trace.h"
+#include "platform/Clock.h"
+#include "platform/Help.h"
+#include "platform/MessageBox.h"
+#include "platform/Trace.h"
 
 #include <QNetworkDatagram>
 #include <QTextBrowser>

@@ -1,5 +1,5 @@
 #include "ByteHelpers.h"
-#include "Datagram.h"
+#include "protocol/Datagram.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 #include "ByteHelpers.h"
-#include "DialString.h"
+#include "protocol/DialString.h"
 
 #include <QTest>
 #include <limits>

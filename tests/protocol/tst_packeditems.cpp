@@ -1,4 +1,4 @@
-#include "PackedItems.h"
+#include "protocol/PackedItems.h"
 
 #include <QTest>
 

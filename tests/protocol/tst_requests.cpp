@@ -1,6 +1,6 @@
 #include "ByteHelpers.h"
-#include "Datagram.h"
 #include "FullViewReply.h"
+#include "protocol/Datagram.h"
 
 #include <QTest>
 #include <array>

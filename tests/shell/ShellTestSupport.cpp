@@ -1,7 +1,7 @@
 #include "ShellTestSupport.h"
 
-#include "Dialog.h"
-#include "PrivateMessage.h"
+#include "platform/Dialog.h"
+#include "platform/PrivateMessage.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "TestCycle.h"
 
-#include "CZelMainDlg.h"
-#include "Clock.h"
-#include "PrivateMessage.h"
 #include "ShellTestSupport.h"
-#include "TabControl.h"
+#include "platform/Clock.h"
+#include "platform/PrivateMessage.h"
+#include "platform/TabControl.h"
+#include "shell/CZelMainDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "TestDataInitDlg.h"
 
-#include "AtoiText.h"
-#include "CDataInitDlg.h"
-#include "Ipv4AddressEdit.h"
 #include "ShellTestSupport.h"
+#include "platform/Ipv4AddressEdit.h"
+#include "shell/AtoiText.h"
+#include "shell/CDataInitDlg.h"
 
 #include <QLineEdit>
 #include <QPushButton>

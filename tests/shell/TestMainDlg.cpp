@@ -1,10 +1,10 @@
 #include "TestMainDlg.h"
 
-#include "CZelMainDlg.h"
-#include "Help.h"
-#include "PrivateMessage.h"
 #include "ShellTestSupport.h"
-#include "TabControl.h"
+#include "platform/Help.h"
+#include "platform/PrivateMessage.h"
+#include "platform/TabControl.h"
+#include "shell/CZelMainDlg.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "TestStartup.h"
 
-#include "CDataInitDlg.h"
-#include "CZelApp.h"
-#include "CZelMainDlg.h"
-#include "Ipv4AddressEdit.h"
-#include "PrivateMessage.h"
 #include "ShellTestSupport.h"
+#include "platform/Ipv4AddressEdit.h"
+#include "platform/PrivateMessage.h"
+#include "shell/CDataInitDlg.h"
+#include "shell/CZelApp.h"
+#include "shell/CZelMainDlg.h"
 
 #include <QLineEdit>
 #include <QPushButton>
