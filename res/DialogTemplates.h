@@ -4,13 +4,13 @@
 
 // The program's dialog templates, one per file in templates/.
 namespace zel::res {
-const DialogTemplate& aboutDialog();       // 100
-const DialogTemplate& mainDialog();        // 102
-const DialogTemplate& settingsPage();      // 138
-const DialogTemplate& notificationsPage(); // 139
-const DialogTemplate& statisticsPage();    // 140
-const DialogTemplate& dataInitDialog();    // 141
-const DialogTemplate& refreshDialog();     // 145
-const DialogTemplate& applyDialog();       // 148
-const DialogTemplate& preApplyDialog();    // 151
+const DialogTemplate& aboutDialog();       // IDD_ABOUTBOX
+const DialogTemplate& mainDialog();        // IDD_ZEL_DIALOG
+const DialogTemplate& settingsPage();      // IDD_SETTINGS_PAGE
+const DialogTemplate& notificationsPage(); // IDD_NOTIFICATIONS_PAGE
+const DialogTemplate& statisticsPage();    // IDD_STATISTICS_PAGE
+const DialogTemplate& dataInitDialog();    // IDD_DATA_INIT
+const DialogTemplate& refreshDialog();     // IDD_REFRESH
+const DialogTemplate& applyDialog();       // IDD_APPLY
+const DialogTemplate& preApplyDialog();    // IDD_PRE_APPLY
 } // namespace zel::res

@@ -1,4 +1,5 @@
 #include "res/HelpText.h"
+#include "res/resource.h"
 
 namespace zel::res {
 
@@ -11,7 +12,7 @@ struct DialogTopic
 };
 
 constexpr DialogTopic kTopics[] = {
-    {102, "Zel",
+    {IDD_ZEL_DIALOG, "Zel",
      "Zel shows and changes the settings of your voice-mail box on the voice-mail device.\n\n"
      "Refresh asks the device for your mailbox's current settings and fills the three pages. "
      "The first time you do this after starting Zel, you are asked for your 4-digit mailbox "
@@ -28,7 +29,7 @@ constexpr DialogTopic kTopics[] = {
      "the device, and Apply is refused until a Refresh succeeds.\n\n"
      "Press F1 on a field of a page for help on that field. Right-click the title banner for "
      "information about Zel."},
-    {141, "Zel Data Initializing",
+    {IDD_DATA_INIT, "Zel Data Initializing",
      "Zel needs to know which mailbox is yours and where the voice-mail device is on your "
      "network.\n\n"
      "Mailbox Number: the number of your voice-mail box, at most 6 characters.\n"

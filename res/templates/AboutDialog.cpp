@@ -1,11 +1,10 @@
 #include "res/DialogTemplates.h"
+#include "res/resource.h"
 
 #include <array>
 
 namespace zel::res {
 namespace {
-
-constexpr int kOkButton = 1; // IDOK
 
 constexpr std::array kControls{
     ControlTemplate{kStaticId, ControlKind::Label, "ZEL Version 1.02.0", 44, 9, 119, 8, NoStyle, 0,
@@ -13,11 +12,11 @@ constexpr std::array kControls{
     ControlTemplate{kStaticId, ControlKind::Label, "Voice-mail box settings tool", 44, 24, 119, 8,
                     NoStyle, 0, 0},
     ControlTemplate{kStaticId, ControlKind::Label, "", 44, 39, 119, 8, NoStyle, 0, 0},
-    ControlTemplate{kOkButton, ControlKind::DefPushButton, "OK", 178, 7, 50, 14, TabStop, 0, 0},
+    ControlTemplate{IDC_OK_BUTTON, ControlKind::DefPushButton, "OK", 178, 7, 50, 14, TabStop, 0, 0},
 };
 
 constexpr DialogTemplate kAboutDialog{
-    100, "About Zel", 235, 55, "MS Sans Serif", 8, SystemMenu | ModalFrame, kControls};
+    IDD_ABOUTBOX, "About Zel", 235, 55, "MS Sans Serif", 8, SystemMenu | ModalFrame, kControls};
 
 } // namespace
 

@@ -1,25 +1,24 @@
 #include "res/DialogTemplates.h"
+#include "res/resource.h"
 
 #include <array>
 
 namespace zel::res {
 namespace {
 
-constexpr int kOkButton = 1;     // IDOK
-constexpr int kCancelButton = 2; // IDCANCEL
-
 // The buttons exist but stay hidden: the wait window offers the user nothing to do.
 constexpr std::array kControls{
     ControlTemplate{kStaticId, ControlKind::CenteredLabel, "Please wait...", 7, 18, 172, 8, NoStyle,
                     0, 0},
-    ControlTemplate{kOkButton, ControlKind::DefPushButton, "OK", 7, 24, 50, 14, Hidden | TabStop, 0,
-                    0},
-    ControlTemplate{kCancelButton, ControlKind::PushButton, "Cancel", 129, 24, 50, 14,
+    ControlTemplate{IDC_OK_BUTTON, ControlKind::DefPushButton, "OK", 7, 24, 50, 14,
+                    Hidden | TabStop, 0, 0},
+    ControlTemplate{IDC_CANCEL_BUTTON, ControlKind::PushButton, "Cancel", 129, 24, 50, 14,
                     Hidden | TabStop, 0, 0},
 };
 
 constexpr DialogTemplate kPreApplyDialog{
-    151, "Pre-Apply settings", 186, 45, "MS Sans Serif", 8, SystemMenu | ModalFrame, kControls};
+    IDD_PRE_APPLY, "Pre-Apply settings", 186, 45, "MS Sans Serif", 8, SystemMenu | ModalFrame,
+    kControls};
 
 } // namespace
 
