@@ -16,29 +16,29 @@
 namespace {
 
 constexpr std::array<zel::HelpPair, 12> kHelpIds{{
-    {1023, 20},
-    {1005, 21},
-    {1015, 23},
-    {1033, 22},
-    {1017, 24},
-    {1016, 25},
-    {1021, 32},
-    {1020, 33},
-    {1019, 34},
-    {1018, 35},
-    {1007, 36},
+    {zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY, zel::IDH_NOTIFICATIONS_LOCAL_NOTIFY},
+    {zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION, zel::IDH_NOTIFICATIONS_NOTIFY_EXTENSION},
+    {zel::IDC_NOTIFICATIONS_PHONE_ENABLE, zel::IDH_NOTIFICATIONS_PHONE_ENABLE},
+    {zel::IDC_NOTIFICATIONS_PHONE, zel::IDH_NOTIFICATIONS_PHONE},
+    {zel::IDC_NOTIFICATIONS_PAGER_ENABLE, zel::IDH_NOTIFICATIONS_PAGER_ENABLE},
+    {zel::IDC_NOTIFICATIONS_PAGER, zel::IDH_NOTIFICATIONS_PAGER},
+    {zel::IDC_NOTIFICATIONS_SMS_ENABLE, zel::IDH_NOTIFICATIONS_SMS_ENABLE},
+    {zel::IDC_NOTIFICATIONS_SMS, zel::IDH_NOTIFICATIONS_SMS},
+    {zel::IDC_NOTIFICATIONS_EMAIL_ENABLE, zel::IDH_NOTIFICATIONS_EMAIL_ENABLE},
+    {zel::IDC_NOTIFICATIONS_EMAIL, zel::IDH_NOTIFICATIONS_EMAIL},
+    {zel::IDC_NOTIFICATIONS_MESSAGE_TYPE, zel::IDH_NOTIFICATIONS_MESSAGE_TYPE},
     {0, 0},
 }};
 
 // The targets' edits and the message-type list are named after their group or label.
 constexpr std::array<AccessibleLabel, 7> kLabels{{
-    {CNotificationsPage::IDC_LOCAL_NOTIFY, 1024},
-    {CNotificationsPage::IDC_NOTIFY_EXTENSION, 1006},
-    {CNotificationsPage::IDC_PHONE, 1029},
-    {CNotificationsPage::IDC_PAGER, 1030},
-    {CNotificationsPage::IDC_EMAIL, 1031},
-    {CNotificationsPage::IDC_MESSAGE_TYPE, 1034},
-    {CNotificationsPage::IDC_SMS, 1032},
+    {zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY, zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_LABEL},
+    {zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION, zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION_LABEL},
+    {zel::IDC_NOTIFICATIONS_PHONE, zel::IDC_NOTIFICATIONS_PHONE_GROUP},
+    {zel::IDC_NOTIFICATIONS_PAGER, zel::IDC_NOTIFICATIONS_PAGER_GROUP},
+    {zel::IDC_NOTIFICATIONS_EMAIL, zel::IDC_NOTIFICATIONS_EMAIL_GROUP},
+    {zel::IDC_NOTIFICATIONS_MESSAGE_TYPE, zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_LABEL},
+    {zel::IDC_NOTIFICATIONS_SMS, zel::IDC_NOTIFICATIONS_SMS_GROUP},
 }};
 
 // Each "Enable" box, the group it sits in, and what it switches on.
@@ -49,10 +49,14 @@ struct Target
     int editId;
 };
 constexpr std::array<Target, 4> kTargets{{
-    {CNotificationsPage::IDC_PHONE_ENABLE, 1029, CNotificationsPage::IDC_PHONE},
-    {CNotificationsPage::IDC_PAGER_ENABLE, 1030, CNotificationsPage::IDC_PAGER},
-    {CNotificationsPage::IDC_EMAIL_ENABLE, 1031, CNotificationsPage::IDC_EMAIL},
-    {CNotificationsPage::IDC_SMS_ENABLE, 1032, CNotificationsPage::IDC_SMS},
+    {zel::IDC_NOTIFICATIONS_PHONE_ENABLE, zel::IDC_NOTIFICATIONS_PHONE_GROUP,
+     zel::IDC_NOTIFICATIONS_PHONE},
+    {zel::IDC_NOTIFICATIONS_PAGER_ENABLE, zel::IDC_NOTIFICATIONS_PAGER_GROUP,
+     zel::IDC_NOTIFICATIONS_PAGER},
+    {zel::IDC_NOTIFICATIONS_EMAIL_ENABLE, zel::IDC_NOTIFICATIONS_EMAIL_GROUP,
+     zel::IDC_NOTIFICATIONS_EMAIL},
+    {zel::IDC_NOTIFICATIONS_SMS_ENABLE, zel::IDC_NOTIFICATIONS_SMS_GROUP,
+     zel::IDC_NOTIFICATIONS_SMS},
 }};
 
 constexpr int kRealMailbox = 0;
@@ -67,7 +71,7 @@ CNotificationsPage::CNotificationsPage(QWidget* parent)
 
 QComboBox* CNotificationsPage::messageTypeList() const
 {
-    return dlgItem<QComboBox>(IDC_MESSAGE_TYPE);
+    return dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE);
 }
 
 bool CNotificationsPage::OnInitDialog()
@@ -83,7 +87,7 @@ bool CNotificationsPage::OnInitDialog()
         messageTypes->addItem(messageTypeNames[i], i);
     selectMessageType(-1);
 
-    QComboBox* localNotify = dlgItem<QComboBox>(IDC_LOCAL_NOTIFY);
+    QComboBox* localNotify = dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY);
     const QStringList types = localNotificationTypes();
     for (int i = 0; i < types.size(); ++i)
         localNotify->addItem(types[i], i);
@@ -95,15 +99,16 @@ bool CNotificationsPage::OnInitDialog()
             ->setAccessibleName(GetDlgItemText(target.enableId) + u' ' +
                                 GetDlgItemText(target.groupId));
     }
-    GetDlgItem(IDC_EXTERNAL_ALLOWED)->setAccessibleName(GetDlgItemText(IDC_EXTERNAL_ALLOWED_TEXT));
+    GetDlgItem(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED)
+        ->setAccessibleName(GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT));
 
-    connect(dlgItem<QCheckBox>(IDC_PHONE_ENABLE), &QCheckBox::clicked, this,
+    connect(dlgItem<QCheckBox>(zel::IDC_NOTIFICATIONS_PHONE_ENABLE), &QCheckBox::clicked, this,
             &CNotificationsPage::OnPhoneEnable);
-    connect(dlgItem<QCheckBox>(IDC_PAGER_ENABLE), &QCheckBox::clicked, this,
+    connect(dlgItem<QCheckBox>(zel::IDC_NOTIFICATIONS_PAGER_ENABLE), &QCheckBox::clicked, this,
             &CNotificationsPage::OnPagerEnable);
-    connect(dlgItem<QCheckBox>(IDC_EMAIL_ENABLE), &QCheckBox::clicked, this,
+    connect(dlgItem<QCheckBox>(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE), &QCheckBox::clicked, this,
             &CNotificationsPage::OnEmailEnable);
-    connect(dlgItem<QCheckBox>(IDC_SMS_ENABLE), &QCheckBox::clicked, this,
+    connect(dlgItem<QCheckBox>(zel::IDC_NOTIFICATIONS_SMS_ENABLE), &QCheckBox::clicked, this,
             &CNotificationsPage::OnSmsEnable);
     // activated, not currentIndexChanged: selections the page sets itself raise no warning.
     connect(messageTypes, &QComboBox::activated, this, &CNotificationsPage::OnMessageTypeChange);
@@ -138,24 +143,26 @@ void CNotificationsPage::selectMessageType(int index)
 
 void CNotificationsPage::OnPageLoad()
 {
-    m_nMessageType = transferInt(GetDlgItemText(IDC_MESSAGE_TYPE_VALUE));
+    m_nMessageType = transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE));
     selectMessageType(m_nMessageType);
 
     enableTargets();
 
     // The device decides which targets the user may switch; a target already switched on
     // stays editable even when its box is not.
-    const bool externalAllowed = IsDlgButtonChecked(IDC_EXTERNAL_ALLOWED);
-    const bool emailSupported = transferInt(GetDlgItemText(IDC_EMAIL_SUPPORTED)) > 0;
-    GetDlgItem(IDC_PHONE_ENABLE)->setEnabled(externalAllowed);
-    GetDlgItem(IDC_PAGER_ENABLE)->setEnabled(externalAllowed);
-    GetDlgItem(IDC_SMS_ENABLE)->setEnabled(externalAllowed);
-    GetDlgItem(IDC_EMAIL_ENABLE)->setEnabled(externalAllowed && emailSupported);
-    GetDlgItem(IDC_EXTERNAL_ALLOWED)->setAccessibleName(GetDlgItemText(IDC_EXTERNAL_ALLOWED_TEXT));
+    const bool externalAllowed = IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED);
+    const bool emailSupported =
+        transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL_SUPPORTED)) > 0;
+    GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE_ENABLE)->setEnabled(externalAllowed);
+    GetDlgItem(zel::IDC_NOTIFICATIONS_PAGER_ENABLE)->setEnabled(externalAllowed);
+    GetDlgItem(zel::IDC_NOTIFICATIONS_SMS_ENABLE)->setEnabled(externalAllowed);
+    GetDlgItem(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE)->setEnabled(externalAllowed && emailSupported);
+    GetDlgItem(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED)
+        ->setAccessibleName(GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT));
 
-    m_nMailboxType = transferInt(GetDlgItemText(IDC_MAILBOX_TYPE_VALUE));
-    m_nLocalNotifyType = transferInt(GetDlgItemText(IDC_LOCAL_NOTIFY_VALUE));
-    selectIndex(dlgItem<QComboBox>(IDC_LOCAL_NOTIFY), m_nLocalNotifyType);
+    m_nMailboxType = transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE));
+    m_nLocalNotifyType = transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE));
+    selectIndex(dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY), m_nLocalNotifyType);
 }
 
 void CNotificationsPage::enableTargets()
@@ -168,24 +175,27 @@ void CNotificationsPage::enableTargets()
 
 void CNotificationsPage::OnPhoneEnable()
 {
-    GetDlgItem(IDC_PHONE)->setEnabled(IsDlgButtonChecked(IDC_PHONE_ENABLE));
+    GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE)
+        ->setEnabled(IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_PHONE_ENABLE));
 }
 
 void CNotificationsPage::OnPagerEnable()
 {
-    GetDlgItem(IDC_PAGER)->setEnabled(IsDlgButtonChecked(IDC_PAGER_ENABLE));
+    GetDlgItem(zel::IDC_NOTIFICATIONS_PAGER)
+        ->setEnabled(IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_PAGER_ENABLE));
 }
 
 void CNotificationsPage::OnEmailEnable()
 {
-    const bool enabled = IsDlgButtonChecked(IDC_EMAIL_ENABLE);
-    GetDlgItem(IDC_EMAIL)->setEnabled(enabled);
-    GetDlgItem(IDC_MESSAGE_TYPE)->setEnabled(enabled);
+    const bool enabled = IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE);
+    GetDlgItem(zel::IDC_NOTIFICATIONS_EMAIL)->setEnabled(enabled);
+    GetDlgItem(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE)->setEnabled(enabled);
 }
 
 void CNotificationsPage::OnSmsEnable()
 {
-    GetDlgItem(IDC_SMS)->setEnabled(IsDlgButtonChecked(IDC_SMS_ENABLE));
+    GetDlgItem(zel::IDC_NOTIFICATIONS_SMS)
+        ->setEnabled(IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_SMS_ENABLE));
 }
 
 void CNotificationsPage::OnMessageTypeChange()
@@ -206,45 +216,48 @@ void CNotificationsPage::OnMessageTypeChange()
 
 void CNotificationsPage::OnPageValidate()
 {
-    m_strExtension = GetDlgItemText(IDC_NOTIFY_EXTENSION);
+    m_strExtension = GetDlgItemText(zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION);
     if (m_nMailboxType == kRealMailbox && (m_strExtension.size() < 2 || m_strExtension.size() > 6))
-        return fail("Extension number is not valid", IDC_NOTIFY_EXTENSION, FailOrder::MessageFirst);
+        return fail("Extension number is not valid", zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION,
+                    FailOrder::MessageFirst);
 
     // A target's characters are checked even while it is switched off: it is sent all the same.
-    m_strPhone = GetDlgItemText(IDC_PHONE);
-    if (IsDlgButtonChecked(IDC_PHONE_ENABLE) && m_strPhone.isEmpty())
-        return fail("When enabling Phone notification a Phone number must be defined", IDC_PHONE,
-                    FailOrder::MessageFirst);
+    m_strPhone = GetDlgItemText(zel::IDC_NOTIFICATIONS_PHONE);
+    if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_PHONE_ENABLE) && m_strPhone.isEmpty())
+        return fail("When enabling Phone notification a Phone number must be defined",
+                    zel::IDC_NOTIFICATIONS_PHONE, FailOrder::MessageFirst);
     if (!IsValidPhoneNumber(m_strPhone))
-        return fail("Phone number is not valid", IDC_PHONE, FailOrder::FocusFirst);
-
-    m_strPager = GetDlgItemText(IDC_PAGER);
-    if (IsDlgButtonChecked(IDC_PAGER_ENABLE) && m_strPager.isEmpty())
-        return fail("When enabling Pager notification a Pager number must be defined", IDC_PAGER,
-                    FailOrder::MessageFirst);
-    if (!IsValidPagerNumber(m_strPager))
-        return fail("Pager number is not valid", IDC_PAGER, FailOrder::FocusFirst);
-
-    m_strSms = GetDlgItemText(IDC_SMS);
-    if (IsDlgButtonChecked(IDC_SMS_ENABLE) && m_strSms.isEmpty())
-        return fail("When enabling SMS notification a SMS number must be defined", IDC_SMS,
-                    FailOrder::MessageFirst);
-    if (!IsValidSmsNumber(m_strSms))
-        return fail("SMS number is not valid", IDC_SMS, FailOrder::FocusFirst);
-
-    m_strEmail = GetDlgItemText(IDC_EMAIL);
-    if (IsDlgButtonChecked(IDC_EMAIL_ENABLE) && m_strEmail.isEmpty())
-        return fail("When enabling Email notification an Email address must be defined", IDC_EMAIL,
-                    FailOrder::MessageFirst);
-    m_nMessageType = messageTypeList()->currentIndex();
-    if (IsDlgButtonChecked(IDC_EMAIL_ENABLE) && m_nMessageType < 0)
-        return fail("Email notification type is not valid", IDC_MESSAGE_TYPE,
+        return fail("Phone number is not valid", zel::IDC_NOTIFICATIONS_PHONE,
                     FailOrder::FocusFirst);
 
-    SetDlgItemInt(IDC_MESSAGE_TYPE_VALUE, m_nMessageType);
-    SetDlgItemInt(IDC_MAILBOX_TYPE_VALUE, m_nMailboxType);
-    m_nLocalNotifyType = dlgItem<QComboBox>(IDC_LOCAL_NOTIFY)->currentIndex();
-    SetDlgItemInt(IDC_LOCAL_NOTIFY_VALUE, m_nLocalNotifyType);
+    m_strPager = GetDlgItemText(zel::IDC_NOTIFICATIONS_PAGER);
+    if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_PAGER_ENABLE) && m_strPager.isEmpty())
+        return fail("When enabling Pager notification a Pager number must be defined",
+                    zel::IDC_NOTIFICATIONS_PAGER, FailOrder::MessageFirst);
+    if (!IsValidPagerNumber(m_strPager))
+        return fail("Pager number is not valid", zel::IDC_NOTIFICATIONS_PAGER,
+                    FailOrder::FocusFirst);
+
+    m_strSms = GetDlgItemText(zel::IDC_NOTIFICATIONS_SMS);
+    if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_SMS_ENABLE) && m_strSms.isEmpty())
+        return fail("When enabling SMS notification a SMS number must be defined",
+                    zel::IDC_NOTIFICATIONS_SMS, FailOrder::MessageFirst);
+    if (!IsValidSmsNumber(m_strSms))
+        return fail("SMS number is not valid", zel::IDC_NOTIFICATIONS_SMS, FailOrder::FocusFirst);
+
+    m_strEmail = GetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL);
+    if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE) && m_strEmail.isEmpty())
+        return fail("When enabling Email notification an Email address must be defined",
+                    zel::IDC_NOTIFICATIONS_EMAIL, FailOrder::MessageFirst);
+    m_nMessageType = messageTypeList()->currentIndex();
+    if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE) && m_nMessageType < 0)
+        return fail("Email notification type is not valid", zel::IDC_NOTIFICATIONS_MESSAGE_TYPE,
+                    FailOrder::FocusFirst);
+
+    SetDlgItemInt(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, m_nMessageType);
+    SetDlgItemInt(zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE, m_nMailboxType);
+    m_nLocalNotifyType = dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY)->currentIndex();
+    SetDlgItemInt(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE, m_nLocalNotifyType);
 }
 
 void CNotificationsPage::fail(const char* message, int controlId, FailOrder order)

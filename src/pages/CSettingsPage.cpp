@@ -15,25 +15,25 @@
 namespace {
 
 constexpr std::array<zel::HelpPair, 10> kHelpIds{{
-    {1003, 1},
-    {1010, 2},
-    {1023, 3},
-    {1026, 4},
-    {1017, 5},
-    {1018, 6},
-    {1012, 7},
-    {1013, 8},
-    {1014, 9},
+    {zel::IDC_SETTINGS_MAILBOX_NUMBER, zel::IDH_SETTINGS_MAILBOX_NUMBER},
+    {zel::IDC_SETTINGS_PASSWORD, zel::IDH_SETTINGS_PASSWORD},
+    {zel::IDC_SETTINGS_LANGUAGE, zel::IDH_SETTINGS_LANGUAGE},
+    {zel::IDC_SETTINGS_BACKUP_EXTENSION, zel::IDH_SETTINGS_BACKUP_EXTENSION},
+    {zel::IDC_SETTINGS_OPERATOR, zel::IDH_SETTINGS_OPERATOR},
+    {zel::IDC_SETTINGS_FAX, zel::IDH_SETTINGS_FAX},
+    {zel::IDC_SETTINGS_ANNOUNCER, zel::IDH_SETTINGS_ANNOUNCER},
+    {zel::IDC_SETTINGS_DO_NOT_DISTURB, zel::IDH_SETTINGS_DO_NOT_DISTURB},
+    {zel::IDC_SETTINGS_TIME_STAMP, zel::IDH_SETTINGS_TIME_STAMP},
     {0, 0},
 }};
 
 constexpr std::array<AccessibleLabel, 6> kLabels{{
-    {CSettingsPage::IDC_MAILBOX_NUMBER, 1004},
-    {CSettingsPage::IDC_PASSWORD, 1009},
-    {CSettingsPage::IDC_LANGUAGE, 1008},
-    {CSettingsPage::IDC_BACKUP_EXTENSION, 1025},
-    {CSettingsPage::IDC_OPERATOR, 1027},
-    {CSettingsPage::IDC_FAX, 1028},
+    {zel::IDC_SETTINGS_MAILBOX_NUMBER, zel::IDC_SETTINGS_MAILBOX_NUMBER_LABEL},
+    {zel::IDC_SETTINGS_PASSWORD, zel::IDC_SETTINGS_PASSWORD_LABEL},
+    {zel::IDC_SETTINGS_LANGUAGE, zel::IDC_SETTINGS_LANGUAGE_LABEL},
+    {zel::IDC_SETTINGS_BACKUP_EXTENSION, zel::IDC_SETTINGS_BACKUP_EXTENSION_LABEL},
+    {zel::IDC_SETTINGS_OPERATOR, zel::IDC_SETTINGS_OPERATOR_LABEL},
+    {zel::IDC_SETTINGS_FAX, zel::IDC_SETTINGS_FAX_LABEL},
 }};
 
 constexpr int kRealMailbox = 0;
@@ -61,20 +61,22 @@ bool CSettingsPage::OnInitDialog()
 {
     const bool result = Dialog::OnInitDialog();
 
-    QComboBox* mailboxType = combo(IDC_MAILBOX_TYPE);
+    QComboBox* mailboxType = combo(zel::IDC_SETTINGS_MAILBOX_TYPE);
     mailboxType->addItem(QStringLiteral("Real"), kRealMailbox);
     mailboxType->addItem(QStringLiteral("Virtual"), kVirtualMailbox);
     mailboxType->setCurrentIndex(-1);
-    QComboBox* localNotify = combo(IDC_LOCAL_NOTIFY);
+    QComboBox* localNotify = combo(zel::IDC_SETTINGS_LOCAL_NOTIFY);
     const QStringList types = localNotificationTypes();
     for (int i = 0; i < types.size(); ++i)
         localNotify->addItem(types[i], i);
     localNotify->setCurrentIndex(-1);
 
     nameAfterLabels(*this, kLabels);
-    GetDlgItem(IDC_RESET)->setAccessibleDescription(QStringLiteral("Puts the default password in"));
+    GetDlgItem(zel::IDC_SETTINGS_RESET)
+        ->setAccessibleDescription(QStringLiteral("Puts the default password in"));
 
-    connect(dlgItem<QPushButton>(IDC_RESET), &QPushButton::clicked, this, &CSettingsPage::OnReset);
+    connect(dlgItem<QPushButton>(zel::IDC_SETTINGS_RESET), &QPushButton::clicked, this,
+            &CSettingsPage::OnReset);
     // activated, not currentIndexChanged: selections the page sets itself are no user change.
     connect(mailboxType, &QComboBox::activated, this, &CSettingsPage::OnMailboxTypeChange);
     return result;
@@ -105,15 +107,15 @@ void CSettingsPage::OnPageLoad()
     loadFaxList();
     loadLanguageList();
 
-    m_nLanguage = transferInt(GetDlgItemText(IDC_LANGUAGE_INDEX));
-    m_nMailboxType = transferInt(GetDlgItemText(IDC_MAILBOX_TYPE_VALUE));
-    m_nLocalNotifyType = transferInt(GetDlgItemText(IDC_LOCAL_NOTIFY_VALUE));
-    const int operatorValue = transferInt(GetDlgItemText(IDC_OPERATOR_VALUE));
-    const int faxValue = transferInt(GetDlgItemText(IDC_FAX_VALUE));
+    m_nLanguage = transferInt(GetDlgItemText(zel::IDC_SETTINGS_LANGUAGE_INDEX));
+    m_nMailboxType = transferInt(GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_TYPE_VALUE));
+    m_nLocalNotifyType = transferInt(GetDlgItemText(zel::IDC_SETTINGS_LOCAL_NOTIFY_VALUE));
+    const int operatorValue = transferInt(GetDlgItemText(zel::IDC_SETTINGS_OPERATOR_VALUE));
+    const int faxValue = transferInt(GetDlgItemText(zel::IDC_SETTINGS_FAX_VALUE));
 
-    selectIndex(combo(IDC_LANGUAGE), m_nLanguage);
-    selectIndex(combo(IDC_MAILBOX_TYPE), m_nMailboxType);
-    selectIndex(combo(IDC_LOCAL_NOTIFY), m_nLocalNotifyType);
+    selectIndex(combo(zel::IDC_SETTINGS_LANGUAGE), m_nLanguage);
+    selectIndex(combo(zel::IDC_SETTINGS_MAILBOX_TYPE), m_nMailboxType);
+    selectIndex(combo(zel::IDC_SETTINGS_LOCAL_NOTIFY), m_nLocalNotifyType);
 
     // A value no entry carries (an empty slot) falls back to the first entry.
     const auto lastIndexOf = [](const QComboBox* list, int value) {
@@ -123,21 +125,21 @@ void CSettingsPage::OnPageLoad()
         }
         return 0;
     };
-    m_nOperator = lastIndexOf(combo(IDC_OPERATOR), operatorValue);
-    selectIndex(combo(IDC_OPERATOR), m_nOperator);
-    m_nFax = lastIndexOf(combo(IDC_FAX), faxValue);
-    selectIndex(combo(IDC_FAX), m_nFax);
+    m_nOperator = lastIndexOf(combo(zel::IDC_SETTINGS_OPERATOR), operatorValue);
+    selectIndex(combo(zel::IDC_SETTINGS_OPERATOR), m_nOperator);
+    m_nFax = lastIndexOf(combo(zel::IDC_SETTINGS_FAX), faxValue);
+    selectIndex(combo(zel::IDC_SETTINGS_FAX), m_nFax);
 
-    GetDlgItem(IDC_DO_NOT_DISTURB)->setEnabled(m_nMailboxType == kRealMailbox);
+    GetDlgItem(zel::IDC_SETTINGS_DO_NOT_DISTURB)->setEnabled(m_nMailboxType == kRealMailbox);
 }
 
 // Eight slots; only the filled ones become entries, each keeping its slot number as value.
 void CSettingsPage::loadOperatorList()
 {
-    QComboBox* list = combo(IDC_OPERATOR);
+    QComboBox* list = combo(zel::IDC_SETTINGS_OPERATOR);
     list->clear();
     int slot = 0;
-    for (const QString& entry : listEntries(GetDlgItemText(IDC_OPERATOR_LIST))) {
+    for (const QString& entry : listEntries(GetDlgItemText(zel::IDC_SETTINGS_OPERATOR_LIST))) {
         if (!entry.isEmpty())
             list->addItem(entry, slot);
         ++slot;
@@ -148,11 +150,11 @@ void CSettingsPage::loadOperatorList()
 // "None" (value 0), then the filled slots with values 1..4.
 void CSettingsPage::loadFaxList()
 {
-    QComboBox* list = combo(IDC_FAX);
+    QComboBox* list = combo(zel::IDC_SETTINGS_FAX);
     list->clear();
     list->addItem(QStringLiteral("None"), 0);
     int slot = 0;
-    for (const QString& entry : listEntries(GetDlgItemText(IDC_FAX_LIST))) {
+    for (const QString& entry : listEntries(GetDlgItemText(zel::IDC_SETTINGS_FAX_LIST))) {
         ++slot;
         if (!entry.isEmpty())
             list->addItem(entry, slot);
@@ -162,8 +164,8 @@ void CSettingsPage::loadFaxList()
 
 void CSettingsPage::loadLanguageList()
 {
-    QComboBox* list = combo(IDC_LANGUAGE);
-    const QString text = GetDlgItemText(IDC_LANGUAGE_LIST);
+    QComboBox* list = combo(zel::IDC_SETTINGS_LANGUAGE);
+    const QString text = GetDlgItemText(zel::IDC_SETTINGS_LANGUAGE_LIST);
     QStringList names = listEntries(text);
     if (text.isEmpty()) {
         // Nothing handed over (working offline): keep what is there, or show placeholders.
@@ -180,9 +182,9 @@ void CSettingsPage::loadLanguageList()
 
 void CSettingsPage::OnPageValidate()
 {
-    m_nMailboxType = combo(IDC_MAILBOX_TYPE)->currentIndex();
-    m_nLocalNotifyType = combo(IDC_LOCAL_NOTIFY)->currentIndex();
-    m_strPassword = GetDlgItemText(IDC_PASSWORD);
+    m_nMailboxType = combo(zel::IDC_SETTINGS_MAILBOX_TYPE)->currentIndex();
+    m_nLocalNotifyType = combo(zel::IDC_SETTINGS_LOCAL_NOTIFY)->currentIndex();
+    m_strPassword = GetDlgItemText(zel::IDC_SETTINGS_PASSWORD);
 
     const auto fail = [this](const char* message, int controlId, FocusAction action) {
         zel::SendMessage(zel::AfxGetMainWnd(), zel::WM_PAGE_INVALID);
@@ -197,22 +199,22 @@ void CSettingsPage::OnPageValidate()
     };
 
     if (m_strPassword.size() < 4)
-        return fail("Password is not valid. Please enter 4 digits", IDC_PASSWORD,
+        return fail("Password is not valid. Please enter 4 digits", zel::IDC_SETTINGS_PASSWORD,
                     FocusAction::SelectText);
     if (m_nMailboxType == kVirtualMailbox && m_nLocalNotifyType != kNoLocalNotification)
-        return fail("Virtual Mailboxes does not support Local Notification", IDC_LOCAL_NOTIFY,
-                    FocusAction::OpenList);
-    if (m_nMailboxType == kVirtualMailbox && !IsDlgButtonChecked(IDC_DO_NOT_DISTURB))
-        return fail("Virtual Mailboxes must be set to Do Not Disturb = Yes", IDC_DO_NOT_DISTURB,
-                    FocusAction::None);
+        return fail("Virtual Mailboxes does not support Local Notification",
+                    zel::IDC_SETTINGS_LOCAL_NOTIFY, FocusAction::OpenList);
+    if (m_nMailboxType == kVirtualMailbox && !IsDlgButtonChecked(zel::IDC_SETTINGS_DO_NOT_DISTURB))
+        return fail("Virtual Mailboxes must be set to Do Not Disturb = Yes",
+                    zel::IDC_SETTINGS_DO_NOT_DISTURB, FocusAction::None);
 
     // No selection, an unknown code and an empty language slot all leave the mailbox without
     // a language the device can speak.
-    const QComboBox* language = combo(IDC_LANGUAGE);
+    const QComboBox* language = combo(zel::IDC_SETTINGS_LANGUAGE);
     const int selected = language->currentIndex();
     const QString name = selected >= 0 ? language->itemText(selected) : QString();
     if (selected < 0 || name == QLatin1String("Unknown") || name == QLatin1String("Not Installed"))
-        return fail("Selected Language is not supported", IDC_LANGUAGE,
+        return fail("Selected Language is not supported", zel::IDC_SETTINGS_LANGUAGE,
                     selected == 0 ? FocusAction::None : FocusAction::OpenList);
 
     writeSelectionsBack();
@@ -220,39 +222,40 @@ void CSettingsPage::OnPageValidate()
 
 void CSettingsPage::writeSelectionsBack()
 {
-    m_nLanguage = combo(IDC_LANGUAGE)->currentIndex();
-    m_nMailboxType = combo(IDC_MAILBOX_TYPE)->currentIndex();
-    m_nLocalNotifyType = combo(IDC_LOCAL_NOTIFY)->currentIndex();
-    m_nOperator = combo(IDC_OPERATOR)->currentIndex();
-    m_nFax = combo(IDC_FAX)->currentIndex();
+    m_nLanguage = combo(zel::IDC_SETTINGS_LANGUAGE)->currentIndex();
+    m_nMailboxType = combo(zel::IDC_SETTINGS_MAILBOX_TYPE)->currentIndex();
+    m_nLocalNotifyType = combo(zel::IDC_SETTINGS_LOCAL_NOTIFY)->currentIndex();
+    m_nOperator = combo(zel::IDC_SETTINGS_OPERATOR)->currentIndex();
+    m_nFax = combo(zel::IDC_SETTINGS_FAX)->currentIndex();
     const auto valueAt = [this](int id, int index) {
         return index >= 0 ? combo(id)->itemData(index).toInt() : -1;
     };
 
-    SetDlgItemInt(IDC_LANGUAGE_INDEX, m_nLanguage);
-    SetDlgItemInt(IDC_MAILBOX_TYPE_VALUE, m_nMailboxType);
-    SetDlgItemInt(IDC_LOCAL_NOTIFY_VALUE, m_nLocalNotifyType);
-    SetDlgItemInt(IDC_OPERATOR_VALUE, valueAt(IDC_OPERATOR, m_nOperator));
-    SetDlgItemInt(IDC_FAX_VALUE, valueAt(IDC_FAX, m_nFax));
+    SetDlgItemInt(zel::IDC_SETTINGS_LANGUAGE_INDEX, m_nLanguage);
+    SetDlgItemInt(zel::IDC_SETTINGS_MAILBOX_TYPE_VALUE, m_nMailboxType);
+    SetDlgItemInt(zel::IDC_SETTINGS_LOCAL_NOTIFY_VALUE, m_nLocalNotifyType);
+    SetDlgItemInt(zel::IDC_SETTINGS_OPERATOR_VALUE,
+                  valueAt(zel::IDC_SETTINGS_OPERATOR, m_nOperator));
+    SetDlgItemInt(zel::IDC_SETTINGS_FAX_VALUE, valueAt(zel::IDC_SETTINGS_FAX, m_nFax));
 }
 
 void CSettingsPage::OnReset()
 {
-    SetDlgItemText(IDC_PASSWORD, QStringLiteral("5823"));
+    SetDlgItemText(zel::IDC_SETTINGS_PASSWORD, QStringLiteral("5823"));
 }
 
 void CSettingsPage::OnMailboxTypeChange()
 {
-    m_nMailboxType = combo(IDC_MAILBOX_TYPE)->currentIndex();
-    QWidget* doNotDisturb = GetDlgItem(IDC_DO_NOT_DISTURB);
+    m_nMailboxType = combo(zel::IDC_SETTINGS_MAILBOX_TYPE)->currentIndex();
+    QWidget* doNotDisturb = GetDlgItem(zel::IDC_SETTINGS_DO_NOT_DISTURB);
     if (m_nMailboxType == kRealMailbox) {
-        CheckDlgButton(IDC_DO_NOT_DISTURB, false);
+        CheckDlgButton(zel::IDC_SETTINGS_DO_NOT_DISTURB, false);
         doNotDisturb->setEnabled(true);
         return;
     }
     // A virtual mailbox has no telephone of its own: nothing to ring, nothing to light.
-    CheckDlgButton(IDC_DO_NOT_DISTURB, true);
+    CheckDlgButton(zel::IDC_SETTINGS_DO_NOT_DISTURB, true);
     doNotDisturb->setEnabled(false);
     m_nLocalNotifyType = kNoLocalNotification;
-    selectIndex(combo(IDC_LOCAL_NOTIFY), kNoLocalNotification);
+    selectIndex(combo(zel::IDC_SETTINGS_LOCAL_NOTIFY), kNoLocalNotification);
 }

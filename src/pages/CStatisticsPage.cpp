@@ -2,6 +2,7 @@
 
 #include "pages/PageSupport.h"
 #include "res/DialogTemplates.h"
+#include "res/resource.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -10,18 +11,18 @@
 namespace {
 
 constexpr std::array<zel::HelpPair, 5> kHelpIds{{
-    {1014, 16},
-    {1015, 17},
-    {1016, 18},
-    {1017, 19},
+    {zel::IDC_STATISTICS_NEW_MESSAGES, zel::IDH_STATISTICS_NEW_MESSAGES},
+    {zel::IDC_STATISTICS_SAVED_MESSAGES, zel::IDH_STATISTICS_SAVED_MESSAGES},
+    {zel::IDC_STATISTICS_TOTAL_MESSAGES, zel::IDH_STATISTICS_TOTAL_MESSAGES},
+    {zel::IDC_STATISTICS_MAX_MESSAGES, zel::IDH_STATISTICS_MAX_MESSAGES},
     {0, 0},
 }};
 
 constexpr std::array<AccessibleLabel, 4> kLabels{{
-    {CStatisticsPage::IDC_NEW_MESSAGES, 1035},
-    {CStatisticsPage::IDC_SAVED_MESSAGES, 1036},
-    {CStatisticsPage::IDC_TOTAL_MESSAGES, 1037},
-    {CStatisticsPage::IDC_MAX_MESSAGES, 1038},
+    {zel::IDC_STATISTICS_NEW_MESSAGES, zel::IDC_STATISTICS_NEW_MESSAGES_LABEL},
+    {zel::IDC_STATISTICS_SAVED_MESSAGES, zel::IDC_STATISTICS_SAVED_MESSAGES_LABEL},
+    {zel::IDC_STATISTICS_TOTAL_MESSAGES, zel::IDC_STATISTICS_TOTAL_MESSAGES_LABEL},
+    {zel::IDC_STATISTICS_MAX_MESSAGES, zel::IDC_STATISTICS_MAX_MESSAGES_LABEL},
 }};
 
 } // namespace
@@ -34,7 +35,7 @@ bool CStatisticsPage::OnInitDialog()
     nameAfterLabels(*this, kLabels);
 
     // Four untitled columns sharing the list's width 3:4:4:4.
-    auto* list = dlgItem<QTreeWidget>(IDC_MESSAGE_LIST);
+    auto* list = dlgItem<QTreeWidget>(zel::IDC_STATISTICS_MESSAGES_LIST);
     const int width = list->width();
     list->setColumnCount(4);
     list->setHeaderLabels({QString(), QString(), QString(), QString()});

@@ -9,15 +9,6 @@ class CStatisticsPage : public zel::Dialog
     Q_OBJECT
 
 public:
-    enum ControlId
-    {
-        IDC_NEW_MESSAGES = 1014,
-        IDC_SAVED_MESSAGES = 1015,
-        IDC_TOTAL_MESSAGES = 1016,
-        IDC_MAX_MESSAGES = 1017,
-        IDC_MESSAGE_LIST = 1019, // never shown
-    };
-
     explicit CStatisticsPage(QWidget* parent = nullptr);
 
 protected:

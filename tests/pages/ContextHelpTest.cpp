@@ -51,9 +51,9 @@ QImage topicAt(QWidget* control, int contextId)
 std::unique_ptr<zel::Dialog> makePage(int templateId)
 {
     switch (templateId) {
-    case 138:
+    case zel::IDD_SETTINGS_PAGE:
         return std::make_unique<CSettingsPage>();
-    case 139:
+    case zel::IDD_NOTIFICATIONS_PAGE:
         return std::make_unique<CNotificationsPage>();
     default:
         return std::make_unique<CStatisticsPage>();
@@ -73,11 +73,45 @@ private Q_SLOTS:
         QTest::addColumn<int>("control");
         QTest::addColumn<int>("context");
         const int pairs[][3] = {
-            {138, 1003, 1},  {138, 1010, 2},  {138, 1023, 3},  {138, 1026, 4},  {138, 1017, 5},
-            {138, 1018, 6},  {138, 1012, 7},  {138, 1013, 8},  {138, 1014, 9},  {140, 1014, 16},
-            {140, 1015, 17}, {140, 1016, 18}, {140, 1017, 19}, {139, 1005, 21}, {139, 1015, 23},
-            {139, 1033, 22}, {139, 1017, 24}, {139, 1016, 25}, {139, 1021, 32}, {139, 1020, 33},
-            {139, 1019, 34}, {139, 1018, 35}, {139, 1007, 36},
+            {zel::IDD_SETTINGS_PAGE, zel::IDC_SETTINGS_MAILBOX_NUMBER,
+             zel::IDH_SETTINGS_MAILBOX_NUMBER},
+            {zel::IDD_SETTINGS_PAGE, zel::IDC_SETTINGS_PASSWORD, zel::IDH_SETTINGS_PASSWORD},
+            {zel::IDD_SETTINGS_PAGE, zel::IDC_SETTINGS_LANGUAGE, zel::IDH_SETTINGS_LANGUAGE},
+            {zel::IDD_SETTINGS_PAGE, zel::IDC_SETTINGS_BACKUP_EXTENSION,
+             zel::IDH_SETTINGS_BACKUP_EXTENSION},
+            {zel::IDD_SETTINGS_PAGE, zel::IDC_SETTINGS_OPERATOR, zel::IDH_SETTINGS_OPERATOR},
+            {zel::IDD_SETTINGS_PAGE, zel::IDC_SETTINGS_FAX, zel::IDH_SETTINGS_FAX},
+            {zel::IDD_SETTINGS_PAGE, zel::IDC_SETTINGS_ANNOUNCER, zel::IDH_SETTINGS_ANNOUNCER},
+            {zel::IDD_SETTINGS_PAGE, zel::IDC_SETTINGS_DO_NOT_DISTURB,
+             zel::IDH_SETTINGS_DO_NOT_DISTURB},
+            {zel::IDD_SETTINGS_PAGE, zel::IDC_SETTINGS_TIME_STAMP, zel::IDH_SETTINGS_TIME_STAMP},
+            {zel::IDD_STATISTICS_PAGE, zel::IDC_STATISTICS_NEW_MESSAGES,
+             zel::IDH_STATISTICS_NEW_MESSAGES},
+            {zel::IDD_STATISTICS_PAGE, zel::IDC_STATISTICS_SAVED_MESSAGES,
+             zel::IDH_STATISTICS_SAVED_MESSAGES},
+            {zel::IDD_STATISTICS_PAGE, zel::IDC_STATISTICS_TOTAL_MESSAGES,
+             zel::IDH_STATISTICS_TOTAL_MESSAGES},
+            {zel::IDD_STATISTICS_PAGE, zel::IDC_STATISTICS_MAX_MESSAGES,
+             zel::IDH_STATISTICS_MAX_MESSAGES},
+            {zel::IDD_NOTIFICATIONS_PAGE, zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION,
+             zel::IDH_NOTIFICATIONS_NOTIFY_EXTENSION},
+            {zel::IDD_NOTIFICATIONS_PAGE, zel::IDC_NOTIFICATIONS_PHONE_ENABLE,
+             zel::IDH_NOTIFICATIONS_PHONE_ENABLE},
+            {zel::IDD_NOTIFICATIONS_PAGE, zel::IDC_NOTIFICATIONS_PHONE,
+             zel::IDH_NOTIFICATIONS_PHONE},
+            {zel::IDD_NOTIFICATIONS_PAGE, zel::IDC_NOTIFICATIONS_PAGER_ENABLE,
+             zel::IDH_NOTIFICATIONS_PAGER_ENABLE},
+            {zel::IDD_NOTIFICATIONS_PAGE, zel::IDC_NOTIFICATIONS_PAGER,
+             zel::IDH_NOTIFICATIONS_PAGER},
+            {zel::IDD_NOTIFICATIONS_PAGE, zel::IDC_NOTIFICATIONS_SMS_ENABLE,
+             zel::IDH_NOTIFICATIONS_SMS_ENABLE},
+            {zel::IDD_NOTIFICATIONS_PAGE, zel::IDC_NOTIFICATIONS_SMS, zel::IDH_NOTIFICATIONS_SMS},
+            {zel::IDD_NOTIFICATIONS_PAGE, zel::IDC_NOTIFICATIONS_EMAIL_ENABLE,
+             zel::IDH_NOTIFICATIONS_EMAIL_ENABLE},
+            {zel::IDD_NOTIFICATIONS_PAGE, zel::IDC_NOTIFICATIONS_EMAIL,
+             zel::IDH_NOTIFICATIONS_EMAIL},
+            {zel::IDD_NOTIFICATIONS_PAGE, zel::IDC_NOTIFICATIONS_MESSAGE_TYPE,
+             zel::IDH_NOTIFICATIONS_MESSAGE_TYPE},
         };
         for (const auto& pair : pairs)
             QTest::addRow("%d: %d", pair[0], pair[1]) << pair[0] << pair[1] << pair[2];
@@ -102,7 +136,8 @@ private Q_SLOTS:
         QCOMPARE(shown, topicAt(widget, context));
     }
 
-    // 1023 on the Notifications page is always disabled, so only a What's This click reaches it.
+    // The Notifications page's local notification list is always disabled, so only a What's This
+    // click reaches it.
     void whatsThisOnControlsAndLabels()
     {
         QWidget host;
@@ -112,7 +147,7 @@ private Q_SLOTS:
         host.resize(page.size());
         host.show();
 
-        QWidget* localNotify = page.GetDlgItem(CNotificationsPage::IDC_LOCAL_NOTIFY);
+        QWidget* localNotify = page.GetDlgItem(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY);
         QHelpEvent onList(QEvent::WhatsThis, localNotify->geometry().center(), QPoint());
         QApplication::sendEvent(&page, &onList);
         QWidget* popup = shownHelpPopup();
@@ -120,9 +155,12 @@ private Q_SLOTS:
         const QImage shown = popup->grab().toImage();
         QWhatsThis::hideText();
         QTest::qWait(1);
-        QCOMPARE(shown, topicAt(localNotify, 20));
+        QCOMPARE(shown, topicAt(localNotify, zel::IDH_NOTIFICATIONS_LOCAL_NOTIFY));
 
-        QHelpEvent onLabel(QEvent::WhatsThis, page.GetDlgItem(1034)->geometry().center(), QPoint());
+        QHelpEvent onLabel(
+            QEvent::WhatsThis,
+            page.GetDlgItem(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_LABEL)->geometry().center(),
+            QPoint());
         QApplication::sendEvent(&page, &onLabel);
         QVERIFY(!shownHelpPopup());
     }

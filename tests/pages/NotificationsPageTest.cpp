@@ -35,23 +35,23 @@ namespace {
 
 void load(Page& page, const NotificationsRefresh& v)
 {
-    page.CheckDlgButton(Page::IDC_EXTERNAL_ALLOWED, v.externalAllowed);
-    page.SetDlgItemText(Page::IDC_EXTERNAL_ALLOWED_TEXT,
+    page.CheckDlgButton(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED, v.externalAllowed);
+    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT,
                         v.externalAllowed ? QStringLiteral("External notification is Allowed")
                                           : QStringLiteral("External notification is Not Allowed"));
-    page.CheckDlgButton(Page::IDC_PHONE_ENABLE, v.phone);
-    page.CheckDlgButton(Page::IDC_PAGER_ENABLE, v.pager);
-    page.CheckDlgButton(Page::IDC_SMS_ENABLE, v.sms);
-    page.CheckDlgButton(Page::IDC_EMAIL_ENABLE, v.email);
-    page.SetDlgItemText(Page::IDC_PHONE, v.phoneNumber);
-    page.SetDlgItemText(Page::IDC_PAGER, v.pagerNumber);
-    page.SetDlgItemText(Page::IDC_SMS, v.smsNumber);
-    page.SetDlgItemText(Page::IDC_EMAIL_SUPPORTED, v.emailSupported);
-    page.SetDlgItemText(Page::IDC_EMAIL, v.emailAddress);
-    page.SetDlgItemText(Page::IDC_MESSAGE_TYPE_VALUE, v.messageType);
-    page.SetDlgItemText(Page::IDC_NOTIFY_EXTENSION, v.extension);
-    page.SetDlgItemText(Page::IDC_LOCAL_NOTIFY_VALUE, v.localNotify);
-    page.SetDlgItemText(Page::IDC_MAILBOX_TYPE_VALUE, v.mailboxType);
+    page.CheckDlgButton(zel::IDC_NOTIFICATIONS_PHONE_ENABLE, v.phone);
+    page.CheckDlgButton(zel::IDC_NOTIFICATIONS_PAGER_ENABLE, v.pager);
+    page.CheckDlgButton(zel::IDC_NOTIFICATIONS_SMS_ENABLE, v.sms);
+    page.CheckDlgButton(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE, v.email);
+    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_PHONE, v.phoneNumber);
+    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_PAGER, v.pagerNumber);
+    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_SMS, v.smsNumber);
+    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL_SUPPORTED, v.emailSupported);
+    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL, v.emailAddress);
+    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, v.messageType);
+    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION, v.extension);
+    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE, v.localNotify);
+    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE, v.mailboxType);
     zel::SendMessage(&page, zel::WM_PAGE_LOAD);
 }
 
@@ -70,7 +70,7 @@ const QString kInsecureWarning = QStringLiteral(
 // Picks an entry the way a user does: open the list, click the entry.
 void chooseMessageType(Page& page, int index)
 {
-    auto* combo = page.dlgItem<QComboBox>(Page::IDC_MESSAGE_TYPE);
+    auto* combo = page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE);
     combo->showPopup();
     QAbstractItemView* view = combo->view();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
@@ -89,37 +89,44 @@ private Q_SLOTS:
         HostedPage<Page> hosted;
         Page& page = *hosted.page;
         QCOMPARE(page.windowTitle(), QStringLiteral("Mailbox Notifications"));
-        QCOMPARE(page.GetDlgItemText(Page::IDC_EXTERNAL_ALLOWED_TEXT),
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT),
                  QStringLiteral("External notification ia Allowed"));
-        QCOMPARE(page.dlgItem<QComboBox>(Page::IDC_MESSAGE_TYPE)->count(), 4);
-        QCOMPARE(page.dlgItem<QComboBox>(Page::IDC_MESSAGE_TYPE)->currentIndex(), -1);
-        QCOMPARE(page.dlgItem<QComboBox>(Page::IDC_LOCAL_NOTIFY)->itemText(4),
+        QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE)->count(), 4);
+        QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE)->currentIndex(), -1);
+        QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY)->itemText(4),
                  QStringLiteral("Rings"));
-        QCOMPARE(page.dlgItem<QComboBox>(Page::IDC_LOCAL_NOTIFY)->currentIndex(), -1);
-        QCOMPARE(
-            enabledStates(page, {Page::IDC_PHONE_ENABLE, Page::IDC_PHONE, Page::IDC_PAGER_ENABLE,
-                                 Page::IDC_PAGER, Page::IDC_EMAIL_ENABLE, Page::IDC_EMAIL,
-                                 Page::IDC_MESSAGE_TYPE, Page::IDC_SMS_ENABLE, Page::IDC_SMS,
-                                 Page::IDC_LOCAL_NOTIFY, Page::IDC_EXTERNAL_ALLOWED}),
-            (QList<bool>{true, true, true, true, true, true, true, true, true, false, false}));
+        QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY)->currentIndex(), -1);
+        QCOMPARE(enabledStates(
+                     page, {zel::IDC_NOTIFICATIONS_PHONE_ENABLE, zel::IDC_NOTIFICATIONS_PHONE,
+                            zel::IDC_NOTIFICATIONS_PAGER_ENABLE, zel::IDC_NOTIFICATIONS_PAGER,
+                            zel::IDC_NOTIFICATIONS_EMAIL_ENABLE, zel::IDC_NOTIFICATIONS_EMAIL,
+                            zel::IDC_NOTIFICATIONS_MESSAGE_TYPE, zel::IDC_NOTIFICATIONS_SMS_ENABLE,
+                            zel::IDC_NOTIFICATIONS_SMS, zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY,
+                            zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED}),
+                 (QList<bool>{true, true, true, true, true, true, true, true, true, false, false}));
     }
 
     void namesControlsForScreenReaders_data()
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("name");
-        QTest::newRow("local type") << int(Page::IDC_LOCAL_NOTIFY) << "Local notification type";
-        QTest::newRow("extension") << int(Page::IDC_NOTIFY_EXTENSION) << "Extension to notify";
-        QTest::newRow("phone box") << int(Page::IDC_PHONE_ENABLE) << "Enable Telephone number";
-        QTest::newRow("phone") << int(Page::IDC_PHONE) << "Telephone number";
-        QTest::newRow("pager box") << int(Page::IDC_PAGER_ENABLE) << "Enable Pager number";
-        QTest::newRow("pager") << int(Page::IDC_PAGER) << "Pager number";
-        QTest::newRow("email box") << int(Page::IDC_EMAIL_ENABLE) << "Enable E-Mail target address";
-        QTest::newRow("email") << int(Page::IDC_EMAIL) << "E-Mail target address";
-        QTest::newRow("message type") << int(Page::IDC_MESSAGE_TYPE) << "Message type";
-        QTest::newRow("sms box") << int(Page::IDC_SMS_ENABLE) << "Enable SMS - Mobile phone number";
-        QTest::newRow("sms") << int(Page::IDC_SMS) << "SMS - Mobile phone number";
-        QTest::newRow("external") << int(Page::IDC_EXTERNAL_ALLOWED)
+        QTest::newRow("local type")
+            << zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY << "Local notification type";
+        QTest::newRow("extension")
+            << zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION << "Extension to notify";
+        QTest::newRow("phone box")
+            << zel::IDC_NOTIFICATIONS_PHONE_ENABLE << "Enable Telephone number";
+        QTest::newRow("phone") << zel::IDC_NOTIFICATIONS_PHONE << "Telephone number";
+        QTest::newRow("pager box") << zel::IDC_NOTIFICATIONS_PAGER_ENABLE << "Enable Pager number";
+        QTest::newRow("pager") << zel::IDC_NOTIFICATIONS_PAGER << "Pager number";
+        QTest::newRow("email box")
+            << zel::IDC_NOTIFICATIONS_EMAIL_ENABLE << "Enable E-Mail target address";
+        QTest::newRow("email") << zel::IDC_NOTIFICATIONS_EMAIL << "E-Mail target address";
+        QTest::newRow("message type") << zel::IDC_NOTIFICATIONS_MESSAGE_TYPE << "Message type";
+        QTest::newRow("sms box") << zel::IDC_NOTIFICATIONS_SMS_ENABLE
+                                 << "Enable SMS - Mobile phone number";
+        QTest::newRow("sms") << zel::IDC_NOTIFICATIONS_SMS << "SMS - Mobile phone number";
+        QTest::newRow("external") << zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED
                                   << "External notification is Not Allowed";
     }
     void namesControlsForScreenReaders()
@@ -181,9 +188,11 @@ private Q_SLOTS:
         HostedPage<Page> hosted;
         load(*hosted.page, values);
         QCOMPARE(enabledStates(*hosted.page,
-                               {Page::IDC_PHONE_ENABLE, Page::IDC_PHONE, Page::IDC_PAGER_ENABLE,
-                                Page::IDC_PAGER, Page::IDC_EMAIL_ENABLE, Page::IDC_EMAIL,
-                                Page::IDC_MESSAGE_TYPE, Page::IDC_SMS_ENABLE, Page::IDC_SMS}),
+                               {zel::IDC_NOTIFICATIONS_PHONE_ENABLE, zel::IDC_NOTIFICATIONS_PHONE,
+                                zel::IDC_NOTIFICATIONS_PAGER_ENABLE, zel::IDC_NOTIFICATIONS_PAGER,
+                                zel::IDC_NOTIFICATIONS_EMAIL_ENABLE, zel::IDC_NOTIFICATIONS_EMAIL,
+                                zel::IDC_NOTIFICATIONS_MESSAGE_TYPE,
+                                zel::IDC_NOTIFICATIONS_SMS_ENABLE, zel::IDC_NOTIFICATIONS_SMS}),
                  enabled);
     }
 
@@ -195,8 +204,9 @@ private Q_SLOTS:
         offline.messageType.clear();
         offline.localNotify.clear();
         load(page, offline);
-        QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE), QStringLiteral("Without attachment"));
-        QCOMPARE(page.GetDlgItemText(Page::IDC_LOCAL_NOTIFY), QStringLiteral("None"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE),
+                 QStringLiteral("Without attachment"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY), QStringLiteral("None"));
 
         NotificationsRefresh values;
         values.messageType = QStringLiteral("3"); // a load never warns
@@ -204,18 +214,18 @@ private Q_SLOTS:
         BoxRecorder boxes;
         load(page, values);
         QCOMPARE(boxes.texts(), QStringList{});
-        QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE),
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE),
                  QStringLiteral("Voice message attached and deleted"));
-        QCOMPARE(page.GetDlgItemText(Page::IDC_LOCAL_NOTIFY), QStringLiteral("Rings"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY), QStringLiteral("Rings"));
 
         values.messageType = QStringLiteral("4");
         values.localNotify = QStringLiteral("-1");
         load(page, values);
-        QCOMPARE(page.dlgItem<QComboBox>(Page::IDC_MESSAGE_TYPE)->currentIndex(), -1);
-        QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE), QString());
-        QCOMPARE(page.dlgItem<QComboBox>(Page::IDC_LOCAL_NOTIFY)->currentIndex(), -1);
+        QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE)->currentIndex(), -1);
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE), QString());
+        QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY)->currentIndex(), -1);
         // The label is the NotificationsRefresh command's to write; a load leaves it alone.
-        QCOMPARE(page.GetDlgItemText(Page::IDC_EXTERNAL_ALLOWED_TEXT),
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT),
                  QStringLiteral("External notification is Allowed"));
     }
 
@@ -223,7 +233,7 @@ private Q_SLOTS:
     {
         HostedPage<Page> hosted;
         zel::SendMessage(hosted.page, zel::WM_PAGE_LOAD);
-        QCOMPARE(hosted.page->GetDlgItemText(Page::IDC_EXTERNAL_ALLOWED_TEXT),
+        QCOMPARE(hosted.page->GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT),
                  QStringLiteral("External notification ia Allowed"));
     }
 
@@ -234,19 +244,23 @@ private Q_SLOTS:
         NotificationsRefresh values;
         values.phone = false;
         load(page, values);
-        QTest::mouseClick(page.GetDlgItem(Page::IDC_PHONE_ENABLE), Qt::LeftButton);
-        QTest::mouseClick(page.GetDlgItem(Page::IDC_PAGER_ENABLE), Qt::LeftButton);
-        QTest::mouseClick(page.GetDlgItem(Page::IDC_EMAIL_ENABLE), Qt::LeftButton);
-        QTest::mouseClick(page.GetDlgItem(Page::IDC_SMS_ENABLE), Qt::LeftButton);
-        QCOMPARE(enabledStates(page, {Page::IDC_PHONE, Page::IDC_PAGER, Page::IDC_EMAIL,
-                                      Page::IDC_MESSAGE_TYPE, Page::IDC_SMS}),
-                 (QList<bool>{true, true, true, true, true}));
-        page.GetDlgItem(Page::IDC_EMAIL_ENABLE)->setFocus();
-        QTest::keyClick(page.GetDlgItem(Page::IDC_EMAIL_ENABLE), Qt::Key_Space);
-        QTest::mouseClick(page.GetDlgItem(Page::IDC_SMS_ENABLE), Qt::LeftButton);
-        QCOMPARE(enabledStates(page, {Page::IDC_PHONE, Page::IDC_PAGER, Page::IDC_EMAIL,
-                                      Page::IDC_MESSAGE_TYPE, Page::IDC_SMS}),
-                 (QList<bool>{true, true, false, false, false}));
+        QTest::mouseClick(page.GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE_ENABLE), Qt::LeftButton);
+        QTest::mouseClick(page.GetDlgItem(zel::IDC_NOTIFICATIONS_PAGER_ENABLE), Qt::LeftButton);
+        QTest::mouseClick(page.GetDlgItem(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE), Qt::LeftButton);
+        QTest::mouseClick(page.GetDlgItem(zel::IDC_NOTIFICATIONS_SMS_ENABLE), Qt::LeftButton);
+        QCOMPARE(
+            enabledStates(page, {zel::IDC_NOTIFICATIONS_PHONE, zel::IDC_NOTIFICATIONS_PAGER,
+                                 zel::IDC_NOTIFICATIONS_EMAIL, zel::IDC_NOTIFICATIONS_MESSAGE_TYPE,
+                                 zel::IDC_NOTIFICATIONS_SMS}),
+            (QList<bool>{true, true, true, true, true}));
+        page.GetDlgItem(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE)->setFocus();
+        QTest::keyClick(page.GetDlgItem(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE), Qt::Key_Space);
+        QTest::mouseClick(page.GetDlgItem(zel::IDC_NOTIFICATIONS_SMS_ENABLE), Qt::LeftButton);
+        QCOMPARE(
+            enabledStates(page, {zel::IDC_NOTIFICATIONS_PHONE, zel::IDC_NOTIFICATIONS_PAGER,
+                                 zel::IDC_NOTIFICATIONS_EMAIL, zel::IDC_NOTIFICATIONS_MESSAGE_TYPE,
+                                 zel::IDC_NOTIFICATIONS_SMS}),
+            (QList<bool>{true, true, false, false, false}));
     }
 
     void validationFailures_data()
@@ -264,65 +278,70 @@ private Q_SLOTS:
         v.extension = QStringLiteral("1");
         v.phoneNumber = QStringLiteral("12-34"); // later steps would fail too
         row("one-digit extension of a real mailbox", v, "Extension number is not valid",
-            Page::IDC_NOTIFY_EXTENSION, false);
+            zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION, false);
         v = {};
         v.extension = QStringLiteral("1234567");
-        row("seven-digit extension", v, "Extension number is not valid", Page::IDC_NOTIFY_EXTENSION,
-            false);
+        row("seven-digit extension", v, "Extension number is not valid",
+            zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION, false);
         v = {};
         v.phoneNumber.clear();
         row("phone enabled without number", v,
-            "When enabling Phone notification a Phone number must be defined", Page::IDC_PHONE,
-            false);
+            "When enabling Phone notification a Phone number must be defined",
+            zel::IDC_NOTIFICATIONS_PHONE, false);
         v = {};
         v.phone = false;
         v.phoneNumber = QStringLiteral("03-555");
         v.pagerNumber = QStringLiteral("x-1");
         // A switched-off target's edit is disabled, so the focus stays where it was.
         row("hyphen in a switched-off phone number, bad pager too", v, "Phone number is not valid",
-            Page::IDC_PHONE_ENABLE, true);
+            zel::IDC_NOTIFICATIONS_PHONE_ENABLE, true);
         v = {};
         v.phoneNumber = QStringLiteral("035 551");
-        row("blank in phone number", v, "Phone number is not valid", Page::IDC_PHONE, true);
+        row("blank in phone number", v, "Phone number is not valid", zel::IDC_NOTIFICATIONS_PHONE,
+            true);
         v = {};
         v.phoneNumber = QStringLiteral("0355X1");
-        row("pager letter in phone number", v, "Phone number is not valid", Page::IDC_PHONE, true);
+        row("pager letter in phone number", v, "Phone number is not valid",
+            zel::IDC_NOTIFICATIONS_PHONE, true);
         v = {};
         v.pager = true;
         row("pager enabled without number", v,
-            "When enabling Pager notification a Pager number must be defined", Page::IDC_PAGER,
-            false);
+            "When enabling Pager notification a Pager number must be defined",
+            zel::IDC_NOTIFICATIONS_PAGER, false);
         v = {};
         v.pager = true;
         v.pagerNumber = QStringLiteral("12#*E");
-        row("bad pager number", v, "Pager number is not valid", Page::IDC_PAGER, true);
+        row("bad pager number", v, "Pager number is not valid", zel::IDC_NOTIFICATIONS_PAGER, true);
         v = {};
         v.sms = true;
         row("sms enabled without number", v,
-            "When enabling SMS notification a SMS number must be defined", Page::IDC_SMS, false);
+            "When enabling SMS notification a SMS number must be defined",
+            zel::IDC_NOTIFICATIONS_SMS, false);
         v = {};
         v.sms = true;
         v.smsNumber = QStringLiteral("972+54");
-        row("plus sign inside sms number", v, "SMS number is not valid", Page::IDC_SMS, true);
+        row("plus sign inside sms number", v, "SMS number is not valid", zel::IDC_NOTIFICATIONS_SMS,
+            true);
         v = {};
         v.sms = true;
         v.smsNumber = QStringLiteral("++972");
-        row("two plus signs", v, "SMS number is not valid", Page::IDC_SMS, true);
+        row("two plus signs", v, "SMS number is not valid", zel::IDC_NOTIFICATIONS_SMS, true);
         v = {};
         v.smsNumber = QStringLiteral(" ");
         v.sms = true;
-        row("blank sms number is not empty", v, "SMS number is not valid", Page::IDC_SMS, true);
+        row("blank sms number is not empty", v, "SMS number is not valid",
+            zel::IDC_NOTIFICATIONS_SMS, true);
         v = {};
         v.email = true;
         row("email enabled without address", v,
-            "When enabling Email notification an Email address must be defined", Page::IDC_EMAIL,
-            false);
+            "When enabling Email notification an Email address must be defined",
+            zel::IDC_NOTIFICATIONS_EMAIL, false);
         v = {};
         v.email = true;
         v.emailAddress = QStringLiteral("someone@example.org");
         v.messageType = QStringLiteral("7");
         row("email enabled without message type", v, "Email notification type is not valid",
-            Page::IDC_MESSAGE_TYPE, true);
+            zel::IDC_NOTIFICATIONS_MESSAGE_TYPE, true);
     }
     void validationFailures()
     {
@@ -333,11 +352,12 @@ private Q_SLOTS:
         HostedPage<Page> hosted;
         Page& page = *hosted.page;
         load(page, values);
-        const QString messageTypeBefore = page.GetDlgItemText(Page::IDC_MESSAGE_TYPE_VALUE);
+        const QString messageTypeBefore =
+            page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE);
 
         BoxRecorder boxes;
         boxes.watchFocusIn(&page);
-        QWidget* elsewhere = page.GetDlgItem(Page::IDC_PHONE_ENABLE);
+        QWidget* elsewhere = page.GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE_ENABLE);
         elsewhere->setFocus();
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
 
@@ -352,7 +372,7 @@ private Q_SLOTS:
         QCOMPARE(page.focusWidget(), page.GetDlgItem(focus));
         if (auto* edit = page.dlgItem<QLineEdit>(focus))
             QCOMPARE(edit->selectedText(), edit->text());
-        QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE_VALUE), messageTypeBefore);
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE), messageTypeBefore);
     }
 
     void typedMessageTypeCountsAsNoSelection()
@@ -364,7 +384,7 @@ private Q_SLOTS:
         values.emailAddress = QStringLiteral("x");
         values.messageType = QStringLiteral("1");
         load(page, values);
-        auto* combo = page.dlgItem<QComboBox>(Page::IDC_MESSAGE_TYPE);
+        auto* combo = page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE);
         combo->lineEdit()->selectAll();
         QTest::keyClicks(combo->lineEdit(), QStringLiteral("by fax"));
 
@@ -376,16 +396,17 @@ private Q_SLOTS:
 
         // Switched off, the same entry passes and is handed on as "no selection".
         QTest::keyClicks(combo->lineEdit(), QStringLiteral("by fax"));
-        page.CheckDlgButton(Page::IDC_EMAIL_ENABLE, false);
+        page.CheckDlgButton(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE, false);
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts().size(), 1);
-        QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE_VALUE), QStringLiteral("-1"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE),
+                 QStringLiteral("-1"));
     }
 
     void successWritesTransferFieldsBack_data()
     {
         QTest::addColumn<NotificationsRefresh>("values");
-        QTest::addColumn<QStringList>("written"); // 1051, 1053, 1054
+        QTest::addColumn<QStringList>("written"); // message type, local notification, mailbox type
 
         NotificationsRefresh plain;
         QTest::newRow("real mailbox") << plain << strings({"0", "1", "0"});
@@ -428,9 +449,9 @@ private Q_SLOTS:
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(), QStringList{});
         QCOMPARE(boxes.invalids().count(), 0);
-        QCOMPARE((QStringList{page.GetDlgItemText(Page::IDC_MESSAGE_TYPE_VALUE),
-                              page.GetDlgItemText(Page::IDC_LOCAL_NOTIFY_VALUE),
-                              page.GetDlgItemText(Page::IDC_MAILBOX_TYPE_VALUE)}),
+        QCOMPARE((QStringList{page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE),
+                              page.GetDlgItemText(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE),
+                              page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE)}),
                  written);
     }
 
@@ -465,12 +486,13 @@ private Q_SLOTS:
         QCOMPARE(boxes.texts(), QStringList{kInsecureWarning});
         QCOMPARE(boxes.boxes().first().shown.buttons, zel::MessageBox::YesNo);
         QCOMPARE(boxes.boxes().first().shown.icon, zel::MessageBox::Exclamation);
-        QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE), after);
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE), after);
         QCOMPARE(boxes.texts().size(), 1); // the page's own selection raised no second warning
 
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
-        QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE_VALUE),
-                 QString::number(page.dlgItem<QComboBox>(Page::IDC_MESSAGE_TYPE)->currentIndex()));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE),
+                 QString::number(
+                     page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE)->currentIndex()));
     }
 
     void otherMessageTypesNeedNoConfirmation()
@@ -484,7 +506,7 @@ private Q_SLOTS:
         chooseMessageType(page, 1);
         chooseMessageType(page, 2);
         QCOMPARE(boxes.texts(), QStringList{});
-        QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE),
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE),
                  QStringLiteral("Voice message attached and saved"));
     }
 
@@ -492,10 +514,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("limit");
-        QTest::newRow("telephone") << int(Page::IDC_PHONE) << 20;
-        QTest::newRow("pager") << int(Page::IDC_PAGER) << 40;
-        QTest::newRow("sms") << int(Page::IDC_SMS) << 40;
-        QTest::newRow("e-mail") << int(Page::IDC_EMAIL) << 60;
+        QTest::newRow("telephone") << zel::IDC_NOTIFICATIONS_PHONE << 20;
+        QTest::newRow("pager") << zel::IDC_NOTIFICATIONS_PAGER << 40;
+        QTest::newRow("sms") << zel::IDC_NOTIFICATIONS_SMS << 40;
+        QTest::newRow("e-mail") << zel::IDC_NOTIFICATIONS_EMAIL << 60;
     }
     void typingStopsAtTheLimits()
     {
@@ -516,11 +538,13 @@ private Q_SLOTS:
         Page& page = *hosted.page;
         load(page, NotificationsRefresh{});
         BoxRecorder boxes;
-        QTest::keyClick(page.GetDlgItem(Page::IDC_PHONE), Qt::Key_Return);
-        QTest::keyClick(page.dlgItem<QComboBox>(Page::IDC_MESSAGE_TYPE)->lineEdit(), Qt::Key_Enter);
+        QTest::keyClick(page.GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE), Qt::Key_Return);
+        QTest::keyClick(page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE)->lineEdit(),
+                        Qt::Key_Enter);
         QVERIFY(page.isVisible());
         QCOMPARE(boxes.texts(), QStringList{});
-        QCOMPARE(page.GetDlgItemText(Page::IDC_MESSAGE_TYPE), QStringLiteral("Without attachment"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE),
+                 QStringLiteral("Without attachment"));
     }
 };
 

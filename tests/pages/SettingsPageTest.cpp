@@ -35,21 +35,21 @@ namespace {
 
 void load(Page& page, const SettingsRefresh& values)
 {
-    page.SetDlgItemText(Page::IDC_MAILBOX_NUMBER, QStringLiteral("2345"));
-    page.SetDlgItemText(Page::IDC_NOTIFY_EXTENSION, QStringLiteral("205"));
-    page.SetDlgItemText(Page::IDC_PASSWORD, values.password);
-    page.SetDlgItemText(Page::IDC_BACKUP_EXTENSION, QStringLiteral("300"));
-    page.CheckDlgButton(Page::IDC_ANNOUNCER, false);
-    page.CheckDlgButton(Page::IDC_DO_NOT_DISTURB, values.doNotDisturb);
-    page.CheckDlgButton(Page::IDC_TIME_STAMP, true);
-    page.SetDlgItemText(Page::IDC_LANGUAGE_INDEX, values.languageIndex);
-    page.SetDlgItemText(Page::IDC_MAILBOX_TYPE_VALUE, values.mailboxType);
-    page.SetDlgItemText(Page::IDC_LOCAL_NOTIFY_VALUE, values.localNotify);
-    page.SetDlgItemText(Page::IDC_OPERATOR_VALUE, values.operatorValue);
-    page.SetDlgItemText(Page::IDC_FAX_VALUE, values.faxValue);
-    page.SetDlgItemText(Page::IDC_OPERATOR_LIST, values.operators);
-    page.SetDlgItemText(Page::IDC_FAX_LIST, values.faxes);
-    page.SetDlgItemText(Page::IDC_LANGUAGE_LIST, values.languages);
+    page.SetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER, QStringLiteral("2345"));
+    page.SetDlgItemText(zel::IDC_SETTINGS_NOTIFY_EXTENSION, QStringLiteral("205"));
+    page.SetDlgItemText(zel::IDC_SETTINGS_PASSWORD, values.password);
+    page.SetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("300"));
+    page.CheckDlgButton(zel::IDC_SETTINGS_ANNOUNCER, false);
+    page.CheckDlgButton(zel::IDC_SETTINGS_DO_NOT_DISTURB, values.doNotDisturb);
+    page.CheckDlgButton(zel::IDC_SETTINGS_TIME_STAMP, true);
+    page.SetDlgItemText(zel::IDC_SETTINGS_LANGUAGE_INDEX, values.languageIndex);
+    page.SetDlgItemText(zel::IDC_SETTINGS_MAILBOX_TYPE_VALUE, values.mailboxType);
+    page.SetDlgItemText(zel::IDC_SETTINGS_LOCAL_NOTIFY_VALUE, values.localNotify);
+    page.SetDlgItemText(zel::IDC_SETTINGS_OPERATOR_VALUE, values.operatorValue);
+    page.SetDlgItemText(zel::IDC_SETTINGS_FAX_VALUE, values.faxValue);
+    page.SetDlgItemText(zel::IDC_SETTINGS_OPERATOR_LIST, values.operators);
+    page.SetDlgItemText(zel::IDC_SETTINGS_FAX_LIST, values.faxes);
+    page.SetDlgItemText(zel::IDC_SETTINGS_LANGUAGE_LIST, values.languages);
     zel::SendMessage(&page, zel::WM_PAGE_LOAD);
 }
 
@@ -72,7 +72,7 @@ QList<int> valuesOf(const QComboBox* combo)
 QStringList transferFields(const Page& page)
 {
     QStringList fields;
-    for (int id = Page::IDC_LANGUAGE_INDEX; id <= Page::IDC_FAX_LIST; ++id)
+    for (int id = zel::IDC_SETTINGS_LANGUAGE_INDEX; id <= zel::IDC_SETTINGS_FAX_LIST; ++id)
         fields.append(page.GetDlgItemText(id));
     return fields;
 }
@@ -93,8 +93,8 @@ private Q_SLOTS:
     {
         HostedPage<Page> hosted;
         Page& page = *hosted.page;
-        auto* type = page.dlgItem<QComboBox>(Page::IDC_MAILBOX_TYPE);
-        auto* local = page.dlgItem<QComboBox>(Page::IDC_LOCAL_NOTIFY);
+        auto* type = page.dlgItem<QComboBox>(zel::IDC_SETTINGS_MAILBOX_TYPE);
+        auto* local = page.dlgItem<QComboBox>(zel::IDC_SETTINGS_LOCAL_NOTIFY);
         QCOMPARE(itemsOf(type), (QStringList{QStringLiteral("Real"), QStringLiteral("Virtual")}));
         QCOMPARE(valuesOf(type), (QList<int>{0, 1}));
         QCOMPARE(itemsOf(local),
@@ -103,27 +103,27 @@ private Q_SLOTS:
                               QStringLiteral("Rings")}));
         QCOMPARE(type->currentIndex(), -1);
         QCOMPARE(local->currentIndex(), -1);
-        QCOMPARE(page.dlgItem<QComboBox>(Page::IDC_LANGUAGE)->count(), 0);
-        QCOMPARE(page.dlgItem<QComboBox>(Page::IDC_OPERATOR)->count(), 0);
-        QCOMPARE(page.dlgItem<QComboBox>(Page::IDC_FAX)->count(), 0);
+        QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)->count(), 0);
+        QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->count(), 0);
+        QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)->count(), 0);
         QCOMPARE(page.windowTitle(), QStringLiteral("Mailbox Settings"));
-        QVERIFY(page.GetDlgItem(Page::IDC_DO_NOT_DISTURB)->isEnabled());
+        QVERIFY(page.GetDlgItem(zel::IDC_SETTINGS_DO_NOT_DISTURB)->isEnabled());
     }
 
     void namesControlsForScreenReaders_data()
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("name");
-        QTest::newRow("number") << int(Page::IDC_MAILBOX_NUMBER) << "Mailbox Number";
-        QTest::newRow("password") << int(Page::IDC_PASSWORD) << "Mailbox Password";
-        QTest::newRow("language") << int(Page::IDC_LANGUAGE) << "Mailbox Language";
-        QTest::newRow("backup") << int(Page::IDC_BACKUP_EXTENSION) << "Backup Extension";
-        QTest::newRow("operator") << int(Page::IDC_OPERATOR) << "Operator Extension";
-        QTest::newRow("fax") << int(Page::IDC_FAX) << "Fax Extension";
-        QTest::newRow("reset") << int(Page::IDC_RESET) << "Reset";
-        QTest::newRow("announcer") << int(Page::IDC_ANNOUNCER) << "Announcer";
-        QTest::newRow("dnd") << int(Page::IDC_DO_NOT_DISTURB) << "Do Not Disturb";
-        QTest::newRow("time stamp") << int(Page::IDC_TIME_STAMP) << "Time Stamp";
+        QTest::newRow("number") << zel::IDC_SETTINGS_MAILBOX_NUMBER << "Mailbox Number";
+        QTest::newRow("password") << zel::IDC_SETTINGS_PASSWORD << "Mailbox Password";
+        QTest::newRow("language") << zel::IDC_SETTINGS_LANGUAGE << "Mailbox Language";
+        QTest::newRow("backup") << zel::IDC_SETTINGS_BACKUP_EXTENSION << "Backup Extension";
+        QTest::newRow("operator") << zel::IDC_SETTINGS_OPERATOR << "Operator Extension";
+        QTest::newRow("fax") << zel::IDC_SETTINGS_FAX << "Fax Extension";
+        QTest::newRow("reset") << zel::IDC_SETTINGS_RESET << "Reset";
+        QTest::newRow("announcer") << zel::IDC_SETTINGS_ANNOUNCER << "Announcer";
+        QTest::newRow("dnd") << zel::IDC_SETTINGS_DO_NOT_DISTURB << "Do Not Disturb";
+        QTest::newRow("time stamp") << zel::IDC_SETTINGS_TIME_STAMP << "Time Stamp";
     }
     void namesControlsForScreenReaders()
     {
@@ -178,12 +178,12 @@ private Q_SLOTS:
         values.faxValue = faxValue;
         load(*hosted.page, values);
 
-        auto* operatorList = hosted.page->dlgItem<QComboBox>(Page::IDC_OPERATOR);
+        auto* operatorList = hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR);
         QCOMPARE(itemsOf(operatorList),
                  (QStringList{QStringLiteral("201"), QStringLiteral("305")}));
         QCOMPARE(valuesOf(operatorList), (QList<int>{1, 4}));
         QCOMPARE(operatorList->currentIndex(), operatorIndex);
-        auto* faxList = hosted.page->dlgItem<QComboBox>(Page::IDC_FAX);
+        auto* faxList = hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX);
         QCOMPARE(itemsOf(faxList), (QStringList{QStringLiteral("None"), QStringLiteral("3000")}));
         QCOMPARE(valuesOf(faxList), (QList<int>{0, 2}));
         QCOMPARE(faxList->currentIndex(), faxIndex);
@@ -199,10 +199,10 @@ private Q_SLOTS:
         values.faxes = QStringLiteral("1_2_3_4_");
         values.faxValue = QStringLiteral("4");
         load(*hosted.page, values);
-        auto* operatorList = hosted.page->dlgItem<QComboBox>(Page::IDC_OPERATOR);
+        auto* operatorList = hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR);
         QCOMPARE(itemsOf(operatorList), QStringList{QStringLiteral("100")});
         QCOMPARE(operatorList->currentIndex(), 0);
-        auto* faxList = hosted.page->dlgItem<QComboBox>(Page::IDC_FAX);
+        auto* faxList = hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX);
         QCOMPARE(valuesOf(faxList), (QList<int>{0, 1, 2, 3, 4}));
         QCOMPARE(faxList->currentIndex(), 4);
     }
@@ -213,8 +213,8 @@ private Q_SLOTS:
         SettingsRefresh values;
         values.operators = QStringLiteral("________");
         load(*hosted.page, values);
-        QCOMPARE(hosted.page->dlgItem<QComboBox>(Page::IDC_OPERATOR)->count(), 0);
-        QCOMPARE(hosted.page->dlgItem<QComboBox>(Page::IDC_OPERATOR)->currentIndex(), -1);
+        QCOMPARE(hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->count(), 0);
+        QCOMPARE(hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->currentIndex(), -1);
     }
 
     void listTextWithoutFinalSeparatorKeepsItsLastEntry()
@@ -228,19 +228,19 @@ private Q_SLOTS:
         values.languageIndex = QStringLiteral("1");
         load(*hosted.page, values);
         Page& page = *hosted.page;
-        QCOMPARE(page.GetDlgItemText(Page::IDC_OPERATOR), QStringLiteral("305"));
-        QCOMPARE(itemsOf(page.dlgItem<QComboBox>(Page::IDC_FAX)),
+        QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_OPERATOR), QStringLiteral("305"));
+        QCOMPARE(itemsOf(page.dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)),
                  (QStringList{QStringLiteral("None"), QStringLiteral("3000")}));
-        QCOMPARE(itemsOf(page.dlgItem<QComboBox>(Page::IDC_LANGUAGE)),
+        QCOMPARE(itemsOf(page.dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)),
                  (QStringList{QStringLiteral("Hebrew"), QStringLiteral("English")}));
-        QCOMPARE(page.GetDlgItemText(Page::IDC_LANGUAGE), QStringLiteral("English"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_LANGUAGE), QStringLiteral("English"));
     }
 
     void languageListFromNamesOrPlaceholders()
     {
         HostedPage<Page> hosted;
         Page& page = *hosted.page;
-        auto* languages = page.dlgItem<QComboBox>(Page::IDC_LANGUAGE);
+        auto* languages = page.dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE);
         const QStringList placeholders{QStringLiteral("1st Language"),
                                        QStringLiteral("2nd Language"),
                                        QStringLiteral("3rd Language")};
@@ -249,9 +249,9 @@ private Q_SLOTS:
         zel::SendMessage(&page, zel::WM_PAGE_LOAD);
         QCOMPARE(itemsOf(languages), placeholders);
         QCOMPARE(languages->currentIndex(), 0);
-        QCOMPARE(itemsOf(page.dlgItem<QComboBox>(Page::IDC_FAX)),
+        QCOMPARE(itemsOf(page.dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)),
                  QStringList{QStringLiteral("None")});
-        QCOMPARE(page.GetDlgItemText(Page::IDC_MAILBOX_TYPE), QStringLiteral("Real"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_TYPE), QStringLiteral("Real"));
         zel::SendMessage(&page, zel::WM_PAGE_LOAD);
         QCOMPARE(itemsOf(languages), placeholders);
 
@@ -264,8 +264,8 @@ private Q_SLOTS:
         QCOMPARE(languages->currentIndex(), 2);
 
         // Three names already there: an empty list text keeps them.
-        page.SetDlgItemText(Page::IDC_LANGUAGE_LIST, QString());
-        page.SetDlgItemText(Page::IDC_LANGUAGE_INDEX, QStringLiteral("0"));
+        page.SetDlgItemText(zel::IDC_SETTINGS_LANGUAGE_LIST, QString());
+        page.SetDlgItemText(zel::IDC_SETTINGS_LANGUAGE_INDEX, QStringLiteral("0"));
         zel::SendMessage(&page, zel::WM_PAGE_LOAD);
         QCOMPARE(itemsOf(languages).first(), QStringLiteral("Hebrew"));
         QCOMPARE(languages->currentIndex(), 0);
@@ -279,9 +279,11 @@ private Q_SLOTS:
         values.mailboxType = QStringLiteral("-1");
         values.localNotify = QStringLiteral("5");
         load(*hosted.page, values);
-        QCOMPARE(hosted.page->dlgItem<QComboBox>(Page::IDC_LANGUAGE)->currentIndex(), -1);
-        QCOMPARE(hosted.page->dlgItem<QComboBox>(Page::IDC_MAILBOX_TYPE)->currentIndex(), -1);
-        QCOMPARE(hosted.page->dlgItem<QComboBox>(Page::IDC_LOCAL_NOTIFY)->currentIndex(), -1);
+        QCOMPARE(hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)->currentIndex(), -1);
+        QCOMPARE(hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_MAILBOX_TYPE)->currentIndex(),
+                 -1);
+        QCOMPARE(hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_LOCAL_NOTIFY)->currentIndex(),
+                 -1);
     }
 
     void doNotDisturbEnabledOnlyForRealMailboxes()
@@ -292,13 +294,13 @@ private Q_SLOTS:
         values.mailboxType = QStringLiteral("1");
         values.doNotDisturb = false;
         load(page, values);
-        QVERIFY(!page.GetDlgItem(Page::IDC_DO_NOT_DISTURB)->isEnabled());
-        QVERIFY(!page.IsDlgButtonChecked(Page::IDC_DO_NOT_DISTURB));
+        QVERIFY(!page.GetDlgItem(zel::IDC_SETTINGS_DO_NOT_DISTURB)->isEnabled());
+        QVERIFY(!page.IsDlgButtonChecked(zel::IDC_SETTINGS_DO_NOT_DISTURB));
         values.mailboxType = QStringLiteral("0");
         values.doNotDisturb = true;
         load(page, values);
-        QVERIFY(page.GetDlgItem(Page::IDC_DO_NOT_DISTURB)->isEnabled());
-        QVERIFY(page.IsDlgButtonChecked(Page::IDC_DO_NOT_DISTURB));
+        QVERIFY(page.GetDlgItem(zel::IDC_SETTINGS_DO_NOT_DISTURB)->isEnabled());
+        QVERIFY(page.IsDlgButtonChecked(zel::IDC_SETTINGS_DO_NOT_DISTURB));
     }
 
     void validationFailures_data()
@@ -319,7 +321,7 @@ private Q_SLOTS:
         const QString dnd = QStringLiteral("Virtual Mailboxes must be set to Do Not Disturb = Yes");
         const QString language = QStringLiteral("Selected Language is not supported");
         const QString good = QStringLiteral("Hebrew_English US_German_");
-        const int pw = Page::IDC_PASSWORD;
+        const int pw = zel::IDC_SETTINGS_PASSWORD;
 
         QTest::newRow("three digits") << "123"
                                       << "0"
@@ -334,38 +336,39 @@ private Q_SLOTS:
         QTest::newRow("virtual with local notification")
             << "1234"
             << "1"
-            << "2" << true << good << "0" << localNotification << int(Page::IDC_BACKUP_EXTENSION)
-            << int(Page::IDC_LOCAL_NOTIFY);
+            << "2" << true << good << "0" << localNotification << zel::IDC_SETTINGS_BACKUP_EXTENSION
+            << zel::IDC_SETTINGS_LOCAL_NOTIFY;
         QTest::newRow("virtual, local notification out of range")
             << "1234"
             << "1"
-            << "7" << true << good << "0" << localNotification << int(Page::IDC_BACKUP_EXTENSION)
-            << int(Page::IDC_LOCAL_NOTIFY);
+            << "7" << true << good << "0" << localNotification << zel::IDC_SETTINGS_BACKUP_EXTENSION
+            << zel::IDC_SETTINGS_LOCAL_NOTIFY;
         QTest::newRow("virtual without do not disturb, before language")
             << "1234"
             << "1"
             << "0" << false << "Unknown_Hebrew_German_"
-            << "0" << dnd << int(Page::IDC_BACKUP_EXTENSION)
+            << "0" << dnd << zel::IDC_SETTINGS_BACKUP_EXTENSION
             << 0; // the box is disabled: focus stays
         QTest::newRow("unknown language")
             << "1234"
             << "0"
             << "2" << false << "Hebrew_Unknown_German_"
-            << "1" << language << int(Page::IDC_LANGUAGE) << int(Page::IDC_LANGUAGE);
+            << "1" << language << zel::IDC_SETTINGS_LANGUAGE << zel::IDC_SETTINGS_LANGUAGE;
         QTest::newRow("unknown first language: list stays closed")
             << "1234"
             << "0"
             << "0" << false << "Unknown_Hebrew_German_"
-            << "0" << language << int(Page::IDC_LANGUAGE) << 0;
+            << "0" << language << zel::IDC_SETTINGS_LANGUAGE << 0;
         QTest::newRow("not installed")
             << "1234"
             << "0"
             << "0" << false << "Hebrew_German_Not Installed_"
-            << "2" << language << int(Page::IDC_LANGUAGE) << int(Page::IDC_LANGUAGE);
-        QTest::newRow("no language selected") << "1234"
-                                              << "0"
-                                              << "0" << false << good << "5" << language
-                                              << int(Page::IDC_LANGUAGE) << int(Page::IDC_LANGUAGE);
+            << "2" << language << zel::IDC_SETTINGS_LANGUAGE << zel::IDC_SETTINGS_LANGUAGE;
+        QTest::newRow("no language selected")
+            << "1234"
+            << "0"
+            << "0" << false << good << "5" << language << zel::IDC_SETTINGS_LANGUAGE
+            << zel::IDC_SETTINGS_LANGUAGE;
     }
     void validationFailures()
     {
@@ -393,7 +396,7 @@ private Q_SLOTS:
 
         BoxRecorder boxes;
         boxes.watchFocusIn(&page);
-        page.GetDlgItem(Page::IDC_BACKUP_EXTENSION)->setFocus();
+        page.GetDlgItem(zel::IDC_SETTINGS_BACKUP_EXTENSION)->setFocus();
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
 
         QCOMPARE(boxes.texts(), QStringList{message});
@@ -404,24 +407,25 @@ private Q_SLOTS:
         // The main window hears of the failure before the user sees why; the focus moves after.
         QCOMPARE(boxes.invalids().count(), 1);
         QCOMPARE(boxes.invalids().boxesShownAtFirstArrival(), 0);
-        QCOMPARE(box.focusAtShow, page.GetDlgItem(Page::IDC_BACKUP_EXTENSION));
+        QCOMPARE(box.focusAtShow, page.GetDlgItem(zel::IDC_SETTINGS_BACKUP_EXTENSION));
         QCOMPARE(page.focusWidget(), page.GetDlgItem(focus));
 
-        if (focus == Page::IDC_PASSWORD)
+        if (focus == zel::IDC_SETTINGS_PASSWORD)
             QCOMPARE(page.dlgItem<QLineEdit>(focus)->selectedText(), password);
-        for (int id : {Page::IDC_LANGUAGE, Page::IDC_LOCAL_NOTIFY}) {
+        for (int id : {zel::IDC_SETTINGS_LANGUAGE, zel::IDC_SETTINGS_LOCAL_NOTIFY}) {
             auto* combo = page.dlgItem<QComboBox>(id);
             QCOMPARE(popupShown(combo), id == openedList);
             combo->hidePopup();
         }
         QCOMPARE(transferFields(page), fieldsBefore);
-        QCOMPARE(page.GetDlgItemText(Page::IDC_PASSWORD), password);
+        QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_PASSWORD), password);
     }
 
     void successWritesSelectionsBack_data()
     {
         QTest::addColumn<SettingsRefresh>("values");
-        QTest::addColumn<QStringList>("written"); // 1050..1054
+        // language, mailbox type, local notification, operator, fax
+        QTest::addColumn<QStringList>("written");
 
         SettingsRefresh plain;
         QTest::newRow("as loaded") << plain << strings({"0", "0", "0", "1", "2"});
@@ -456,7 +460,7 @@ private Q_SLOTS:
         QCOMPARE(boxes.texts(), QStringList{});
         QCOMPARE(boxes.invalids().count(), 0);
         QStringList fields;
-        for (int id = Page::IDC_LANGUAGE_INDEX; id <= Page::IDC_FAX_VALUE; ++id)
+        for (int id = zel::IDC_SETTINGS_LANGUAGE_INDEX; id <= zel::IDC_SETTINGS_FAX_VALUE; ++id)
             fields.append(page.GetDlgItemText(id));
         QCOMPARE(fields, written);
     }
@@ -466,15 +470,15 @@ private Q_SLOTS:
         HostedPage<Page> hosted;
         Page& page = *hosted.page;
         load(page, SettingsRefresh{});
-        QTest::mouseClick(page.GetDlgItem(Page::IDC_FAX), Qt::LeftButton);
-        auto* fax = page.dlgItem<QComboBox>(Page::IDC_FAX);
+        QTest::mouseClick(page.GetDlgItem(zel::IDC_SETTINGS_FAX), Qt::LeftButton);
+        auto* fax = page.dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX);
         QTest::keyClick(fax->view(), Qt::Key_Up);
         QTest::keyClick(fax->view(), Qt::Key_Return);
         QCOMPARE(fax->currentText(), QStringLiteral("None"));
         BoxRecorder boxes;
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.invalids().count(), 0);
-        QCOMPARE(page.GetDlgItemText(Page::IDC_FAX_VALUE), QStringLiteral("0"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_FAX_VALUE), QStringLiteral("0"));
     }
 
     void resetPutsTheDefaultPasswordIn()
@@ -484,8 +488,8 @@ private Q_SLOTS:
         SettingsRefresh values;
         values.password = QStringLiteral("12");
         load(page, values);
-        QTest::mouseClick(page.dlgItem<QPushButton>(Page::IDC_RESET), Qt::LeftButton);
-        QCOMPARE(page.GetDlgItemText(Page::IDC_PASSWORD), QStringLiteral("5823"));
+        QTest::mouseClick(page.dlgItem<QPushButton>(zel::IDC_SETTINGS_RESET), Qt::LeftButton);
+        QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_PASSWORD), QStringLiteral("5823"));
         BoxRecorder boxes;
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(), QStringList{});
@@ -498,21 +502,21 @@ private Q_SLOTS:
         SettingsRefresh values;
         values.localNotify = QStringLiteral("3");
         load(page, values);
-        auto* type = page.dlgItem<QComboBox>(Page::IDC_MAILBOX_TYPE);
+        auto* type = page.dlgItem<QComboBox>(zel::IDC_SETTINGS_MAILBOX_TYPE);
         type->setCurrentIndex(1);
         Q_EMIT type->activated(1);
-        QVERIFY(page.IsDlgButtonChecked(Page::IDC_DO_NOT_DISTURB));
-        QVERIFY(!page.GetDlgItem(Page::IDC_DO_NOT_DISTURB)->isEnabled());
-        QCOMPARE(page.GetDlgItemText(Page::IDC_LOCAL_NOTIFY), QStringLiteral("None"));
+        QVERIFY(page.IsDlgButtonChecked(zel::IDC_SETTINGS_DO_NOT_DISTURB));
+        QVERIFY(!page.GetDlgItem(zel::IDC_SETTINGS_DO_NOT_DISTURB)->isEnabled());
+        QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_LOCAL_NOTIFY), QStringLiteral("None"));
         BoxRecorder boxes;
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(), QStringList{});
-        QCOMPARE(page.GetDlgItemText(Page::IDC_MAILBOX_TYPE_VALUE), QStringLiteral("1"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_TYPE_VALUE), QStringLiteral("1"));
 
         type->setCurrentIndex(0);
         Q_EMIT type->activated(0);
-        QVERIFY(!page.IsDlgButtonChecked(Page::IDC_DO_NOT_DISTURB));
-        QVERIFY(page.GetDlgItem(Page::IDC_DO_NOT_DISTURB)->isEnabled());
+        QVERIFY(!page.IsDlgButtonChecked(zel::IDC_SETTINGS_DO_NOT_DISTURB));
+        QVERIFY(page.GetDlgItem(zel::IDC_SETTINGS_DO_NOT_DISTURB)->isEnabled());
     }
 
     void typingStopsAtTheLimits_data()
@@ -520,13 +524,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("password") << int(Page::IDC_PASSWORD) << "123456"
+        QTest::newRow("password") << zel::IDC_SETTINGS_PASSWORD << "123456"
                                   << "1234";
-        QTest::newRow("password digits only") << int(Page::IDC_PASSWORD) << "1a2-3 4"
+        QTest::newRow("password digits only") << zel::IDC_SETTINGS_PASSWORD << "1a2-3 4"
                                               << "1234";
-        QTest::newRow("backup extension") << int(Page::IDC_BACKUP_EXTENSION) << "12345678"
+        QTest::newRow("backup extension") << zel::IDC_SETTINGS_BACKUP_EXTENSION << "12345678"
                                           << "123456";
-        QTest::newRow("backup digits only") << int(Page::IDC_BACKUP_EXTENSION) << "+12x"
+        QTest::newRow("backup digits only") << zel::IDC_SETTINGS_BACKUP_EXTENSION << "+12x"
                                             << "12";
     }
     void typingStopsAtTheLimits()
@@ -542,8 +546,8 @@ private Q_SLOTS:
     void refreshTextIsNotCut()
     {
         HostedPage<Page> hosted;
-        hosted.page->SetDlgItemText(Page::IDC_BACKUP_EXTENSION, QStringLiteral("12345678"));
-        QCOMPARE(hosted.page->GetDlgItemText(Page::IDC_BACKUP_EXTENSION),
+        hosted.page->SetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("12345678"));
+        QCOMPARE(hosted.page->GetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION),
                  QStringLiteral("12345678"));
     }
 
@@ -553,14 +557,14 @@ private Q_SLOTS:
         Page& page = *hosted.page;
         load(page, SettingsRefresh{});
         BoxRecorder boxes;
-        page.GetDlgItem(Page::IDC_PASSWORD)->setFocus();
-        QTest::keyClick(page.GetDlgItem(Page::IDC_PASSWORD), Qt::Key_Return);
-        QTest::keyClick(page.GetDlgItem(Page::IDC_ANNOUNCER), Qt::Key_Enter);
-        QTest::keyClick(page.GetDlgItem(Page::IDC_PASSWORD), Qt::Key_Escape);
+        page.GetDlgItem(zel::IDC_SETTINGS_PASSWORD)->setFocus();
+        QTest::keyClick(page.GetDlgItem(zel::IDC_SETTINGS_PASSWORD), Qt::Key_Return);
+        QTest::keyClick(page.GetDlgItem(zel::IDC_SETTINGS_ANNOUNCER), Qt::Key_Enter);
+        QTest::keyClick(page.GetDlgItem(zel::IDC_SETTINGS_PASSWORD), Qt::Key_Escape);
         QVERIFY(page.isVisible());
         QVERIFY(page.isWindowAlive());
-        QVERIFY(!page.IsDlgButtonChecked(Page::IDC_ANNOUNCER));
-        QCOMPARE(page.GetDlgItemText(Page::IDC_PASSWORD), QStringLiteral("4321"));
+        QVERIFY(!page.IsDlgButtonChecked(zel::IDC_SETTINGS_ANNOUNCER));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_PASSWORD), QStringLiteral("4321"));
         QCOMPARE(boxes.texts(), QStringList{});
     }
 };

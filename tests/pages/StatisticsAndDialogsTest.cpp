@@ -33,34 +33,34 @@ private Q_SLOTS:
         HostedPage<CStatisticsPage> hosted;
         CStatisticsPage& page = *hosted.page;
         const QList<int> counts{
-            CStatisticsPage::IDC_NEW_MESSAGES, CStatisticsPage::IDC_SAVED_MESSAGES,
-            CStatisticsPage::IDC_TOTAL_MESSAGES, CStatisticsPage::IDC_MAX_MESSAGES};
+            zel::IDC_STATISTICS_NEW_MESSAGES, zel::IDC_STATISTICS_SAVED_MESSAGES,
+            zel::IDC_STATISTICS_TOTAL_MESSAGES, zel::IDC_STATISTICS_MAX_MESSAGES};
         for (int id : counts)
             QCOMPARE(page.GetDlgItemText(id), QString());
 
-        page.SetDlgItemInt(CStatisticsPage::IDC_NEW_MESSAGES, -56);
-        page.SetDlgItemInt(CStatisticsPage::IDC_SAVED_MESSAGES, 10);
-        page.SetDlgItemInt(CStatisticsPage::IDC_TOTAL_MESSAGES, -46);
-        page.SetDlgItemInt(CStatisticsPage::IDC_MAX_MESSAGES, 100);
+        page.SetDlgItemInt(zel::IDC_STATISTICS_NEW_MESSAGES, -56);
+        page.SetDlgItemInt(zel::IDC_STATISTICS_SAVED_MESSAGES, 10);
+        page.SetDlgItemInt(zel::IDC_STATISTICS_TOTAL_MESSAGES, -46);
+        page.SetDlgItemInt(zel::IDC_STATISTICS_MAX_MESSAGES, 100);
         zel::SendMessage(&page, zel::WM_PAGE_LOAD);
-        QCOMPARE(page.GetDlgItemText(CStatisticsPage::IDC_NEW_MESSAGES), QStringLiteral("-56"));
-        QCOMPARE(page.GetDlgItemText(CStatisticsPage::IDC_TOTAL_MESSAGES), QStringLiteral("-46"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_STATISTICS_NEW_MESSAGES), QStringLiteral("-56"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_STATISTICS_TOTAL_MESSAGES), QStringLiteral("-46"));
 
         // Read-only: neither typing nor Enter changes anything.
-        QTest::keyClicks(page.GetDlgItem(CStatisticsPage::IDC_MAX_MESSAGES), QStringLiteral("9"));
-        QTest::keyClick(page.GetDlgItem(CStatisticsPage::IDC_MAX_MESSAGES), Qt::Key_Return);
-        QCOMPARE(page.GetDlgItemText(CStatisticsPage::IDC_MAX_MESSAGES), QStringLiteral("100"));
+        QTest::keyClicks(page.GetDlgItem(zel::IDC_STATISTICS_MAX_MESSAGES), QStringLiteral("9"));
+        QTest::keyClick(page.GetDlgItem(zel::IDC_STATISTICS_MAX_MESSAGES), Qt::Key_Return);
+        QCOMPARE(page.GetDlgItemText(zel::IDC_STATISTICS_MAX_MESSAGES), QStringLiteral("100"));
         QVERIFY(page.isVisible());
-        QCOMPARE(page.GetDlgItem(CStatisticsPage::IDC_NEW_MESSAGES)->accessibleName(),
+        QCOMPARE(page.GetDlgItem(zel::IDC_STATISTICS_NEW_MESSAGES)->accessibleName(),
                  QStringLiteral("Number of new messages"));
-        QCOMPARE(page.GetDlgItem(CStatisticsPage::IDC_MAX_MESSAGES)->accessibleName(),
+        QCOMPARE(page.GetDlgItem(zel::IDC_STATISTICS_MAX_MESSAGES)->accessibleName(),
                  QStringLiteral("Max. stored messages"));
     }
 
     void hiddenMessageListHasFourColumns()
     {
         HostedPage<CStatisticsPage> hosted;
-        auto* list = hosted.page->dlgItem<QTreeWidget>(CStatisticsPage::IDC_MESSAGE_LIST);
+        auto* list = hosted.page->dlgItem<QTreeWidget>(zel::IDC_STATISTICS_MESSAGES_LIST);
         QVERIFY(!list->isVisible());
         QCOMPARE(list->columnCount(), 4);
         QCOMPARE(list->topLevelItemCount(), 0);
