@@ -3,6 +3,7 @@
 #include "platform/Ipv4AddressEdit.h"
 #include "platform/MessageBox.h"
 #include "res/DialogTemplates.h"
+#include "res/resource.h"
 #include "shell/AtoiText.h"
 #include "shell/CZelApp.h"
 
@@ -36,15 +37,15 @@ std::array<quint8, 4> CDataInitDlg::addressBytes(const QString& address)
 bool CDataInitDlg::DoDataExchange(bool saveAndValidate)
 {
     m_btnOK = dlgItem<QPushButton>(zel::IDOK);
-    m_btnHelp = dlgItem<QPushButton>(ID_HELP);
+    m_btnHelp = dlgItem<QPushButton>(zel::ID_HELP);
     m_btnCancel = dlgItem<QPushButton>(zel::IDCANCEL);
-    m_lblPort = dlgItem<QLabel>(1044);
-    m_editPort = dlgItem<QLineEdit>(1042);
-    m_lblMailbox = dlgItem<QLabel>(1004);
-    m_editMailbox = dlgItem<QLineEdit>(1003);
-    m_ipAddress = dlgItem<zel::Ipv4AddressEdit>(1041);
-    m_lblAddress = dlgItem<QLabel>(1043);
-    m_lblExplanation = dlgItem<QLabel>(1045);
+    m_lblPort = dlgItem<QLabel>(zel::IDC_DATA_INIT_PORT_LABEL);
+    m_editPort = dlgItem<QLineEdit>(zel::IDC_DATA_INIT_PORT);
+    m_lblMailbox = dlgItem<QLabel>(zel::IDC_DATA_INIT_MAILBOX_LABEL);
+    m_editMailbox = dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX);
+    m_ipAddress = dlgItem<zel::Ipv4AddressEdit>(zel::IDC_DATA_INIT_ADDRESS);
+    m_lblAddress = dlgItem<QLabel>(zel::IDC_DATA_INIT_ADDRESS_LABEL);
+    m_lblExplanation = dlgItem<QLabel>(zel::IDC_DATA_INIT_PROMPT);
 
     if (!saveAndValidate) {
         m_editMailbox->setMaxLength(kMailboxLimit);
@@ -82,22 +83,23 @@ bool CDataInitDlg::OnInitDialog()
     setWindowTitle(QStringLiteral("Zel Data Initializing"));
     SetDlgItemText(zel::IDCANCEL, QStringLiteral("Cancel"));
     SetDlgItemText(zel::IDOK, QStringLiteral("OK"));
-    SetDlgItemText(ID_HELP, QStringLiteral("Help"));
-    SetDlgItemText(1045, QStringLiteral("Zel cannot work without these required information: "));
-    SetDlgItemText(1004, QStringLiteral("Mailbox Number"));
-    SetDlgItemText(1043, QStringLiteral("Device IP address"));
+    SetDlgItemText(zel::ID_HELP, QStringLiteral("Help"));
+    SetDlgItemText(zel::IDC_DATA_INIT_PROMPT,
+                   QStringLiteral("Zel cannot work without these required information: "));
+    SetDlgItemText(zel::IDC_DATA_INIT_MAILBOX_LABEL, QStringLiteral("Mailbox Number"));
+    SetDlgItemText(zel::IDC_DATA_INIT_ADDRESS_LABEL, QStringLiteral("Device IP address"));
     m_editMailbox->setAccessibleName(QStringLiteral("Mailbox Number"));
     m_ipAddress->setAccessibleNames(QStringLiteral("Device IP address"));
     connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });
 
-    SetDlgItemText(1003, m_strMailbox);
+    SetDlgItemText(zel::IDC_DATA_INIT_MAILBOX, m_strMailbox);
     m_ipAddress->setAddress(addressBytes(m_strAddress));
     return true;
 }
 
 void CDataInitDlg::OnOK()
 {
-    m_strMailbox = GetDlgItemText(1003);
+    m_strMailbox = GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX);
     m_addrBytes = m_ipAddress->address();
 
     if (m_strMailbox.isEmpty()) {

@@ -6,9 +6,6 @@ namespace zel {
 class Dialog;
 }
 
-// The Help command, sent by every "Help" button.
-inline constexpr int ID_HELP = 57670;
-
 // The application object: finds the profile file and runs the main window; when the main
 // window ends, the program ends.
 class CZelApp

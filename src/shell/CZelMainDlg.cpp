@@ -41,11 +41,11 @@ CZelMainDlg::~CZelMainDlg()
 void CZelMainDlg::DoDataExchange(bool /*saveAndValidate: binds controls only*/)
 {
     m_btnClose = dlgItem<QPushButton>(zel::IDCANCEL);
-    m_btnApply = dlgItem<QPushButton>(1002);
-    m_btnRefresh = dlgItem<QPushButton>(3);
-    m_btnHelp = dlgItem<QPushButton>(ID_HELP);
-    m_offlineBanner = dlgItem<QLabel>(1059);
-    m_tab = dlgItem<zel::TabControl>(1000);
+    m_btnApply = dlgItem<QPushButton>(zel::IDC_MAIN_APPLY);
+    m_btnRefresh = dlgItem<QPushButton>(zel::IDC_MAIN_REFRESH);
+    m_btnHelp = dlgItem<QPushButton>(zel::ID_HELP);
+    m_offlineBanner = dlgItem<QLabel>(zel::IDC_MAIN_OFFLINE_BANNER);
+    m_tab = dlgItem<zel::TabControl>(zel::IDC_MAIN_TAB);
 }
 
 bool CZelMainDlg::OnInitDialog()
@@ -53,7 +53,8 @@ bool CZelMainDlg::OnInitDialog()
     zel::Dialog::OnInitDialog();
     DoDataExchange(false);
 
-    addAboutEntry(this, GetDlgItem(1001), QStringLiteral("&About Zel..."), [this] { OnAbout(); });
+    addAboutEntry(this, GetDlgItem(zel::IDC_MAIN_BANNER), QStringLiteral("&About Zel..."),
+                  [this] { OnAbout(); });
     setWindowIcon(m_hIcon);
 
     m_btnRefresh->setText(QStringLiteral("Refresh"));
@@ -63,7 +64,7 @@ bool CZelMainDlg::OnInitDialog()
     for (QPushButton* button : {m_btnRefresh, m_btnApply, m_btnClose, m_btnHelp})
         button->setAccessibleName(button->text());
     // The banner art fills its place, which follows the font and the screen.
-    auto* banner = dlgItem<QLabel>(1001);
+    auto* banner = dlgItem<QLabel>(zel::IDC_MAIN_BANNER);
     banner->setScaledContents(true);
     banner->setGeometry(dialogUnitsToPixels(7, 4, 395, 67));
     banner->setAccessibleName(QStringLiteral("Zel"));
@@ -155,7 +156,7 @@ void CZelMainDlg::OnSelChangeTab()
     placePage(page);
     page->show();
     if (m_nCurPage == -1)
-        page->SetDlgItemText(1003, m_strMailbox);
+        page->SetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER, m_strMailbox);
     else if (m_nCurPage != selected)
         m_pages[m_nCurPage]->hide();
     page->update();

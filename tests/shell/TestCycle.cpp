@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/PrivateMessage.h"
 #include "platform/TabControl.h"
+#include "res/resource.h"
 #include "shell/CZelMainDlg.h"
 
 #include <QCheckBox>
@@ -124,12 +125,12 @@ struct Bench
         script.when(
             [] {
                 auto* refresh = qobject_cast<zel::Dialog*>(liveWindow(kRefresh));
-                return refresh && refresh->GetDlgItem(1010)->isVisible();
+                return refresh && refresh->GetDlgItem(zel::IDC_REFRESH_PASSWORD)->isVisible();
             },
             [password] {
                 auto* refresh = qobject_cast<zel::Dialog*>(zel::FindWindow(kRefresh));
-                QTest::keyClicks(refresh->GetDlgItem(1010), password);
-                refresh->dlgItem<QPushButton>(4)->click();
+                QTest::keyClicks(refresh->GetDlgItem(zel::IDC_REFRESH_PASSWORD), password);
+                refresh->dlgItem<QPushButton>(zel::IDC_REFRESH_REQUEST)->click();
             });
         script.when([this] { return dlg->m_bViewed; }, [] {});
     }
@@ -182,28 +183,35 @@ void TestCycle::wholeCycle()
         zel::Dialog& settings = bench.page(0);
         zel::Dialog& notifications = bench.page(1);
         zel::Dialog& statistics = bench.page(2);
-        QCOMPARE(settings.GetDlgItemText(1003), QStringLiteral("305"));
-        QCOMPARE(settings.GetDlgItemText(1010), QStringLiteral("1234"));
-        QCOMPARE(settings.GetDlgItemText(1026), QStringLiteral("2210"));
-        QCOMPARE(settings.dlgItem<QComboBox>(1023)->currentText(), QStringLiteral("English US"));
-        QCOMPARE(settings.dlgItem<QComboBox>(1017)->currentText(), QStringLiteral("250"));
-        QCOMPARE(settings.dlgItem<QComboBox>(1018)->currentText(), QStringLiteral("510"));
-        QCOMPARE(notifications.GetDlgItemText(1033), QStringLiteral("035551234p9"));
-        QCOMPARE(notifications.GetDlgItemText(1018), QStringLiteral("dana.levi@example.com"));
-        QCOMPARE(statistics.GetDlgItemText(1014), QStringLiteral("3"));
-        QCOMPARE(statistics.GetDlgItemText(1016), QStringLiteral("15"));
-        QCOMPARE(statistics.GetDlgItemText(1017), QStringLiteral("50"));
+        QCOMPARE(settings.GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER), QStringLiteral("305"));
+        QCOMPARE(settings.GetDlgItemText(zel::IDC_SETTINGS_PASSWORD), QStringLiteral("1234"));
+        QCOMPARE(settings.GetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION),
+                 QStringLiteral("2210"));
+        QCOMPARE(settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)->currentText(),
+                 QStringLiteral("English US"));
+        QCOMPARE(settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->currentText(),
+                 QStringLiteral("250"));
+        QCOMPARE(settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)->currentText(),
+                 QStringLiteral("510"));
+        QCOMPARE(notifications.GetDlgItemText(zel::IDC_NOTIFICATIONS_PHONE),
+                 QStringLiteral("035551234p9"));
+        QCOMPARE(notifications.GetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL),
+                 QStringLiteral("dana.levi@example.com"));
+        QCOMPARE(statistics.GetDlgItemText(zel::IDC_STATISTICS_NEW_MESSAGES), QStringLiteral("3"));
+        QCOMPARE(statistics.GetDlgItemText(zel::IDC_STATISTICS_TOTAL_MESSAGES),
+                 QStringLiteral("15"));
+        QCOMPARE(statistics.GetDlgItemText(zel::IDC_STATISTICS_MAX_MESSAGES), QStringLiteral("50"));
 
         // Change values on both pages.
-        setText(settings, 1010, QStringLiteral("4321"));
-        setText(settings, 1026, QStringLiteral("77"));
-        settings.dlgItem<QCheckBox>(1012)->click();
-        settings.dlgItem<QComboBox>(1023)->setCurrentIndex(2);
-        settings.dlgItem<QComboBox>(1018)->setCurrentIndex(2);
+        setText(settings, zel::IDC_SETTINGS_PASSWORD, QStringLiteral("4321"));
+        setText(settings, zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("77"));
+        settings.dlgItem<QCheckBox>(zel::IDC_SETTINGS_ANNOUNCER)->click();
+        settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)->setCurrentIndex(2);
+        settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)->setCurrentIndex(2);
         dlg.m_tab->tabBar()->setCurrentIndex(1);
-        notifications.dlgItem<QCheckBox>(1017)->click();
-        setText(notifications, 1020, QStringLiteral("+15551234"));
-        setText(notifications, 1018, QStringLiteral("ops@example.org"));
+        notifications.dlgItem<QCheckBox>(zel::IDC_NOTIFICATIONS_PAGER_ENABLE)->click();
+        setText(notifications, zel::IDC_NOTIFICATIONS_SMS, QStringLiteral("+15551234"));
+        setText(notifications, zel::IDC_NOTIFICATIONS_EMAIL, QStringLiteral("ops@example.org"));
         expected[QStringLiteral("password")] = QStringLiteral("4321");
         expected[QStringLiteral("backupExtension")] = QStringLiteral("77");
         expected[QStringLiteral("announcer")] = true;
@@ -220,31 +228,37 @@ void TestCycle::wholeCycle()
                     QCOMPARE(bench.stored(QStringLiteral("305")), expected);
                     QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
                     // Scribble on the page, then look again: the device's values come back.
-                    setText(bench.page(0), 1010, QStringLiteral("9999"));
+                    setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("9999"));
                     bench.boxes.onShown = [&](const zel::MessageBox::Shown& box) {
                         boxesWhenSecondViewShown.append(box.text);
-                        passwordWhenSecondViewShown = bench.page(0).GetDlgItemText(1010);
+                        passwordWhenSecondViewShown =
+                            bench.page(0).GetDlgItemText(zel::IDC_SETTINGS_PASSWORD);
                     };
                     dlg.m_btnRefresh->click();
                 });
-    script.when([&] { return bench.boxes.texts().size() == 2; },
-                [&] {
-                    const auto success = bench.boxes.shown().constLast();
-                    QCOMPARE(success.text, kSuccess);
-                    QCOMPARE(success.icon, zel::MessageBox::Information);
-                    QCOMPARE(success.title, zel::applicationTitle());
-                    // Shown before the pages are filled.
-                    QCOMPARE(passwordWhenSecondViewShown, QStringLiteral("9999"));
-                    QCOMPARE(bench.page(0).GetDlgItemText(1010), QStringLiteral("4321"));
-                    QCOMPARE(bench.page(0).GetDlgItemText(1026), QStringLiteral("77"));
-                    QVERIFY(bench.page(0).IsDlgButtonChecked(1012));
-                    QCOMPARE(bench.page(0).dlgItem<QComboBox>(1023)->currentIndex(), 2);
-                    QCOMPARE(bench.page(1).GetDlgItemText(1020), QStringLiteral("+15551234"));
-                    QVERIFY(bench.page(1).IsDlgButtonChecked(1017));
-                    QCOMPARE(dlg.m_record.password, std::string("4321"));
-                    QCOMPARE(dlg.m_record.emailAddress, std::string("ops@example.org"));
-                    dlg.m_btnClose->click();
-                });
+    script.when(
+        [&] { return bench.boxes.texts().size() == 2; },
+        [&] {
+            const auto success = bench.boxes.shown().constLast();
+            QCOMPARE(success.text, kSuccess);
+            QCOMPARE(success.icon, zel::MessageBox::Information);
+            QCOMPARE(success.title, zel::applicationTitle());
+            // Shown before the pages are filled.
+            QCOMPARE(passwordWhenSecondViewShown, QStringLiteral("9999"));
+            QCOMPARE(bench.page(0).GetDlgItemText(zel::IDC_SETTINGS_PASSWORD),
+                     QStringLiteral("4321"));
+            QCOMPARE(bench.page(0).GetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION),
+                     QStringLiteral("77"));
+            QVERIFY(bench.page(0).IsDlgButtonChecked(zel::IDC_SETTINGS_ANNOUNCER));
+            QCOMPARE(bench.page(0).dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)->currentIndex(),
+                     2);
+            QCOMPARE(bench.page(1).GetDlgItemText(zel::IDC_NOTIFICATIONS_SMS),
+                     QStringLiteral("+15551234"));
+            QVERIFY(bench.page(1).IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_PAGER_ENABLE));
+            QCOMPARE(dlg.m_record.password, std::string("4321"));
+            QCOMPARE(dlg.m_record.emailAddress, std::string("ops@example.org"));
+            dlg.m_btnClose->click();
+        });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
     QCOMPARE(boxesWhenSecondViewShown, QStringList{kSuccess});
@@ -259,30 +273,34 @@ void TestCycle::deviceWithoutEmail()
     Script script;
     bench.firstView(script, QStringLiteral("5823"));
     script.then([&] {
-        QCOMPARE(bench.page(2).GetDlgItemText(1016), QStringLiteral("-46"));
+        QCOMPARE(bench.page(2).GetDlgItemText(zel::IDC_STATISTICS_TOTAL_MESSAGES),
+                 QStringLiteral("-46"));
         // The page's e-mail entries are not touched by a device without e-mail.
-        bench.page(1).SetDlgItemText(1018, QStringLiteral("kept@example.com"));
-        bench.page(1).SetDlgItemInt(1051, 2);
+        bench.page(1).SetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL,
+                                     QStringLiteral("kept@example.com"));
+        bench.page(1).SetDlgItemInt(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, 2);
         dlg.m_btnRefresh->click();
     });
-    script.when([&] { return bench.boxes.texts().contains(kSuccess); },
-                [&] {
-                    QCOMPARE(bench.page(1).GetDlgItemText(1018),
-                             QStringLiteral("kept@example.com"));
-                    QCOMPARE(bench.page(1).GetDlgItemText(1051), QStringLiteral("2"));
-                    QCOMPARE(dlg.m_record.emailAddress, std::string());
-                    QCOMPARE(dlg.m_record.messageType, 0);
-                    // The Statistics page is never read back: the device keeps its maximum.
-                    bench.page(2).SetDlgItemText(1017, QStringLiteral("99"));
-                    // Without operator extensions the page reports -1, which reaches the device as
-                    // 0.
-                    QCOMPARE(bench.page(0).dlgItem<QComboBox>(1017)->count(), 0);
-                    bench.page(1).SetDlgItemText(1018, QString());
-                    bench.page(1).SetDlgItemInt(1051, 0);
-                    expected[QStringLiteral("operatorExtensionIndex")] = 0;
-                    bench.boxes.onShown = nullptr;
-                    dlg.m_btnApply->click();
-                });
+    script.when(
+        [&] { return bench.boxes.texts().contains(kSuccess); },
+        [&] {
+            QCOMPARE(bench.page(1).GetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL),
+                     QStringLiteral("kept@example.com"));
+            QCOMPARE(bench.page(1).GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE),
+                     QStringLiteral("2"));
+            QCOMPARE(dlg.m_record.emailAddress, std::string());
+            QCOMPARE(dlg.m_record.messageType, 0);
+            // The Statistics page is never read back: the device keeps its maximum.
+            bench.page(2).SetDlgItemText(zel::IDC_STATISTICS_MAX_MESSAGES, QStringLiteral("99"));
+            // Without operator extensions the page reports -1, which reaches the device as
+            // 0.
+            QCOMPARE(bench.page(0).dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->count(), 0);
+            bench.page(1).SetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL, QString());
+            bench.page(1).SetDlgItemInt(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, 0);
+            expected[QStringLiteral("operatorExtensionIndex")] = 0;
+            bench.boxes.onShown = nullptr;
+            dlg.m_btnApply->click();
+        });
     script.when([&] { return bench.boxes.texts().size() == 2; },
                 [&] {
                     QCOMPARE(bench.boxes.texts().constLast(), kSuccess);
@@ -302,7 +320,7 @@ void TestCycle::failingSettingsPageComesToFront()
     bench.firstView(script, QStringLiteral("1234"));
     script.then([&] {
         FakeTime fakeTime;
-        setText(bench.page(0), 1010, QStringLiteral("123"));
+        setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("123"));
         dlg.m_tab->tabBar()->setCurrentIndex(2);
         dlg.m_btnApply->click();
         QCOMPARE(bench.boxes.texts(),
@@ -315,9 +333,9 @@ void TestCycle::failingSettingsPageComesToFront()
         QVERIFY(!bench.page(2).isVisible());
         QVERIFY(dlg.isEnabled());
         QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
-        QCOMPARE(bench.page(0).GetDlgItemText(1010), QStringLiteral("123"));
+        QCOMPARE(bench.page(0).GetDlgItemText(zel::IDC_SETTINGS_PASSWORD), QStringLiteral("123"));
         // The user lands on the faulty entry.
-        QCOMPARE(dlg.focusWidget(), bench.page(0).GetDlgItem(1010));
+        QCOMPARE(dlg.focusWidget(), bench.page(0).GetDlgItem(zel::IDC_SETTINGS_PASSWORD));
         dlg.m_btnClose->click();
     });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
@@ -335,7 +353,7 @@ void TestCycle::failingNotificationsPageAfterTheWait()
     bench.firstView(script, QStringLiteral("1234"));
     script.then([&] {
         FakeTime fakeTime;
-        setText(bench.page(1), 1033, QString());
+        setText(bench.page(1), zel::IDC_NOTIFICATIONS_PHONE, QString());
         const qint64 start = fakeTime.clock.seconds();
         qint64 shownAt = 0;
         bench.boxes.onShown = [&](const zel::MessageBox::Shown&) {
@@ -355,7 +373,7 @@ void TestCycle::failingNotificationsPageAfterTheWait()
         QCOMPARE(dlg.m_tab->tabBar()->currentIndex(), 1);
         QVERIFY(bench.page(1).isVisible());
         QVERIFY(!bench.page(0).isVisible());
-        QCOMPARE(dlg.focusWidget(), bench.page(1).GetDlgItem(1033));
+        QCOMPARE(dlg.focusWidget(), bench.page(1).GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE));
         QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
         bench.boxes.onShown = nullptr;
         dlg.m_btnClose->click();
@@ -375,7 +393,7 @@ void TestCycle::applyWithoutEndpointIsRefused()
         FakeTime fakeTime;
         const MailboxRecord before = dlg.m_record;
         dlg.ReleaseSocket();
-        setText(bench.page(0), 1026, QStringLiteral("42"));
+        setText(bench.page(0), zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("42"));
         dlg.m_btnApply->click();
         QCOMPARE(bench.boxes.texts(),
                  QStringList{QStringLiteral("Failed to create UDP socket! Please restart ZEL "

@@ -2,6 +2,7 @@
 
 #include "ShellTestSupport.h"
 #include "platform/Ipv4AddressEdit.h"
+#include "res/resource.h"
 #include "shell/AtoiText.h"
 #include "shell/CDataInitDlg.h"
 
@@ -81,18 +82,19 @@ void TestDataInitDlg::firstRunAsksForBoth()
         script
             .then([&] {
                 QCOMPARE(dlg.windowTitle(), kCaption);
-                QCOMPARE(dlg.GetDlgItemText(1003), QString());
+                QCOMPARE(dlg.GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX), QString());
                 QCOMPARE(dlg.m_ipAddress->address(), (std::array<quint8, 4>{0, 0, 0, 0}));
-                QVERIFY(!dlg.GetDlgItem(1042)->isVisible());
-                QVERIFY(!dlg.GetDlgItem(1044)->isVisible());
+                QVERIFY(!dlg.GetDlgItem(zel::IDC_DATA_INIT_PORT)->isVisible());
+                QVERIFY(!dlg.GetDlgItem(zel::IDC_DATA_INIT_PORT_LABEL)->isVisible());
                 dlg.dlgItem<QPushButton>(zel::IDOK)->click();
                 QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Data entry error")});
                 QCOMPARE(boxes.shown().constFirst().icon, zel::MessageBox::Exclamation);
-                QCOMPARE(dlg.focusWidget(), dlg.GetDlgItem(1003));
+                QCOMPARE(dlg.focusWidget(), dlg.GetDlgItem(zel::IDC_DATA_INIT_MAILBOX));
                 QVERIFY(dlg.isVisible());
 
                 // Now the mailbox, but still 0.0.0.0: the address is refused.
-                QTest::keyClicks(dlg.dlgItem<QLineEdit>(1003), QStringLiteral("305"));
+                QTest::keyClicks(dlg.dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX),
+                                 QStringLiteral("305"));
                 dlg.dlgItem<QPushButton>(zel::IDOK)->click();
                 QCOMPARE(boxes.texts().size(), 2);
                 QCOMPARE(boxes.texts().constLast(), QStringLiteral("Data entry error"));
@@ -121,7 +123,7 @@ void TestDataInitDlg::mailboxErrorSelectsItsText()
     dlg.m_strAddress = QStringLiteral("10.1.1.1");
     run(dlg, [&](Script& script) {
         script.then([&] {
-            auto* mailbox = dlg.dlgItem<QLineEdit>(1003);
+            auto* mailbox = dlg.dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX);
             QTest::keyClicks(mailbox, QStringLiteral("   "));
             mailbox->clear();
             dlg.dlgItem<QPushButton>(zel::IDOK)->click();
@@ -172,8 +174,9 @@ void TestDataInitDlg::mailboxTakesSixCharacters()
     dlg.m_strAddress = QStringLiteral("192.168.0.9");
     const int result = run(dlg, [&](Script& script) {
         script.then([&dlg] {
-            QTest::keyClicks(dlg.dlgItem<QLineEdit>(1003), QStringLiteral("ab12345"));
-            QCOMPARE(dlg.GetDlgItemText(1003), QStringLiteral("ab1234"));
+            QTest::keyClicks(dlg.dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX),
+                             QStringLiteral("ab12345"));
+            QCOMPARE(dlg.GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX), QStringLiteral("ab1234"));
             dlg.dlgItem<QPushButton>(zel::IDOK)->click();
         });
         script.then([&dlg] { dlg.EndDialog(zel::IDCANCEL); });
@@ -228,7 +231,8 @@ void TestDataInitDlg::accessibleNames()
     CDataInitDlg dlg;
     run(dlg, [&](Script& script) {
         script.then([&dlg] {
-            QCOMPARE(dlg.GetDlgItem(1003)->accessibleName(), QStringLiteral("Mailbox Number"));
+            QCOMPARE(dlg.GetDlgItem(zel::IDC_DATA_INIT_MAILBOX)->accessibleName(),
+                     QStringLiteral("Mailbox Number"));
             for (int i = 0; i < 4; ++i) {
                 QCOMPARE(dlg.m_ipAddress->field(i)->accessibleName(),
                          QStringLiteral("Device IP address, part %1").arg(i + 1));

@@ -4,6 +4,7 @@
 #include "platform/Help.h"
 #include "platform/PrivateMessage.h"
 #include "platform/TabControl.h"
+#include "res/resource.h"
 #include "shell/CZelMainDlg.h"
 
 #include <QAction>
@@ -78,7 +79,8 @@ void TestMainDlg::startsOnSettingsPageWithMailbox()
                     QVERIFY(page(dlg, 0)->isVisible());
                     QVERIFY(!page(dlg, 1)->isVisible());
                     QVERIFY(!page(dlg, 2)->isVisible());
-                    QCOMPARE(page(dlg, 0)->GetDlgItemText(1003), QStringLiteral("305"));
+                    QCOMPARE(page(dlg, 0)->GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER),
+                             QStringLiteral("305"));
                     // Until the first view the off-line banner is hidden.
                     QVERIFY(!dlg.m_offlineBanner->isVisible());
                     QCOMPARE(dlg.m_tab->tabBar()->count(), 3);
@@ -92,13 +94,13 @@ void TestMainDlg::startsOnSettingsPageWithMailbox()
         // Settings page after working offline at start: default languages, no operators,
         // fax list "None".
         auto* settings = page(dlg, 0);
-        QCOMPARE(itemTexts(settings->dlgItem<QComboBox>(1023)),
+        QCOMPARE(itemTexts(settings->dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)),
                  (QStringList{QStringLiteral("1st Language"), QStringLiteral("2nd Language"),
                               QStringLiteral("3rd Language")}));
-        QCOMPARE(settings->dlgItem<QComboBox>(1017)->count(), 0);
-        QCOMPARE(itemTexts(settings->dlgItem<QComboBox>(1018)),
+        QCOMPARE(settings->dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->count(), 0);
+        QCOMPARE(itemTexts(settings->dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)),
                  QStringList{QStringLiteral("None")});
-        QCOMPARE(page(dlg, 2)->GetDlgItemText(1014), QString());
+        QCOMPARE(page(dlg, 2)->GetDlgItemText(zel::IDC_STATISTICS_NEW_MESSAGES), QString());
         dlg.m_btnClose->click();
     });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
@@ -113,14 +115,15 @@ void TestMainDlg::tabsShowExactlyOnePage()
     window.goOffline(script);
     script.then([&dlg] {
         // Only the very first display writes the mailbox number.
-        page(dlg, 0)->SetDlgItemText(1003, QStringLiteral("changed"));
+        page(dlg, 0)->SetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER, QStringLiteral("changed"));
         for (int index : {2, 1, 0, 2}) {
             dlg.m_tab->tabBar()->setCurrentIndex(index);
             QCOMPARE(dlg.m_nCurPage, index);
             for (int other = 0; other < 3; ++other)
                 QCOMPARE(page(dlg, other)->isVisible(), other == index);
         }
-        QCOMPARE(page(dlg, 0)->GetDlgItemText(1003), QStringLiteral("changed"));
+        QCOMPARE(page(dlg, 0)->GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER),
+                 QStringLiteral("changed"));
         dlg.m_btnClose->click();
     });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
@@ -226,7 +229,7 @@ void TestMainDlg::aboutEntryOpensAboutBox()
     QStringList firstTexts;
     window.goOffline(script);
     script.then([&] {
-        QWidget* banner = dlg.GetDlgItem(1001);
+        QWidget* banner = dlg.GetDlgItem(zel::IDC_MAIN_BANNER);
         QCOMPARE(banner->contextMenuPolicy(), Qt::ActionsContextMenu);
         QCOMPARE(banner->actions().size(), 1);
         about = banner->actions().constFirst();

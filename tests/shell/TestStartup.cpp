@@ -3,6 +3,7 @@
 #include "ShellTestSupport.h"
 #include "platform/Ipv4AddressEdit.h"
 #include "platform/PrivateMessage.h"
+#include "res/resource.h"
 #include "shell/CDataInitDlg.h"
 #include "shell/CZelApp.h"
 #include "shell/CZelMainDlg.h"
@@ -85,9 +86,10 @@ void TestStartup::noProfileAsksAndSavesThreeKeys()
                     auto* dlg = qobject_cast<CDataInitDlg*>(zel::FindWindow(kDataInit));
                     QVERIFY(dlg);
                     QVERIFY(!run.dlg.isVisible());
-                    QCOMPARE(dlg->GetDlgItemText(1003), QString());
+                    QCOMPARE(dlg->GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX), QString());
                     QCOMPARE(dlg->m_ipAddress->address(), (std::array<quint8, 4>{0, 0, 0, 0}));
-                    QTest::keyClicks(dlg->dlgItem<QLineEdit>(1003), QStringLiteral("305"));
+                    QTest::keyClicks(dlg->dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX),
+                                     QStringLiteral("305"));
                     const QStringList address{QStringLiteral("127"), QStringLiteral("0"),
                                               QStringLiteral("0"), QStringLiteral("1")};
                     // Each field holds "0" to start with: type over it.
@@ -142,7 +144,7 @@ void TestStartup::oneValueMissingStillAsks()
     script.when([] { return liveWindow(kDataInit) != nullptr; },
                 [&] {
                     auto* dlg = qobject_cast<CDataInitDlg*>(zel::FindWindow(kDataInit));
-                    shownMailbox = dlg->GetDlgItemText(1003);
+                    shownMailbox = dlg->GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX);
                     const auto bytes = dlg->m_ipAddress->address();
                     shownAddress = {bytes[0], bytes[1], bytes[2], bytes[3]};
                     dlg->dlgItem<QPushButton>(zel::IDCANCEL)->click();
