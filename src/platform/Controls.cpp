@@ -226,5 +226,4 @@ QWidget* lastFocusOf(QWidget* control)
     return control;
 }
 
-// Leading decimal digits, as GetDlgItemInt reads them without sign.
 } // namespace zel

@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "platform/Controls.h"
+#include "platform/LeadingNumber.h"
 #include "platform/PrivateMessage.h"
 
 #include <QApplication>
@@ -49,17 +50,6 @@ Qt::WindowFlags windowFlagsOf(unsigned styles)
     if (styles & ContextHelp)
         flags |= Qt::WindowContextHelpButtonHint;
     return flags;
-}
-
-unsigned leadingDigits(const QString& text)
-{
-    unsigned value = 0;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
-            break;
-        value = value * 10 + unsigned(c.unicode() - u'0');
-    }
-    return value;
 }
 
 } // namespace
@@ -189,7 +179,8 @@ void Dialog::SetDlgItemInt(int id, int value)
 
 unsigned Dialog::GetDlgItemInt(int id) const
 {
-    return leadingDigits(GetDlgItemText(id));
+    return unsigned(
+        readLeadingNumber(GetDlgItemText(id), NumberReading::Unsigned, LeadingSpace::Ends));
 }
 
 void Dialog::CheckDlgButton(int id, bool checked)

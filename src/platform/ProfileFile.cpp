@@ -1,12 +1,12 @@
 #include "ProfileFile.h"
 
+#include "platform/LeadingNumber.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <algorithm>
-#include <limits>
 #include <optional>
 #include <vector>
 
@@ -128,25 +128,6 @@ QByteArray newLineEnding(const std::vector<Line>& lines)
 #endif
 }
 
-// Optional sign, then decimal digits up to the first other character; clamped to int.
-int leadingInt(const QString& text)
-{
-    qsizetype i = 0;
-    const bool negative = text.startsWith(u'-');
-    if (negative || text.startsWith(u'+'))
-        ++i;
-    qint64 value = 0;
-    for (; i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
-        value = value * 10 + (text.at(i).unicode() - u'0');
-        if (value > qint64(std::numeric_limits<int>::max()) + 1)
-            value = qint64(std::numeric_limits<int>::max()) + 1;
-    }
-    if (negative)
-        value = -value;
-    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
-                                  std::numeric_limits<int>::max()));
-}
-
 } // namespace
 
 ProfileFile::ProfileFile(QString path) : m_strPath(std::move(path)) {}
@@ -163,7 +144,11 @@ int ProfileFile::readInt(const QString& section, const QString& key, int default
 {
     const std::vector<Line> lines = readLines(m_strPath);
     const Position position = find(lines, section, key);
-    return position.key ? leadingInt(valueOf(lines[*position.key].text)) : defaultValue;
+    if (!position.key)
+        return defaultValue;
+    // The value is trimmed of its blanks already; nothing else may come before the number.
+    return int(readLeadingNumber(valueOf(lines[*position.key].text), NumberReading::Signed,
+                                 LeadingSpace::Ends));
 }
 
 bool ProfileFile::writeString(const QString& section, const QString& key, const QString& value)

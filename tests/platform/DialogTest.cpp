@@ -208,6 +208,8 @@ private Q_SLOTS:
         QTest::newRow("trailing text") << QStringLiteral("42abc") << 42u;
         QTest::newRow("minus") << QStringLiteral("-1") << 0u;
         QTest::newRow("leading space") << QStringLiteral(" 12") << 0u;
+        QTest::newRow("plus") << QStringLiteral("+3") << 0u;
+        QTest::newRow("wraps past 32 bits") << QStringLiteral("4294967301") << 5u;
         QTest::newRow("letters") << QStringLiteral("abc") << 0u;
         QTest::newRow("empty") << QString() << 0u;
     }

@@ -43,7 +43,9 @@ private Q_SLOTS:
                         "Mailbox=\"305\"\r\n"
                         "Local_Port=-7\r\n"
                         "Big=99999999999\r\n"
-                        "Text=abc\r\n");
+                        "Text=abc\r\n"
+                        "Spaced=\xC2\xA0"
+                        "5\r\n");
         const ProfileFile profile(path);
         QCOMPARE(profile.readString(QStringLiteral("zel server"), QStringLiteral("ip_ADDRESS")),
                  QStringLiteral("127.0.0.1"));
@@ -59,6 +61,8 @@ private Q_SLOTS:
         QCOMPARE(profile.readInt(QStringLiteral("Zel Client"), QStringLiteral("Big"), 0),
                  std::numeric_limits<int>::max());
         QCOMPARE(profile.readInt(QStringLiteral("Zel Client"), QStringLiteral("Text"), 5000), 0);
+        // Only the line's own blanks are trimmed; a no-break space ends the number.
+        QCOMPARE(profile.readInt(QStringLiteral("Zel Client"), QStringLiteral("Spaced"), 5000), 0);
         QCOMPARE(profile.readInt(QStringLiteral("Zel Client"), QStringLiteral("Absent"), 5000),
                  5000);
         QCOMPARE(ProfileFile(pathOf(QStringLiteral("missing.ini")))
