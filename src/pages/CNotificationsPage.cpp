@@ -79,10 +79,9 @@ bool CNotificationsPage::OnInitDialog()
     const bool result = Dialog::OnInitDialog();
 
     QComboBox* messageTypes = messageTypeList();
-    const QStringList messageTypeNames{QStringLiteral("Without attachment"),
-                                       QStringLiteral("With voice message attached"),
-                                       QStringLiteral("Voice message attached and saved"),
-                                       QStringLiteral("Voice message attached and deleted")};
+    const QStringList messageTypeNames{tr("Without attachment"), tr("With voice message attached"),
+                                       tr("Voice message attached and saved"),
+                                       tr("Voice message attached and deleted")};
     for (int i = 0; i < messageTypeNames.size(); ++i)
         messageTypes->addItem(messageTypeNames[i], i);
     selectMessageType(-1);
@@ -113,6 +112,12 @@ bool CNotificationsPage::OnInitDialog()
     // activated, not currentIndexChanged: selections the page sets itself raise no warning.
     connect(messageTypes, &QComboBox::activated, this, &CNotificationsPage::OnMessageTypeChange);
     return result;
+}
+
+QString CNotificationsPage::externalNotificationText(bool allowed)
+{
+    return allowed ? tr("External notification is Allowed")
+                   : tr("External notification is Not Allowed");
 }
 
 void CNotificationsPage::OnOK()
@@ -204,7 +209,7 @@ void CNotificationsPage::OnMessageTypeChange()
     if (m_nMessageType != kAttachedAndDeleted)
         return;
     // clang-format off
-    const QString warning = QStringLiteral("This delivery method is not secure!\nNetwork problems may corrupt the message and all information will be lost.\nAre you sure you want to use this method?");
+    const QString warning = tr("This delivery method is not secure!\nNetwork problems may corrupt the message and all information will be lost.\nAre you sure you want to use this method?");
     // clang-format on
     const auto answer =
         zel::MessageBox::appBox(warning, zel::MessageBox::YesNo, zel::MessageBox::Exclamation);
@@ -218,40 +223,41 @@ void CNotificationsPage::OnPageValidate()
 {
     m_strExtension = GetDlgItemText(zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION);
     if (m_nMailboxType == kRealMailbox && (m_strExtension.size() < 2 || m_strExtension.size() > 6))
-        return fail("Extension number is not valid", zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION,
+        return fail(tr("Extension number is not valid"), zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION,
                     FailOrder::MessageFirst);
 
     // A target's characters are checked even while it is switched off: it is sent all the same.
     m_strPhone = GetDlgItemText(zel::IDC_NOTIFICATIONS_PHONE);
     if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_PHONE_ENABLE) && m_strPhone.isEmpty())
-        return fail("When enabling Phone notification a Phone number must be defined",
+        return fail(tr("When enabling Phone notification a Phone number must be defined"),
                     zel::IDC_NOTIFICATIONS_PHONE, FailOrder::MessageFirst);
     if (!IsValidPhoneNumber(m_strPhone))
-        return fail("Phone number is not valid", zel::IDC_NOTIFICATIONS_PHONE,
+        return fail(tr("Phone number is not valid"), zel::IDC_NOTIFICATIONS_PHONE,
                     FailOrder::FocusFirst);
 
     m_strPager = GetDlgItemText(zel::IDC_NOTIFICATIONS_PAGER);
     if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_PAGER_ENABLE) && m_strPager.isEmpty())
-        return fail("When enabling Pager notification a Pager number must be defined",
+        return fail(tr("When enabling Pager notification a Pager number must be defined"),
                     zel::IDC_NOTIFICATIONS_PAGER, FailOrder::MessageFirst);
     if (!IsValidPagerNumber(m_strPager))
-        return fail("Pager number is not valid", zel::IDC_NOTIFICATIONS_PAGER,
+        return fail(tr("Pager number is not valid"), zel::IDC_NOTIFICATIONS_PAGER,
                     FailOrder::FocusFirst);
 
     m_strSms = GetDlgItemText(zel::IDC_NOTIFICATIONS_SMS);
     if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_SMS_ENABLE) && m_strSms.isEmpty())
-        return fail("When enabling SMS notification a SMS number must be defined",
+        return fail(tr("When enabling SMS notification a SMS number must be defined"),
                     zel::IDC_NOTIFICATIONS_SMS, FailOrder::MessageFirst);
     if (!IsValidSmsNumber(m_strSms))
-        return fail("SMS number is not valid", zel::IDC_NOTIFICATIONS_SMS, FailOrder::FocusFirst);
+        return fail(tr("SMS number is not valid"), zel::IDC_NOTIFICATIONS_SMS,
+                    FailOrder::FocusFirst);
 
     m_strEmail = GetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL);
     if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE) && m_strEmail.isEmpty())
-        return fail("When enabling Email notification an Email address must be defined",
+        return fail(tr("When enabling Email notification an Email address must be defined"),
                     zel::IDC_NOTIFICATIONS_EMAIL, FailOrder::MessageFirst);
     m_nMessageType = messageTypeList()->currentIndex();
     if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE) && m_nMessageType < 0)
-        return fail("Email notification type is not valid", zel::IDC_NOTIFICATIONS_MESSAGE_TYPE,
+        return fail(tr("Email notification type is not valid"), zel::IDC_NOTIFICATIONS_MESSAGE_TYPE,
                     FailOrder::FocusFirst);
 
     SetDlgItemInt(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, m_nMessageType);
@@ -260,7 +266,7 @@ void CNotificationsPage::OnPageValidate()
     SetDlgItemInt(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE, m_nLocalNotifyType);
 }
 
-void CNotificationsPage::fail(const char* message, int controlId, FailOrder order)
+void CNotificationsPage::fail(const QString& message, int controlId, FailOrder order)
 {
     const auto focusControl = [this, controlId] {
         QWidget* control = GetDlgItem(controlId);
@@ -272,8 +278,7 @@ void CNotificationsPage::fail(const char* message, int controlId, FailOrder orde
     };
     if (order == FailOrder::FocusFirst)
         focusControl();
-    zel::MessageBox::appBox(QString::fromUtf8(message), zel::MessageBox::Ok,
-                            zel::MessageBox::Exclamation);
+    zel::MessageBox::appBox(message, zel::MessageBox::Ok, zel::MessageBox::Exclamation);
     if (order == FailOrder::MessageFirst)
         focusControl();
     zel::SendMessage(zel::AfxGetMainWnd(), zel::WM_PAGE_INVALID);

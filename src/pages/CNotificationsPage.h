@@ -15,6 +15,10 @@ class CNotificationsPage : public zel::Dialog
 public:
     explicit CNotificationsPage(QWidget* parent = nullptr);
 
+    // The text beside the external-notification box for the device's verdict; the Refresh
+    // command writes it with the box.
+    static QString externalNotificationText(bool allowed);
+
 protected:
     bool OnInitDialog() override;
     void OnOK() override;
@@ -39,7 +43,7 @@ private:
         MessageFirst,
         FocusFirst
     };
-    void fail(const char* message, int controlId, FailOrder order);
+    void fail(const QString& message, int controlId, FailOrder order);
 
     int m_nLocalNotifyType = 0;
     int m_nMailboxType = 0;

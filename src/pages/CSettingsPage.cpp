@@ -1,5 +1,6 @@
 #include "CSettingsPage.h"
 
+#include "pages/LanguageName.h"
 #include "pages/PageSupport.h"
 #include "pages/TransferFields.h"
 #include "platform/MessageBox.h"
@@ -62,8 +63,8 @@ bool CSettingsPage::OnInitDialog()
     const bool result = Dialog::OnInitDialog();
 
     QComboBox* mailboxType = combo(zel::IDC_SETTINGS_MAILBOX_TYPE);
-    mailboxType->addItem(QStringLiteral("Real"), kRealMailbox);
-    mailboxType->addItem(QStringLiteral("Virtual"), kVirtualMailbox);
+    mailboxType->addItem(tr("Real"), kRealMailbox);
+    mailboxType->addItem(tr("Virtual"), kVirtualMailbox);
     mailboxType->setCurrentIndex(-1);
     QComboBox* localNotify = combo(zel::IDC_SETTINGS_LOCAL_NOTIFY);
     const QStringList types = localNotificationTypes();
@@ -73,7 +74,7 @@ bool CSettingsPage::OnInitDialog()
 
     nameAfterLabels(*this, kLabels);
     GetDlgItem(zel::IDC_SETTINGS_RESET)
-        ->setAccessibleDescription(QStringLiteral("Puts the default password in"));
+        ->setAccessibleDescription(tr("Puts the default password in"));
 
     connect(dlgItem<QPushButton>(zel::IDC_SETTINGS_RESET), &QPushButton::clicked, this,
             &CSettingsPage::OnReset);
@@ -152,7 +153,7 @@ void CSettingsPage::loadFaxList()
 {
     QComboBox* list = combo(zel::IDC_SETTINGS_FAX);
     list->clear();
-    list->addItem(QStringLiteral("None"), 0);
+    list->addItem(tr("None"), 0);
     int slot = 0;
     for (const QString& entry : listEntries(GetDlgItemText(zel::IDC_SETTINGS_FAX_LIST))) {
         ++slot;
@@ -171,8 +172,7 @@ void CSettingsPage::loadLanguageList()
         // Nothing handed over (working offline): keep what is there, or show placeholders.
         if (list->count() >= 3)
             return;
-        names = {QStringLiteral("1st Language"), QStringLiteral("2nd Language"),
-                 QStringLiteral("3rd Language")};
+        names = {tr("1st Language"), tr("2nd Language"), tr("3rd Language")};
     }
     list->clear();
     for (int i = 0; i < names.size(); ++i)
@@ -186,10 +186,9 @@ void CSettingsPage::OnPageValidate()
     m_nLocalNotifyType = combo(zel::IDC_SETTINGS_LOCAL_NOTIFY)->currentIndex();
     m_strPassword = GetDlgItemText(zel::IDC_SETTINGS_PASSWORD);
 
-    const auto fail = [this](const char* message, int controlId, FocusAction action) {
+    const auto fail = [this](const QString& message, int controlId, FocusAction action) {
         zel::SendMessage(zel::AfxGetMainWnd(), zel::WM_PAGE_INVALID);
-        zel::MessageBox::appBox(QString::fromUtf8(message), zel::MessageBox::Ok,
-                                zel::MessageBox::Exclamation);
+        zel::MessageBox::appBox(message, zel::MessageBox::Ok, zel::MessageBox::Exclamation);
         QWidget* control = GetDlgItem(controlId);
         control->setFocus(Qt::OtherFocusReason);
         if (action == FocusAction::SelectText)
@@ -199,13 +198,13 @@ void CSettingsPage::OnPageValidate()
     };
 
     if (m_strPassword.size() < 4)
-        return fail("Password is not valid. Please enter 4 digits", zel::IDC_SETTINGS_PASSWORD,
+        return fail(tr("Password is not valid. Please enter 4 digits"), zel::IDC_SETTINGS_PASSWORD,
                     FocusAction::SelectText);
     if (m_nMailboxType == kVirtualMailbox && m_nLocalNotifyType != kNoLocalNotification)
-        return fail("Virtual Mailboxes does not support Local Notification",
+        return fail(tr("Virtual Mailboxes does not support Local Notification"),
                     zel::IDC_SETTINGS_LOCAL_NOTIFY, FocusAction::OpenList);
     if (m_nMailboxType == kVirtualMailbox && !IsDlgButtonChecked(zel::IDC_SETTINGS_DO_NOT_DISTURB))
-        return fail("Virtual Mailboxes must be set to Do Not Disturb = Yes",
+        return fail(tr("Virtual Mailboxes must be set to Do Not Disturb = Yes"),
                     zel::IDC_SETTINGS_DO_NOT_DISTURB, FocusAction::None);
 
     // No selection, an unknown code and an empty language slot all leave the mailbox without
@@ -213,8 +212,8 @@ void CSettingsPage::OnPageValidate()
     const QComboBox* language = combo(zel::IDC_SETTINGS_LANGUAGE);
     const int selected = language->currentIndex();
     const QString name = selected >= 0 ? language->itemText(selected) : QString();
-    if (selected < 0 || name == QLatin1String("Unknown") || name == QLatin1String("Not Installed"))
-        return fail("Selected Language is not supported", zel::IDC_SETTINGS_LANGUAGE,
+    if (selected < 0 || name == unknownLanguageName() || name == notInstalledLanguageName())
+        return fail(tr("Selected Language is not supported"), zel::IDC_SETTINGS_LANGUAGE,
                     selected == 0 ? FocusAction::None : FocusAction::OpenList);
 
     writeSelectionsBack();

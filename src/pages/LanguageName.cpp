@@ -1,15 +1,41 @@
 #include "LanguageName.h"
 
+#include <QCoreApplication>
 #include <array>
 
+// The names appear in the Settings page's language list and are translated in its context.
 namespace {
 
 // Indexed by language code.
 constexpr std::array<const char*, 28> kLanguageNames{
-    "Hebrew", "English US", "English",    "German",      "French",    "Russian", "Polish",
-    "Greek",  "Romanian",   "Turkish",    "Italian",     "Hungarian", "Danish",  "Finish",
-    "Dutch",  "Spanish",    "Portuguese", "Norwegian",   "Swedish",   "Czech",   "Flemish",
-    "Thai",   "Chinese",    "Indonesian", "Argentinean", "Chilean",   "Arabic",  "Japanese",
+    QT_TRANSLATE_NOOP("CSettingsPage", "Hebrew"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "English US"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "English"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "German"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "French"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Russian"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Polish"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Greek"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Romanian"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Turkish"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Italian"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Hungarian"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Danish"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Finish"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Dutch"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Spanish"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Portuguese"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Norwegian"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Swedish"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Czech"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Flemish"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Thai"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Chinese"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Indonesian"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Argentinean"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Chilean"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Arabic"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Japanese"),
 };
 
 constexpr int kNotInstalled = 255;
@@ -19,8 +45,18 @@ constexpr int kNotInstalled = 255;
 QString LanguageName(int code)
 {
     if (code >= 0 && code < int(kLanguageNames.size()))
-        return QString::fromUtf8(kLanguageNames[std::size_t(code)]);
+        return QCoreApplication::translate("CSettingsPage", kLanguageNames[std::size_t(code)]);
     if (code == kNotInstalled)
-        return QStringLiteral("Not Installed");
-    return QStringLiteral("Unknown");
+        return notInstalledLanguageName();
+    return unknownLanguageName();
+}
+
+QString notInstalledLanguageName()
+{
+    return QCoreApplication::translate("CSettingsPage", "Not Installed");
+}
+
+QString unknownLanguageName()
+{
+    return QCoreApplication::translate("CSettingsPage", "Unknown");
 }

@@ -3,11 +3,22 @@
 #include "res/HelpText.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
+// Both pages list the types; the Notifications page is where the user sees them.
 QStringList localNotificationTypes()
 {
-    return {QStringLiteral("None"), QStringLiteral("MSG Light 1"), QStringLiteral("MSG Light 2"),
-            QStringLiteral("Sign Rings"), QStringLiteral("Rings")};
+    static constexpr const char* kTypes[] = {
+        QT_TRANSLATE_NOOP("CNotificationsPage", "None"),
+        QT_TRANSLATE_NOOP("CNotificationsPage", "MSG Light 1"),
+        QT_TRANSLATE_NOOP("CNotificationsPage", "MSG Light 2"),
+        QT_TRANSLATE_NOOP("CNotificationsPage", "Sign Rings"),
+        QT_TRANSLATE_NOOP("CNotificationsPage", "Rings"),
+    };
+    QStringList types;
+    for (const char* type : kTypes)
+        types.append(QCoreApplication::translate("CNotificationsPage", type));
+    return types;
 }
 
 void selectIndex(QComboBox* combo, int index)

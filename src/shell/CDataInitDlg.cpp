@@ -55,17 +55,16 @@ bool CDataInitDlg::DoDataExchange(bool saveAndValidate)
     }
     const QString mailbox = m_editMailbox->text();
     if (mailbox.size() > kMailboxLimit) {
-        zel::MessageBox::appBox(
-            QStringLiteral("Please enter no more than %1 characters.").arg(kMailboxLimit));
+        zel::MessageBox::appBox(tr("Please enter no more than %1 characters.").arg(kMailboxLimit));
         rejectEntry(m_editMailbox);
         return false;
     }
     // The port field is never shown, so the user cannot shorten it here: say where it came from.
     const QString port = m_editPort->text();
     if (port.size() > kPortLimit) {
-        zel::MessageBox::appBox(QStringLiteral("The device port number \"%1\" has more than %2 "
-                                               "characters.\n\nPlease correct \"Port_num\" in "
-                                               "Zel1.ini, or press Cancel.")
+        zel::MessageBox::appBox(tr("The device port number \"%1\" has more than %2 "
+                                   "characters.\n\nPlease correct \"Port_num\" in "
+                                   "Zel1.ini, or press Cancel.")
                                     .arg(port)
                                     .arg(kPortLimit));
         return false;
@@ -80,16 +79,19 @@ bool CDataInitDlg::OnInitDialog()
     zel::Dialog::OnInitDialog();
     DoDataExchange(false);
 
-    setWindowTitle(QStringLiteral("Zel Data Initializing"));
-    SetDlgItemText(zel::IDCANCEL, QStringLiteral("Cancel"));
-    SetDlgItemText(zel::IDOK, QStringLiteral("OK"));
-    SetDlgItemText(zel::ID_HELP, QStringLiteral("Help"));
+    setWindowTitle(tr("Zel Data Initializing"));
+    SetDlgItemText(zel::IDCANCEL, tr("Cancel"));
+    SetDlgItemText(zel::IDOK, tr("OK"));
+    SetDlgItemText(zel::ID_HELP, tr("Help"));
     SetDlgItemText(zel::IDC_DATA_INIT_PROMPT,
-                   QStringLiteral("Zel cannot work without these required information: "));
-    SetDlgItemText(zel::IDC_DATA_INIT_MAILBOX_LABEL, QStringLiteral("Mailbox Number"));
-    SetDlgItemText(zel::IDC_DATA_INIT_ADDRESS_LABEL, QStringLiteral("Device IP address"));
-    m_editMailbox->setAccessibleName(QStringLiteral("Mailbox Number"));
-    m_ipAddress->setAccessibleNames(QStringLiteral("Device IP address"));
+                   tr("Zel cannot work without these required information: "));
+    // The edits are named after their labels.
+    const QString mailboxLabel = tr("Mailbox Number");
+    const QString addressLabel = tr("Device IP address");
+    SetDlgItemText(zel::IDC_DATA_INIT_MAILBOX_LABEL, mailboxLabel);
+    SetDlgItemText(zel::IDC_DATA_INIT_ADDRESS_LABEL, addressLabel);
+    m_editMailbox->setAccessibleName(mailboxLabel);
+    m_ipAddress->setAccessibleNames(addressLabel);
     connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });
 
     SetDlgItemText(zel::IDC_DATA_INIT_MAILBOX, m_strMailbox);
@@ -102,14 +104,14 @@ void CDataInitDlg::OnOK()
     m_strMailbox = GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX);
     m_addrBytes = m_ipAddress->address();
 
-    if (m_strMailbox.isEmpty()) {
-        zel::MessageBox::appBox(QStringLiteral("Data entry error"));
-        rejectEntry(m_editMailbox);
-        return;
-    }
-    if (m_addrBytes[0] == 0) {
-        zel::MessageBox::appBox(QStringLiteral("Data entry error"));
-        rejectEntry(m_ipAddress->field(0));
+    QWidget* faulty = nullptr;
+    if (m_strMailbox.isEmpty())
+        faulty = m_editMailbox;
+    else if (m_addrBytes[0] == 0)
+        faulty = m_ipAddress->field(0);
+    if (faulty) {
+        zel::MessageBox::appBox(tr("Data entry error"));
+        rejectEntry(faulty);
         return;
     }
     m_strAddress = QStringLiteral("%1.%2.%3.%4")

@@ -53,28 +53,28 @@ bool CZelMainDlg::OnInitDialog()
     zel::Dialog::OnInitDialog();
     DoDataExchange(false);
 
-    addAboutEntry(this, GetDlgItem(zel::IDC_MAIN_BANNER), QStringLiteral("&About Zel..."),
+    addAboutEntry(this, GetDlgItem(zel::IDC_MAIN_BANNER), tr("&About Zel..."),
                   [this] { OnAbout(); });
     setWindowIcon(m_hIcon);
 
-    m_btnRefresh->setText(QStringLiteral("Refresh"));
-    m_btnApply->setText(QStringLiteral("Apply"));
-    m_btnClose->setText(QStringLiteral("Close"));
-    m_btnHelp->setText(QStringLiteral("Help"));
+    m_btnRefresh->setText(tr("Refresh"));
+    m_btnApply->setText(tr("Apply"));
+    m_btnClose->setText(tr("Close"));
+    m_btnHelp->setText(tr("Help"));
     for (QPushButton* button : {m_btnRefresh, m_btnApply, m_btnClose, m_btnHelp})
         button->setAccessibleName(button->text());
     // The banner art fills its place, which follows the font and the screen.
     auto* banner = dlgItem<QLabel>(zel::IDC_MAIN_BANNER);
     banner->setScaledContents(true);
     banner->setGeometry(dialogUnitsToPixels(7, 4, 395, 67));
-    banner->setAccessibleName(QStringLiteral("Zel"));
-    m_offlineBanner->setAccessibleName(QStringLiteral("Off Line! No relevant data is displayed!"));
+    banner->setAccessibleName(tr("Zel"));
+    m_offlineBanner->setAccessibleName(tr("Off Line! No relevant data is displayed!"));
     connect(m_btnRefresh, &QPushButton::clicked, this, &CZelMainDlg::OnRefresh);
     connect(m_btnApply, &QPushButton::clicked, this, &CZelMainDlg::OnApply);
     connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });
 
     if (!ReadConfiguration()) {
-        zel::MessageBox::appBox(QStringLiteral("Shutting down Zel program!"));
+        zel::MessageBox::appBox(tr("Shutting down Zel program!"));
         OnCancel();
         return false;
     }

@@ -42,10 +42,6 @@ template <class Entries, class ToText> QString listText(const Entries& entries, 
     return list;
 }
 
-// clang-format off
-const char16_t kViewFirst[] = u"Current mailbox configuration must be viewed before applying new data!\n\nPlease do 'Refresh' first!";
-// clang-format on
-
 // The Apply command waits this many whole seconds on the clock for a page's verdict.
 constexpr qint64 kPageVerdictSeconds = 1;
 
@@ -55,8 +51,8 @@ void CZelMainDlg::OnRefresh()
 {
     CRefreshDlg dlg(*this, m_strMailbox, m_bFirstRefresh, this);
     if (dlg.DoModal() == zel::IDCANCEL) {
-        if (zel::MessageBox::appBox(QStringLiteral("Do you want to work offline?"),
-                                    zel::MessageBox::YesNo) == zel::MessageBox::IdYes) {
+        if (zel::MessageBox::appBox(tr("Do you want to work offline?"), zel::MessageBox::YesNo) ==
+            zel::MessageBox::IdYes) {
             m_bViewed = false;
             m_offlineBanner->show();
             zel::SendMessage(m_pSettingsPage, zel::WM_PAGE_LOAD);
@@ -157,8 +153,11 @@ void CZelMainDlg::writeRecordToPages(const QString& operatorList, const QString&
 void CZelMainDlg::OnApply()
 {
     if (!m_bViewed) {
-        zel::MessageBox::windowBox(this, QString::fromUtf16(kViewFirst), zel::applicationTitle(),
-                                   zel::MessageBox::Ok, zel::MessageBox::Exclamation);
+        // clang-format off
+        const QString viewFirst = tr("Current mailbox configuration must be viewed before applying new data!\n\nPlease do 'Refresh' first!");
+        // clang-format on
+        zel::MessageBox::windowBox(this, viewFirst, zel::applicationTitle(), zel::MessageBox::Ok,
+                                   zel::MessageBox::Exclamation);
         return;
     }
 

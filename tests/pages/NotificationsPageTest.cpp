@@ -37,8 +37,7 @@ void load(Page& page, const NotificationsRefresh& v)
 {
     page.CheckDlgButton(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED, v.externalAllowed);
     page.SetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT,
-                        v.externalAllowed ? QStringLiteral("External notification is Allowed")
-                                          : QStringLiteral("External notification is Not Allowed"));
+                        Page::externalNotificationText(v.externalAllowed));
     page.CheckDlgButton(zel::IDC_NOTIFICATIONS_PHONE_ENABLE, v.phone);
     page.CheckDlgButton(zel::IDC_NOTIFICATIONS_PAGER_ENABLE, v.pager);
     page.CheckDlgButton(zel::IDC_NOTIFICATIONS_SMS_ENABLE, v.sms);
