@@ -2,7 +2,7 @@
 
 #include "platform/Dialog.h"
 
-// The About box: the program's name and version, from template 100. OK, Escape and the close
+// The About box: the program's name and version, from IDD_ABOUTBOX. OK, Escape and the close
 // box end it.
 class CAboutDlg : public zel::Dialog
 {
