@@ -15,6 +15,7 @@
 #include "shell/CAboutDlg.h"
 #include "shell/CDataInitDlg.h"
 #include "shell/CZelApp.h"
+#include "shell/ProfileKeys.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,9 +23,6 @@
 #include <QTabBar>
 
 namespace {
-const QString kServerSection = QStringLiteral("Zel Server");
-const QString kClientSection = QStringLiteral("Zel Client");
-constexpr int kDefaultPort = 5000;
 constexpr int kTabTextLimit = 49;
 } // namespace
 
@@ -100,12 +98,11 @@ bool CZelMainDlg::OnInitDialog()
 
 bool CZelMainDlg::ReadConfiguration()
 {
-    m_nLocalPort =
-        quint32(m_profile.readInt(kClientSection, QStringLiteral("Local_Port"), kDefaultPort));
-    m_nDevicePort =
-        quint32(m_profile.readInt(kServerSection, QStringLiteral("Port_num"), kDefaultPort));
-    m_strDeviceAddress = m_profile.readString(kServerSection, QStringLiteral("IP_address"));
-    m_strMailbox = m_profile.readString(kClientSection, QStringLiteral("Mailbox"));
+    ProfileConfiguration configuration = readProfileConfiguration(m_profile);
+    m_nLocalPort = quint32(configuration.localPort);
+    m_nDevicePort = quint32(configuration.devicePort);
+    m_strDeviceAddress = configuration.deviceAddress;
+    m_strMailbox = configuration.mailbox;
     if (!m_strMailbox.isEmpty() && !m_strDeviceAddress.isEmpty())
         return true;
 
@@ -119,9 +116,10 @@ bool CZelMainDlg::ReadConfiguration()
     m_strMailbox = dlg.m_strMailbox;
     m_nDevicePort = quint32(zel::atoiText(dlg.m_strPort));
     m_strDeviceAddress = dlg.m_strAddress;
-    m_profile.writeInt(kServerSection, QStringLiteral("Port_num"), int(m_nDevicePort));
-    m_profile.writeString(kServerSection, QStringLiteral("IP_address"), m_strDeviceAddress);
-    m_profile.writeString(kClientSection, QStringLiteral("Mailbox"), m_strMailbox);
+    configuration.mailbox = m_strMailbox;
+    configuration.devicePort = int(m_nDevicePort);
+    configuration.deviceAddress = m_strDeviceAddress;
+    saveAskedConfiguration(m_profile, configuration);
     return true;
 }
 

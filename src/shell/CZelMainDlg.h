@@ -70,8 +70,7 @@ private:
     void bringPageToFront(int page, int shownPage);
     void placePage(zel::Dialog* page);
     void focusPage(zel::Dialog* page);
-    void writeRecordToPages(const QString& operatorList, const QString& faxList,
-                            const QString& languageList);
+    void writeRecordToPages();
     void readPagesIntoRecord();
 
     zel::ProfileFile m_profile;

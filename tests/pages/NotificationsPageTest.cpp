@@ -1,4 +1,5 @@
 #include "PageTestSupport.h"
+#include "RecordLoading.h"
 #include "pages/CNotificationsPage.h"
 
 #include <QAbstractItemView>
@@ -35,23 +36,24 @@ namespace {
 
 void load(Page& page, const NotificationsRefresh& v)
 {
-    page.CheckDlgButton(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED, v.externalAllowed);
-    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT,
-                        Page::externalNotificationText(v.externalAllowed));
-    page.CheckDlgButton(zel::IDC_NOTIFICATIONS_PHONE_ENABLE, v.phone);
-    page.CheckDlgButton(zel::IDC_NOTIFICATIONS_PAGER_ENABLE, v.pager);
-    page.CheckDlgButton(zel::IDC_NOTIFICATIONS_SMS_ENABLE, v.sms);
-    page.CheckDlgButton(zel::IDC_NOTIFICATIONS_EMAIL_ENABLE, v.email);
-    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_PHONE, v.phoneNumber);
-    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_PAGER, v.pagerNumber);
-    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_SMS, v.smsNumber);
-    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL_SUPPORTED, v.emailSupported);
-    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL, v.emailAddress);
-    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, v.messageType);
-    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION, v.extension);
-    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE, v.localNotify);
-    page.SetDlgItemText(zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE, v.mailboxType);
-    zel::SendMessage(&page, zel::WM_PAGE_LOAD);
+    RecordTexts texts;
+    MailboxRecord record;
+    record.externalNotificationAllowed = v.externalAllowed;
+    record.telephoneEnabled = v.phone;
+    record.pagerEnabled = v.pager;
+    record.smsEnabled = v.sms;
+    record.emailEnabled = v.email;
+    record.telephoneNumber = v.phoneNumber.toStdString();
+    record.pagerNumber = v.pagerNumber.toStdString();
+    record.smsNumber = v.smsNumber.toStdString();
+    record.emailSupported = texts.number(zel::IDC_NOTIFICATIONS_EMAIL_SUPPORTED, v.emailSupported);
+    record.emailAddress = v.emailAddress.toStdString();
+    record.messageType = texts.number(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, v.messageType);
+    record.notifyExtension = v.extension.toStdString();
+    record.localNotificationType =
+        texts.number(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE, v.localNotify);
+    record.mailboxType = texts.number(zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE, v.mailboxType);
+    loadRecord(page, BoundPage::Notifications, record, texts.handWritten());
 }
 
 QList<bool> enabledStates(const Page& page, std::initializer_list<int> ids)

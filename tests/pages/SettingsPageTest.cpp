@@ -1,4 +1,5 @@
 #include "PageTestSupport.h"
+#include "RecordLoading.h"
 #include "pages/CSettingsPage.h"
 
 #include <QAbstractItemView>
@@ -35,22 +36,25 @@ namespace {
 
 void load(Page& page, const SettingsRefresh& values)
 {
-    page.SetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER, QStringLiteral("2345"));
-    page.SetDlgItemText(zel::IDC_SETTINGS_NOTIFY_EXTENSION, QStringLiteral("205"));
-    page.SetDlgItemText(zel::IDC_SETTINGS_PASSWORD, values.password);
-    page.SetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("300"));
-    page.CheckDlgButton(zel::IDC_SETTINGS_ANNOUNCER, false);
-    page.CheckDlgButton(zel::IDC_SETTINGS_DO_NOT_DISTURB, values.doNotDisturb);
-    page.CheckDlgButton(zel::IDC_SETTINGS_TIME_STAMP, true);
-    page.SetDlgItemText(zel::IDC_SETTINGS_LANGUAGE_INDEX, values.languageIndex);
-    page.SetDlgItemText(zel::IDC_SETTINGS_MAILBOX_TYPE_VALUE, values.mailboxType);
-    page.SetDlgItemText(zel::IDC_SETTINGS_LOCAL_NOTIFY_VALUE, values.localNotify);
-    page.SetDlgItemText(zel::IDC_SETTINGS_OPERATOR_VALUE, values.operatorValue);
-    page.SetDlgItemText(zel::IDC_SETTINGS_FAX_VALUE, values.faxValue);
-    page.SetDlgItemText(zel::IDC_SETTINGS_OPERATOR_LIST, values.operators);
-    page.SetDlgItemText(zel::IDC_SETTINGS_FAX_LIST, values.faxes);
-    page.SetDlgItemText(zel::IDC_SETTINGS_LANGUAGE_LIST, values.languages);
-    zel::SendMessage(&page, zel::WM_PAGE_LOAD);
+    RecordTexts texts;
+    MailboxRecord record;
+    record.mailboxNumber = "2345";
+    record.notifyExtension = "205";
+    record.password = values.password.toStdString();
+    record.backupExtension = "300";
+    record.doNotDisturb = values.doNotDisturb;
+    record.timeStamp = true;
+    record.languageIndex = texts.number(zel::IDC_SETTINGS_LANGUAGE_INDEX, values.languageIndex);
+    record.mailboxType = texts.number(zel::IDC_SETTINGS_MAILBOX_TYPE_VALUE, values.mailboxType);
+    record.localNotificationType =
+        texts.number(zel::IDC_SETTINGS_LOCAL_NOTIFY_VALUE, values.localNotify);
+    record.operatorExtensionIndex =
+        texts.number(zel::IDC_SETTINGS_OPERATOR_VALUE, values.operatorValue);
+    record.faxExtensionChoice = texts.number(zel::IDC_SETTINGS_FAX_VALUE, values.faxValue);
+    record.operatorExtensions = texts.entries<8>(zel::IDC_SETTINGS_OPERATOR_LIST, values.operators);
+    record.faxExtensions = texts.entries<4>(zel::IDC_SETTINGS_FAX_LIST, values.faxes);
+    record.languageCodes = texts.languageCodes(zel::IDC_SETTINGS_LANGUAGE_LIST, values.languages);
+    loadRecord(page, BoundPage::Settings, record, texts.handWritten());
 }
 
 QStringList itemsOf(const QComboBox* combo)

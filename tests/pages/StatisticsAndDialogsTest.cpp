@@ -1,4 +1,5 @@
 #include "PageTestSupport.h"
+#include "RecordLoading.h"
 #include "pages/CStatisticsPage.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CPreApplyDlg.h"
@@ -38,12 +39,14 @@ private Q_SLOTS:
         for (int id : counts)
             QCOMPARE(page.GetDlgItemText(id), QString());
 
-        page.SetDlgItemInt(zel::IDC_STATISTICS_NEW_MESSAGES, -56);
-        page.SetDlgItemInt(zel::IDC_STATISTICS_SAVED_MESSAGES, 10);
-        page.SetDlgItemInt(zel::IDC_STATISTICS_TOTAL_MESSAGES, -46);
-        page.SetDlgItemInt(zel::IDC_STATISTICS_MAX_MESSAGES, 100);
-        zel::SendMessage(&page, zel::WM_PAGE_LOAD);
+        MailboxRecord record;
+        record.newMessages = -56;
+        record.savedMessages = 10;
+        record.totalMessages = -46;
+        record.maxMessages = 100;
+        loadRecord(page, BoundPage::Statistics, record);
         QCOMPARE(page.GetDlgItemText(zel::IDC_STATISTICS_NEW_MESSAGES), QStringLiteral("-56"));
+        QCOMPARE(page.GetDlgItemText(zel::IDC_STATISTICS_SAVED_MESSAGES), QStringLiteral("10"));
         QCOMPARE(page.GetDlgItemText(zel::IDC_STATISTICS_TOTAL_MESSAGES), QStringLiteral("-46"));
 
         // Read-only: neither typing nor Enter changes anything.

@@ -2,12 +2,14 @@
 
 #include "platform/Dialog.h"
 #include "platform/PrivateMessage.h"
+#include "shell/ProfileKeys.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QVariant>
 
 namespace shelltest {
 
@@ -156,11 +158,20 @@ Device::~Device()
 
 QByteArray profileFor(quint16 devicePort, const QString& mailbox)
 {
-    return QStringLiteral("[Zel Server]\nIP_address=127.0.0.1\nPort_num=%1\n"
-                          "[Zel Client]\nMailbox=%2\nLocal_Port=0\n")
-        .arg(devicePort)
-        .arg(mailbox)
-        .toLatin1();
+    const ProfileConfiguration configuration{QStringLiteral("127.0.0.1"), devicePort, mailbox, 0};
+    QString text;
+    QString section;
+    for (const ProfileKey& key : profileKeys()) {
+        if (section != QLatin1String(key.section)) {
+            section = QLatin1String(key.section);
+            text += u'[' + section + QStringLiteral("]\n");
+        }
+        const QString value = std::visit(
+            [&configuration](auto member) { return QVariant(configuration.*member).toString(); },
+            key.value);
+        text += QLatin1String(key.key) + u'=' + value + u'\n';
+    }
+    return text.toLatin1();
 }
 
 } // namespace shelltest

@@ -7,9 +7,12 @@
 #include "shell/CDataInitDlg.h"
 #include "shell/CZelApp.h"
 #include "shell/CZelMainDlg.h"
+#include "shell/ProfileKeys.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QUdpSocket>
 
@@ -214,4 +217,25 @@ void TestStartup::endpointInUseEndsBeforeShowing()
     QVERIFY(!everShown);
     QVERIFY(!run.dlg.isVisible());
     QVERIFY(!run.dlg.m_pSocket);
+}
+
+// scripts/demo writes its own profile text; Zel must find every value in it.
+void TestStartup::demoProfileIsReadAsMeant()
+{
+    QFile script(QStringLiteral(ZEL_SOURCE_DIR "/scripts/demo"));
+    QVERIFY(script.open(QIODevice::ReadOnly));
+    const auto heredoc = QRegularExpression(QStringLiteral("Zel1\\.ini\" <<INI\n(.*?)\nINI\n"),
+                                            QRegularExpression::DotMatchesEverythingOption)
+                             .match(QString::fromUtf8(script.readAll()));
+    QVERIFY(heredoc.hasMatch());
+    TempProfile profile;
+    profile.write(heredoc.captured(1)
+                      .replace(QStringLiteral("$port"), QStringLiteral("6123"))
+                      .replace(QStringLiteral("$mailbox"), QStringLiteral("4120"))
+                      .toLatin1());
+    const ProfileConfiguration read = readProfileConfiguration(zel::ProfileFile(profile.path()));
+    QCOMPARE(read.deviceAddress, QStringLiteral("127.0.0.1"));
+    QCOMPARE(read.devicePort, 6123);
+    QCOMPARE(read.mailbox, QStringLiteral("4120"));
+    QCOMPARE(read.localPort, 0);
 }

@@ -14,4 +14,5 @@ private Q_SLOTS:
     void cancellingShutsDownAndWritesNothing();
     void completeProfileIsNotRewritten();
     void endpointInUseEndsBeforeShowing();
+    void demoProfileIsReadAsMeant();
 };

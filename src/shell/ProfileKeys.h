@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/ProfileFile.h"
+
+#include <QString>
+#include <span>
+#include <variant>
+
+// What Zel keeps in its profile file.
+struct ProfileConfiguration
+{
+    QString deviceAddress;
+    int devicePort = 0;
+    QString mailbox;
+    int localPort = 0;
+};
+
+enum class ProfileWrite
+{
+    WhenAsked, // after the user was asked for the configuration at start-up
+    Never,
+};
+
+struct ProfileKey
+{
+    const char* section;
+    const char* key;
+    std::variant<QString ProfileConfiguration::*, int ProfileConfiguration::*> value;
+    int defaultNumber; // for a number that is missing; a missing text is empty
+    ProfileWrite written;
+};
+
+// Every key, in the order the asked-for values are written.
+std::span<const ProfileKey> profileKeys();
+
+ProfileConfiguration readProfileConfiguration(const zel::ProfileFile& profile);
+void saveAskedConfiguration(zel::ProfileFile& profile, const ProfileConfiguration& configuration);
