@@ -1,6 +1,5 @@
 #include "CZelMainDlg.h"
 
-#include "net/CZelAsyncSocket.h"
 #include "pages/CNotificationsPage.h"
 #include "pages/CSettingsPage.h"
 #include "pages/CStatisticsPage.h"
@@ -78,8 +77,8 @@ bool CZelMainDlg::OnInitDialog()
         return false;
     }
 
-    clearDatagramBuffer(m_rxBuffer);
-    clearDatagramBuffer(m_txBuffer);
+    clearDatagramBuffer(m_link.m_rxBuffer);
+    clearDatagramBuffer(m_link.m_txBuffer);
     m_bFirstRefresh = true;
     m_nCurPage = -1;
 
@@ -87,9 +86,9 @@ bool CZelMainDlg::OnInitDialog()
     OnSelChangeTab();
     connect(m_tab->tabBar(), &QTabBar::currentChanged, this, &CZelMainDlg::OnSelChangeTab);
 
-    m_bSocketReady = false;
-    CreateSocket();
-    if (!m_bSocketReady) {
+    m_link.m_bSocketReady = false;
+    m_link.CreateSocket();
+    if (!m_link.m_bSocketReady) {
         OnCancel();
         return false;
     }
@@ -99,27 +98,27 @@ bool CZelMainDlg::OnInitDialog()
 
 bool CZelMainDlg::ReadConfiguration()
 {
-    m_nLocalPort =
+    m_link.m_nLocalPort =
         quint32(m_profile.readInt(kClientSection, QStringLiteral("Local_Port"), kDefaultPort));
-    m_nDevicePort =
+    m_link.m_nDevicePort =
         quint32(m_profile.readInt(kServerSection, QStringLiteral("Port_num"), kDefaultPort));
-    m_strDeviceAddress = m_profile.readString(kServerSection, QStringLiteral("IP_address"));
+    m_link.m_strDeviceAddress = m_profile.readString(kServerSection, QStringLiteral("IP_address"));
     m_strMailbox = m_profile.readString(kClientSection, QStringLiteral("Mailbox"));
-    if (!m_strMailbox.isEmpty() && !m_strDeviceAddress.isEmpty())
+    if (!m_strMailbox.isEmpty() && !m_link.m_strDeviceAddress.isEmpty())
         return true;
 
     CDataInitDlg dlg(this);
     dlg.m_strMailbox = m_strMailbox;
-    dlg.m_strPort = QString::number(m_nDevicePort);
-    dlg.m_strAddress = m_strDeviceAddress;
+    dlg.m_strPort = QString::number(m_link.m_nDevicePort);
+    dlg.m_strAddress = m_link.m_strDeviceAddress;
     if (dlg.DoModal() != zel::IDOK)
         return false;
 
     m_strMailbox = dlg.m_strMailbox;
-    m_nDevicePort = quint32(zel::atoiText(dlg.m_strPort));
-    m_strDeviceAddress = dlg.m_strAddress;
-    m_profile.writeInt(kServerSection, QStringLiteral("Port_num"), int(m_nDevicePort));
-    m_profile.writeString(kServerSection, QStringLiteral("IP_address"), m_strDeviceAddress);
+    m_link.m_nDevicePort = quint32(zel::atoiText(dlg.m_strPort));
+    m_link.m_strDeviceAddress = dlg.m_strAddress;
+    m_profile.writeInt(kServerSection, QStringLiteral("Port_num"), int(m_link.m_nDevicePort));
+    m_profile.writeString(kServerSection, QStringLiteral("IP_address"), m_link.m_strDeviceAddress);
     m_profile.writeString(kClientSection, QStringLiteral("Mailbox"), m_strMailbox);
     return true;
 }
@@ -186,7 +185,7 @@ void CZelMainDlg::OnAbout()
 
 void CZelMainDlg::OnCancel()
 {
-    ReleaseSocket();
+    m_link.ReleaseSocket();
     zel::Dialog::OnCancel();
 }
 
@@ -242,10 +241,5 @@ void CZelMainDlg::OnDestroy()
     m_pSettingsPage = nullptr;
     m_pNotificationsPage = nullptr;
     m_pStatisticsPage = nullptr;
-    if (m_pSocket) {
-        m_pSocket->Close();
-        delete m_pSocket;
-        m_pSocket = nullptr;
-    }
     zel::closeHelp();
 }

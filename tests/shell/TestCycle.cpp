@@ -374,7 +374,7 @@ void TestCycle::applyWithoutEndpointIsRefused()
     script.then([&] {
         FakeTime fakeTime;
         const MailboxRecord before = dlg.m_record;
-        dlg.ReleaseSocket();
+        dlg.m_link.ReleaseSocket();
         setText(bench.page(0), 1026, QStringLiteral("42"));
         dlg.m_btnApply->click();
         QCOMPARE(bench.boxes.texts(),
