@@ -44,3 +44,11 @@ void prepareBenchApplication()
     zel::MessageBox::setResponder(
         [](const zel::MessageBox::Shown&) { return zel::MessageBox::IdOk; });
 }
+
+void openLink(DeviceLink& link, quint16 devicePort)
+{
+    link.m_nLocalPort = 0;
+    link.m_strDeviceAddress = QStringLiteral("127.0.0.1");
+    link.m_nDevicePort = devicePort;
+    link.CreateSocket();
+}

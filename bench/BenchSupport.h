@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/DeviceLink.h"
 #include "platform/Clock.h"
 
 #include <QString>
@@ -22,6 +23,9 @@ double medianOf(std::vector<double> values);
 
 using SteadyTime = std::chrono::steady_clock::time_point;
 double microsecondsBetween(SteadyTime from, SteadyTime to);
+
+// A device link with its endpoint on a free port, pointed at `devicePort` on 127.0.0.1.
+void openLink(DeviceLink& link, quint16 devicePort);
 
 // Offscreen unless told otherwise; message boxes answered with OK without being shown.
 void prepareBenchApplication();

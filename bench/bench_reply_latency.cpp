@@ -5,7 +5,6 @@
 
 #include "BenchSupport.h"
 #include "exchange/CRefreshDlg.h"
-#include "net/CZelSocketOwner.h"
 #include "platform/PrivateMessage.h"
 #include "res/resource.h"
 
@@ -103,16 +102,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     AnsweringDevice device;
-    CZelSocketOwner owner;
-    owner.m_nLocalPort = 0;
-    owner.m_strDeviceAddress = QStringLiteral("127.0.0.1");
-    owner.m_nDevicePort = device.port();
-    owner.CreateSocket();
+    DeviceLink link;
+    openLink(link, device.port());
 
     const auto medianLatency = [&] {
         std::vector<double> latencies;
         for (int i = 0; i < kExchanges; ++i) {
-            TimedRefreshDlg dialog(owner, QStringLiteral("305"), false);
+            TimedRefreshDlg dialog(link, QStringLiteral("305"), false);
             if (dialog.DoModal() == zel::IDOK)
                 latencies.push_back(microsecondsBetween(device.sentAt.load(), dialog.handled));
         }

@@ -3,7 +3,6 @@
 
 #include "BenchSupport.h"
 #include "exchange/CRefreshDlg.h"
-#include "net/CZelSocketOwner.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -40,18 +39,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zel-device did not start\n");
         return 1;
     }
-    CZelSocketOwner owner;
-    owner.m_nLocalPort = 0;
-    owner.m_strDeviceAddress = QStringLiteral("127.0.0.1");
-    owner.m_nDevicePort = devicePort;
-    owner.CreateSocket();
+    DeviceLink link;
+    openLink(link, devicePort);
 
     sideBySide("open -> ended with OK against zel-device, median of 300", "ms", [&] {
         std::vector<double> durations;
         int failed = 0;
         for (int i = 0; i < kExchanges; ++i) {
             const SteadyTime start = std::chrono::steady_clock::now();
-            CRefreshDlg dialog(owner, QStringLiteral("305"), false);
+            CRefreshDlg dialog(link, QStringLiteral("305"), false);
             if (dialog.DoModal() != zel::IDOK) {
                 ++failed;
                 continue;

@@ -3,7 +3,6 @@
 
 #include "BenchSupport.h"
 #include "exchange/CRefreshDlg.h"
-#include "net/CZelSocketOwner.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,17 +15,14 @@ int main(int argc, char** argv)
 
     QUdpSocket silentDevice;
     silentDevice.bind(QHostAddress::LocalHost, 0);
-    CZelSocketOwner owner;
-    owner.m_nLocalPort = 0;
-    owner.m_strDeviceAddress = QStringLiteral("127.0.0.1");
-    owner.m_nDevicePort = silentDevice.localPort();
-    owner.CreateSocket();
+    DeviceLink link;
+    openLink(link, silentDevice.localPort());
 
     sideBySide("view exchange with a silent device: processor time", "% of one core", [&] {
         const double processorStart = processorSeconds();
         QElapsedTimer wall;
         wall.start();
-        CRefreshDlg dialog(owner, QStringLiteral("305"), true);
+        CRefreshDlg dialog(link, QStringLiteral("305"), true);
         dialog.DoModal();
         const double seconds = double(wall.elapsed()) / 1000;
         const double used = processorSeconds() - processorStart;

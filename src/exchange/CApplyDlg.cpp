@@ -1,10 +1,10 @@
 #include "CApplyDlg.h"
 
+#include "exchange/DeviceLink.h"
 #include "exchange/ExchangeMessages.h"
 #include "exchange/StatusLines.h"
 #include "exchange/WaitForAnswer.h"
 #include "net/CZelAsyncSocket.h"
-#include "net/CZelSocketOwner.h"
 #include "platform/PrivateMessage.h"
 #include "protocol/Datagram.h"
 #include "res/DialogTemplates.h"
@@ -13,23 +13,13 @@
 #include <algorithm>
 #include <span>
 
-namespace {
-
-enum ControlId
-{
-    IdApply = 1,
-    IdCancel = 2,
-    IdLine1 = StatusLines::kLine1,
-    IdLine2 = StatusLines::kLine2,
-};
-
-} // namespace
-
+using zel::IDC_CANCEL_BUTTON, zel::IDC_OK_BUTTON;
+using zel::IDC_EXCHANGE_STATUS_LINE1, zel::IDC_EXCHANGE_STATUS_LINE2;
 using zel::MessageBox;
 namespace AckResult = Datagram::AckResult;
 
-CApplyDlg::CApplyDlg(CZelSocketOwner& owner, const MailboxRecord& record, QWidget* parent)
-    : Dialog(zel::res::applyDialog(), parent), m_owner(owner), m_record(record),
+CApplyDlg::CApplyDlg(DeviceLink& link, const MailboxRecord& record, QWidget* parent)
+    : Dialog(zel::res::applyDialog(), parent), m_link(link), m_record(record),
       m_nResult(AckResult::Waiting)
 {
     m_buildBuffer.fill(0xFF);
@@ -46,41 +36,41 @@ bool CApplyDlg::WindowProc(int message)
 bool CApplyDlg::OnInitDialog()
 {
     Dialog::OnInitDialog();
-    setWindowTitle(QString::fromUtf8(kApplyExchangeCaption));
-    SetDlgItemText(IdCancel, QStringLiteral("Cancel"));
-    SetDlgItemText(IdApply, QStringLiteral("OK"));
+    setWindowTitle(caption());
+    SetDlgItemText(IDC_CANCEL_BUTTON, tr("Cancel"));
+    SetDlgItemText(IDC_OK_BUTTON, tr("OK"));
     m_nResult = AckResult::Waiting;
 
-    if (!m_owner.m_pSocket) {
+    if (!m_link.m_pSocket) {
         ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
         // Nothing could be sent: close rather than show a dialog with nothing to do.
         EndDialog(zel::IDCANCEL);
         return true;
     }
-    SetDlgItemText(IdLine1, QStringLiteral("To apply your mailbox settings press OK"));
-    SetDlgItemText(IdLine2, QStringLiteral("Press OK"));
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("To apply your mailbox settings press OK"));
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, tr("Press OK"));
     OnOK();
     return true;
 }
 
 void CApplyDlg::OnOK()
 {
-    SetDlgItemText(IdLine1, QStringLiteral("Connecting the device ..."));
-    SetDlgItemText(IdLine2, QStringLiteral("Please wait..."));
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("Connecting the device ..."));
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, tr("Please wait..."));
 
     const std::size_t size = Datagram::buildApplyRequest(m_record, m_buildBuffer);
-    clearDatagramBuffer(m_owner.m_txBuffer);
-    std::copy_n(m_buildBuffer.begin(), size, m_owner.m_txBuffer.begin());
-    m_owner.m_pSocket->queue(m_owner.m_txBuffer.data(), int(size));
+    clearDatagramBuffer(m_link.m_txBuffer);
+    std::copy_n(m_buildBuffer.begin(), size, m_link.m_txBuffer.begin());
+    m_link.m_pSocket->queue(m_link.m_txBuffer.data(), int(size));
 
-    SetDlgItemText(IdLine1, QStringLiteral("Waiting for Acknowledge..."));
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("Waiting for Acknowledge..."));
     showOutcome(waitForAcknowledgement());
     EndDialog(zel::IDOK);
 }
 
 int CApplyDlg::waitForAcknowledgement()
 {
-    QWidget* applyButton = GetDlgItem(IdApply);
+    QWidget* applyButton = GetDlgItem(IDC_OK_BUTTON);
     applyButton->setEnabled(false);
     if (!waitForAnswer([this] { return m_nResult != AckResult::Waiting; }))
         return AckResult::Waiting;
@@ -93,10 +83,10 @@ void CApplyDlg::OnAcknowledgement()
     // The first datagram that sets a result decides; later ones change nothing.
     if (m_nResult != AckResult::Waiting)
         return;
-    const int size = std::clamp(m_owner.m_nReceived, 0, int(m_owner.m_rxBuffer.size()));
-    m_nResult = Datagram::readAcknowledgement(
-        std::span<const std::uint8_t>(m_owner.m_rxBuffer.data(), size), m_record.mailboxNumber,
-        m_nResult);
+    const int size = std::clamp(m_link.m_nReceived, 0, int(m_link.m_rxBuffer.size()));
+    m_nResult =
+        Datagram::readAcknowledgement(std::span<const std::uint8_t>(m_link.m_rxBuffer.data(), size),
+                                      m_record.mailboxNumber, m_nResult);
 }
 
 void CApplyDlg::showOutcome(int outcome)

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "net/DatagramBuffer.h"
 #include "platform/Dialog.h"
 #include "protocol/MailboxRecord.h"
 
-#include <array>
-#include <cstdint>
-
-struct CZelSocketOwner;
+class DeviceLink;
 
 // The apply exchange: sends the record to the device while the dialog opens, waits for the
 // acknowledgement, shows the outcome and closes, all before the dialog is ever displayed.
@@ -15,7 +13,10 @@ class CApplyDlg : public zel::Dialog
     Q_OBJECT
 
 public:
-    CApplyDlg(CZelSocketOwner& owner, const MailboxRecord& record, QWidget* parent = nullptr);
+    CApplyDlg(DeviceLink& link, const MailboxRecord& record, QWidget* parent = nullptr);
+
+    // The caption by which the device link finds the open apply exchange.
+    static QString caption() { return tr("Apply mailbox settings"); }
 
 protected:
     bool WindowProc(int message) override;
@@ -27,8 +28,8 @@ private:
     void OnAcknowledgement();
     void showOutcome(int outcome);
 
-    CZelSocketOwner& m_owner;
+    DeviceLink& m_link;
     const MailboxRecord m_record;
     int m_nResult;
-    std::array<std::uint8_t, 4096> m_buildBuffer;
+    DatagramBuffer m_buildBuffer;
 };

@@ -1,16 +1,15 @@
 #include "CRefreshDlg.h"
 
+#include "exchange/DeviceLink.h"
 #include "exchange/ExchangeMessages.h"
 #include "exchange/StatusLines.h"
 #include "exchange/WaitForAnswer.h"
 #include "net/CZelAsyncSocket.h"
-#include "net/CZelSocketOwner.h"
 #include "platform/PrivateMessage.h"
 #include "protocol/Datagram.h"
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -18,27 +17,19 @@
 
 namespace {
 
-enum ControlId
-{
-    IdRequest = 4,
-    IdHiddenOk = 3,
-    IdCancel = 2,
-    IdPassword = 1010,
-    IdLine1 = StatusLines::kLine1,
-    IdLine2 = StatusLines::kLine2,
-};
-
 constexpr int kStartDelayMs = 10;
 // Wrong passwords that leave the dialog open; the attempt after them is the last.
 constexpr int kForgivenWrongPasswords = 3;
 
 } // namespace
 
+using zel::IDC_CANCEL_BUTTON, zel::IDC_REFRESH_HIDDEN_OK, zel::IDC_REFRESH_PASSWORD,
+    zel::IDC_REFRESH_REQUEST;
+using zel::IDC_EXCHANGE_STATUS_LINE1, zel::IDC_EXCHANGE_STATUS_LINE2;
 using zel::MessageBox;
 
-CRefreshDlg::CRefreshDlg(CZelSocketOwner& owner, QString mailbox, bool passwordRequired,
-                         QWidget* parent)
-    : Dialog(zel::res::refreshDialog(), parent), m_owner(owner), m_strMailbox(std::move(mailbox)),
+CRefreshDlg::CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequired, QWidget* parent)
+    : Dialog(zel::res::refreshDialog(), parent), m_link(link), m_strMailbox(std::move(mailbox)),
       m_bPasswordRequired(passwordRequired)
 {
     m_workingCopy.fill(0xFF);
@@ -47,9 +38,10 @@ CRefreshDlg::CRefreshDlg(CZelSocketOwner& owner, QString mailbox, bool passwordR
     m_startTimer.setTimerType(Qt::PreciseTimer);
     m_startTimer.setInterval(kStartDelayMs);
     connect(&m_startTimer, &QTimer::timeout, this, &CRefreshDlg::OnTimer);
-    connect(dlgItem<QPushButton>(IdRequest), &QPushButton::clicked, this, &CRefreshDlg::OnButton4);
+    connect(dlgItem<QPushButton>(IDC_REFRESH_REQUEST), &QPushButton::clicked, this,
+            &CRefreshDlg::OnRequestButton);
 
-    GetDlgItem(IdPassword)->setAccessibleName(QStringLiteral("Password"));
+    GetDlgItem(IDC_REFRESH_PASSWORD)->setAccessibleName(tr("Password"));
     StatusLines::makeReadable(*this);
 }
 
@@ -63,28 +55,29 @@ bool CRefreshDlg::WindowProc(int message)
 bool CRefreshDlg::OnInitDialog()
 {
     Dialog::OnInitDialog();
-    setWindowTitle(QString::fromUtf8(kViewExchangeCaption));
-    SetDlgItemText(IdCancel, QStringLiteral("Cancel"));
-    SetDlgItemText(IdRequest, QStringLiteral("OK"));
-    GetDlgItem(IdPassword)->hide();
-    GetDlgItem(IdHiddenOk)->hide();
-    GetDlgItem(IdHiddenOk)->setEnabled(false);
-    GetDlgItem(IdRequest)->show();
-    GetDlgItem(IdRequest)->setEnabled(true);
+    setWindowTitle(caption());
+    SetDlgItemText(IDC_CANCEL_BUTTON, tr("Cancel"));
+    SetDlgItemText(IDC_REFRESH_REQUEST, tr("OK"));
+    GetDlgItem(IDC_REFRESH_PASSWORD)->hide();
+    GetDlgItem(IDC_REFRESH_HIDDEN_OK)->hide();
+    GetDlgItem(IDC_REFRESH_HIDDEN_OK)->setEnabled(false);
+    GetDlgItem(IDC_REFRESH_REQUEST)->show();
+    GetDlgItem(IDC_REFRESH_REQUEST)->setEnabled(true);
 
+    m_stage = Stage::Request;
     m_bReplyReceived = false;
     m_bCancelled = false;
-    SetDlgItemText(IdLine1, QStringLiteral("To view your mailbox settings"));
-    SetDlgItemText(IdLine2, QStringLiteral("Press OK"));
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("To view your mailbox settings"));
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, tr("Press OK"));
 
-    if (m_owner.m_pSocket)
+    if (m_link.m_pSocket)
         m_startTimer.start();
     else
         ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
     return true;
 }
 
-// Enter must not end the exchange: button 4 is the default button and does the work.
+// Enter must not end the exchange: the request button is the default button and does the work.
 void CRefreshDlg::OnOK() {}
 
 void CRefreshDlg::OnCancel()
@@ -96,19 +89,18 @@ void CRefreshDlg::OnCancel()
 void CRefreshDlg::OnTimer()
 {
     m_startTimer.stop();
-    OnButton4();
+    OnRequestButton();
 }
 
-void CRefreshDlg::OnButton4()
+void CRefreshDlg::OnRequestButton()
 {
-    // Line 2 is empty only while the password prompt is shown.
-    if (GetDlgItemText(IdLine2).isEmpty()) {
+    if (m_stage == Stage::Password) {
         checkPassword();
         return;
     }
-    SetDlgItemText(IdLine1, QStringLiteral("Connecting the device ..."));
-    SetDlgItemText(IdLine2, QStringLiteral("Please wait..."));
-    if (!m_owner.m_pSocket) {
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("Connecting the device ..."));
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, tr("Please wait..."));
+    if (!m_link.m_pSocket) {
         ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
         return;
     }
@@ -120,32 +112,30 @@ void CRefreshDlg::OnButton4()
 
     // The wait's disabled button and the new status are drawn before the request goes out,
     // so that a quick reply is not kept waiting behind the repaint.
-    GetDlgItem(IdRequest)->setEnabled(false);
+    GetDlgItem(IDC_REFRESH_REQUEST)->setEnabled(false);
     repaint();
 
     const std::size_t size =
-        Datagram::buildViewRequest(m_strMailbox.toStdString(), m_owner.m_txBuffer);
-    m_owner.m_pSocket->queue(m_owner.m_txBuffer.data(), int(size));
-    clearDatagramBuffer(m_owner.m_txBuffer);
+        Datagram::buildViewRequest(m_strMailbox.toStdString(), m_link.m_txBuffer);
+    m_link.m_pSocket->queue(m_link.m_txBuffer.data(), int(size));
+    clearDatagramBuffer(m_link.m_txBuffer);
     waitForReply();
 }
 
 void CRefreshDlg::waitForReply()
 {
-    QWidget* requestButton = GetDlgItem(IdRequest);
-    requestButton->setEnabled(false);
     waitForAnswer([this] { return m_bReplyReceived || m_bCancelled; });
     if (!m_bReplyReceived && !m_bCancelled) {
         ExchangeMessages::show(this, ExchangeMessages::connectFailed(), MessageBox::Exclamation);
         OnCancel();
     }
-    requestButton->setEnabled(true);
+    GetDlgItem(IDC_REFRESH_REQUEST)->setEnabled(true);
 }
 
 void CRefreshDlg::OnViewReply()
 {
-    const int size = std::clamp(m_owner.m_nReceived, 0, int(m_workingCopy.size()));
-    std::copy_n(m_owner.m_rxBuffer.begin(), size, m_workingCopy.begin());
+    const int size = std::clamp(m_link.m_nReceived, 0, int(m_workingCopy.size()));
+    std::copy_n(m_link.m_rxBuffer.begin(), size, m_workingCopy.begin());
     const Datagram::ViewReply reply =
         Datagram::readViewReply(std::span<const std::uint8_t>(m_workingCopy.data(), size));
 
@@ -183,12 +173,13 @@ void CRefreshDlg::OnViewReply()
 
 void CRefreshDlg::showPasswordPrompt()
 {
-    SetDlgItemText(IdLine1,
-                   ExchangeMessages::withMailbox(
-                       QStringLiteral("Please enter Password for mailbox %s"), m_strMailbox));
-    SetDlgItemText(IdLine2, QString());
-    GetDlgItem(IdLine2)->hide();
-    QWidget* password = GetDlgItem(IdPassword);
+    SetDlgItemText(
+        IDC_EXCHANGE_STATUS_LINE1,
+        ExchangeMessages::withMailbox(tr("Please enter Password for mailbox %s"), m_strMailbox));
+    m_stage = Stage::Password;
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, QString());
+    GetDlgItem(IDC_EXCHANGE_STATUS_LINE2)->hide();
+    QWidget* password = GetDlgItem(IDC_REFRESH_PASSWORD);
     password->show();
     password->setFocus();
     raise();
@@ -198,14 +189,14 @@ void CRefreshDlg::showPasswordPrompt()
 void CRefreshDlg::checkPassword()
 {
     if (m_bPasswordRequired) {
-        auto* password = dlgItem<QLineEdit>(IdPassword);
+        auto* password = dlgItem<QLineEdit>(IDC_REFRESH_PASSWORD);
         // The device's bytes, one character each, as the user would have typed them.
         if (password->text() != QString::fromLatin1(m_record.password)) {
             if (m_nWrongAttempts >= kForgivenWrongPasswords) {
                 OnCancel();
                 return;
             }
-            SetDlgItemText(IdLine1, QStringLiteral("Incorrect Password, Please try again"));
+            SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("Incorrect Password, Please try again"));
             password->setFocus();
             password->selectAll();
             ++m_nWrongAttempts;

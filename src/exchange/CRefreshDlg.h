@@ -1,14 +1,13 @@
 #pragma once
 
+#include "net/DatagramBuffer.h"
 #include "platform/Dialog.h"
 #include "protocol/MailboxRecord.h"
 
 #include <QString>
 #include <QTimer>
-#include <array>
-#include <cstdint>
 
-struct CZelSocketOwner;
+class DeviceLink;
 
 // The view exchange: asks the device for one mailbox's record as soon as it opens, waits
 // for the reply and, the first time in a run, checks the user's password against it.
@@ -18,8 +17,11 @@ class CRefreshDlg : public zel::Dialog
     Q_OBJECT
 
 public:
-    CRefreshDlg(CZelSocketOwner& owner, QString mailbox, bool passwordRequired,
+    CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequired,
                 QWidget* parent = nullptr);
+
+    // The caption by which the device link finds the open view exchange.
+    static QString caption() { return tr("Refresh mailbox settings view"); }
 
     bool replyReceived() const { return m_bReplyReceived; }
     const MailboxRecord& record() const { return m_record; }
@@ -31,19 +33,27 @@ protected:
     void OnCancel() override;
 
 private:
+    // What the request button does next.
+    enum class Stage
+    {
+        Request,  // send a view request
+        Password, // check the password typed into the prompt
+    };
+
     void OnTimer();
-    void OnButton4();
+    void OnRequestButton();
     void waitForReply();
     void OnViewReply();
     void showPasswordPrompt();
     void checkPassword();
 
-    CZelSocketOwner& m_owner;
+    DeviceLink& m_link;
     const QString m_strMailbox;
     const bool m_bPasswordRequired;
+    Stage m_stage = Stage::Request;
     bool m_bReplyReceived = false;
     bool m_bCancelled = false;
-    std::array<std::uint8_t, 4096> m_workingCopy;
+    DatagramBuffer m_workingCopy;
     MailboxRecord m_record;
     int m_nWrongAttempts = 0;
     QTimer m_startTimer;

@@ -1,5 +1,7 @@
 #include "ExchangeMessages.h"
 
+#include <QCoreApplication>
+
 namespace ExchangeMessages {
 
 QString withMailbox(QString text, const QString& mailbox)
@@ -9,27 +11,32 @@ QString withMailbox(QString text, const QString& mailbox)
 
 QString noSocket()
 {
-    return QStringLiteral("Failed to create UDP socket! Please restart ZEL program");
+    return QCoreApplication::translate("ExchangeMessages",
+                                       "Failed to create UDP socket! Please restart ZEL program");
 }
 
 QString connectFailed()
 {
-    return QStringLiteral("Failed to connect the device !\nPlease check network connections");
+    return QCoreApplication::translate(
+        "ExchangeMessages", "Failed to connect the device !\nPlease check network connections");
 }
 
 QString mailboxDoesNotExist(const QString& mailbox)
 {
-    return withMailbox(QStringLiteral("Mailbox number %s does not exist"), mailbox);
+    return withMailbox(
+        QCoreApplication::translate("ExchangeMessages", "Mailbox number %s does not exist"),
+        mailbox);
 }
 
 QString dataNotValid()
 {
-    return QStringLiteral("Data is not valid...Please try again");
+    return QCoreApplication::translate("ExchangeMessages", "Data is not valid...Please try again");
 }
 
 QString transferCompleted()
 {
-    return QStringLiteral("Data Transfer is successfully completed");
+    return QCoreApplication::translate("ExchangeMessages",
+                                       "Data Transfer is successfully completed");
 }
 
 void show(QWidget* owner, const QString& text, zel::MessageBox::Icon icon)

@@ -6,8 +6,9 @@
 
 class QWidget;
 
-// Texts the two exchanges show, and their way of showing them: the dialog's own box,
-// titled with the application's name, with exactly the icon given.
+// The message texts of the two exchanges, which the main window shows too, and their way of
+// showing them: the window's own box, titled with the application's name, with exactly the icon
+// given.
 namespace ExchangeMessages {
 
 // The system's texts keep their "%s"; this puts the mailbox number in its place.

@@ -1,11 +1,17 @@
 #include "StatusLines.h"
 
 #include "platform/Dialog.h"
+#include "res/resource.h"
+
+#include <QCoreApplication>
 
 void StatusLines::makeReadable(zel::Dialog& dialog)
 {
-    for (int line : {kLine1, kLine2})
+    using zel::IDC_EXCHANGE_STATUS_LINE1, zel::IDC_EXCHANGE_STATUS_LINE2;
+    for (int line : {IDC_EXCHANGE_STATUS_LINE1, IDC_EXCHANGE_STATUS_LINE2})
         dialog.GetDlgItem(line)->setAccessibleName(QString());
-    dialog.GetDlgItem(kLine1)->setAccessibleDescription(QStringLiteral("Exchange status"));
-    dialog.GetDlgItem(kLine2)->setAccessibleDescription(QStringLiteral("What to do next"));
+    dialog.GetDlgItem(IDC_EXCHANGE_STATUS_LINE1)
+        ->setAccessibleDescription(QCoreApplication::translate("StatusLines", "Exchange status"));
+    dialog.GetDlgItem(IDC_EXCHANGE_STATUS_LINE2)
+        ->setAccessibleDescription(QCoreApplication::translate("StatusLines", "What to do next"));
 }

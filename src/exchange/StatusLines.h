@@ -4,11 +4,9 @@ namespace zel {
 class Dialog;
 }
 
-// The two centred status lines that both exchange dialogs show.
+// The two centred status lines that both exchange dialogs show (IDC_EXCHANGE_STATUS_LINE1
+// and IDC_EXCHANGE_STATUS_LINE2).
 namespace StatusLines {
-
-inline constexpr int kLine1 = 1047;
-inline constexpr int kLine2 = 1048;
 
 // Screen readers read the lines by their current text, not the text they started with.
 void makeReadable(zel::Dialog& dialog);

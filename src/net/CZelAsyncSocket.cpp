@@ -1,35 +1,53 @@
 #include "CZelAsyncSocket.h"
 
-#include "net/BroadcastOption.h"
-#include "net/CZelSocketOwner.h"
-#include "platform/PrivateMessage.h"
+#include "net/EndpointListener.h"
 #include "platform/Trace.h"
-#include "res/resource.h"
 
 #include <QNetworkProxy>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QUdpSocket>
-#include <QWidget>
 #include <algorithm>
+
+#ifdef Q_OS_WIN
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
 
 namespace {
 
 constexpr quint32 kMaxPort = 0xFFFF;
 
-// Synchronous hand-over, view exchange first: each handler has finished when this returns.
-void deliverToExchanges()
+bool setBroadcastOption(qintptr descriptor, int value)
 {
-    if (QWidget* view = zel::FindWindow(QString::fromUtf8(kViewExchangeCaption)))
-        zel::SendMessage(view, zel::WM_VIEW_REPLY);
-    if (QWidget* apply = zel::FindWindow(QString::fromUtf8(kApplyExchangeCaption)))
-        zel::SendMessage(apply, zel::WM_APPLY_REPLY);
+#ifdef Q_OS_WIN
+    return ::setsockopt(SOCKET(descriptor), SOL_SOCKET, SO_BROADCAST,
+                        reinterpret_cast<const char*>(&value), sizeof value) == 0;
+#else
+    return ::setsockopt(int(descriptor), SOL_SOCKET, SO_BROADCAST, &value, sizeof value) == 0;
+#endif
+}
+
+// False when the read failed; `value` is then left as it was.
+bool readBroadcastOption(qintptr descriptor, int& value)
+{
+#ifdef Q_OS_WIN
+    int size = sizeof value;
+    return ::getsockopt(SOCKET(descriptor), SOL_SOCKET, SO_BROADCAST,
+                        reinterpret_cast<char*>(&value), &size) == 0;
+#else
+    socklen_t size = sizeof value;
+    return ::getsockopt(int(descriptor), SOL_SOCKET, SO_BROADCAST, &value, &size) == 0;
+#endif
 }
 
 } // namespace
 
-CZelAsyncSocket::CZelAsyncSocket(CZelSocketOwner& owner)
-    : m_owner(owner), m_pUdp(new QUdpSocket(this))
+CZelAsyncSocket::CZelAsyncSocket(EndpointListener& listener)
+    : m_listener(listener), m_pUdp(new QUdpSocket(this))
 {
     m_sendBuffer.fill(0xFF);
     connect(m_pUdp, &QUdpSocket::readyRead, this, &CZelAsyncSocket::readPendingDatagrams);
@@ -113,15 +131,16 @@ void CZelAsyncSocket::queue(const std::uint8_t* data, int size)
 void CZelAsyncSocket::Flush()
 {
     while (m_nBytesSent < m_nBytesToSend) {
-        const QHostAddress device(m_owner.m_strDeviceAddress);
+        const QHostAddress device(m_listener.deviceAddress());
+        const quint32 devicePort = m_listener.devicePort();
         // A closed endpoint must not send: QUdpSocket would quietly bind a new socket.
-        if (m_bClosed || device.isNull() || m_owner.m_nDevicePort > kMaxPort) {
+        if (m_bClosed || device.isNull() || devicePort > kMaxPort) {
             Close();
             return;
         }
-        const qint64 sent = m_pUdp->writeDatagram(
-            reinterpret_cast<const char*>(m_sendBuffer.data()) + m_nBytesSent,
-            m_nBytesToSend - m_nBytesSent, device, quint16(m_owner.m_nDevicePort));
+        const qint64 sent =
+            m_pUdp->writeDatagram(reinterpret_cast<const char*>(m_sendBuffer.data()) + m_nBytesSent,
+                                  m_nBytesToSend - m_nBytesSent, device, quint16(devicePort));
         if (sent < 0) {
             if (m_pUdp->error() == QAbstractSocket::TemporaryError) {
                 m_pWriteNotifier->setEnabled(true);
@@ -153,30 +172,30 @@ void CZelAsyncSocket::readPendingDatagrams()
 
 int CZelAsyncSocket::Receive(void* buffer, int size)
 {
-    OutputDebugStringA("CZelAsyncSocket::Receive\n");
+    zel::OutputDebugStringA("CZelAsyncSocket::Receive\n");
     return int(m_pUdp->read(static_cast<char*>(buffer), size));
 }
 
 int CZelAsyncSocket::Send(const void* buffer, int size)
 {
-    OutputDebugStringA("CZelAsyncSocket::Send\n");
+    zel::OutputDebugStringA("CZelAsyncSocket::Send\n");
     return int(m_pUdp->write(static_cast<const char*>(buffer), size));
 }
 
 void CZelAsyncSocket::OnReceive(int /*errorCode*/)
 {
-    OutputDebugStringA("CZelAsyncSocket::OnReceive\n");
-    auto& rx = m_owner.m_rxBuffer;
-    if (m_pUdp->pendingDatagramSize() > qint64(rx.size())) {
+    zel::OutputDebugStringA("CZelAsyncSocket::OnReceive\n");
+    if (m_pUdp->pendingDatagramSize() > qint64(m_receiveBuffer.size())) {
         char discarded;
         m_pUdp->readDatagram(&discarded, sizeof discarded);
-        m_owner.m_nReceived = -1;
+        m_listener.oversizeDatagramDropped();
         return;
     }
     QHostAddress sender;
     quint16 senderPort = 0;
-    const qint64 received = m_pUdp->readDatagram(reinterpret_cast<char*>(rx.data()),
-                                                 qint64(rx.size()), &sender, &senderPort);
+    const qint64 received =
+        m_pUdp->readDatagram(reinterpret_cast<char*>(m_receiveBuffer.data()),
+                             qint64(m_receiveBuffer.size()), &sender, &senderPort);
     if (received < 0) {
         m_bReadFailed = true;
         return;
@@ -184,39 +203,37 @@ void CZelAsyncSocket::OnReceive(int /*errorCode*/)
     // An empty datagram is valid UDP that any host may send: drop it, stay open.
     if (received == 0)
         return;
-    m_owner.m_strDeviceAddress = sender.toString();
-    m_owner.m_nDevicePort = senderPort;
-    m_owner.m_nReceived = int(received);
-    deliverToExchanges();
+    m_listener.datagramReceived(
+        std::span<const std::uint8_t>(m_receiveBuffer.data(), std::size_t(received)), sender,
+        senderPort);
 }
 
 void CZelAsyncSocket::OnSend(int /*errorCode*/)
 {
-    OutputDebugStringA("CZelAsyncSocket::OnSend\n");
+    zel::OutputDebugStringA("CZelAsyncSocket::OnSend\n");
     Flush();
 }
 
 void CZelAsyncSocket::OnOutOfBandData(int /*errorCode*/)
 {
-    OutputDebugStringA("CZelAsyncSocket::OnOutOfBandData\n");
+    zel::OutputDebugStringA("CZelAsyncSocket::OnOutOfBandData\n");
 }
 
 void CZelAsyncSocket::OnAccept(int /*errorCode*/)
 {
-    OutputDebugStringA("CZelAsyncSocket::OnAccept\n");
+    zel::OutputDebugStringA("CZelAsyncSocket::OnAccept\n");
 }
 
 void CZelAsyncSocket::OnConnect(int /*errorCode*/)
 {
-    OutputDebugStringA("CZelAsyncSocket::OnConnect\n");
+    zel::OutputDebugStringA("CZelAsyncSocket::OnConnect\n");
 }
 
 void CZelAsyncSocket::OnClose(int /*errorCode*/)
 {
-    OutputDebugStringA("CZelAsyncSocket::OnClose\n");
+    zel::OutputDebugStringA("CZelAsyncSocket::OnClose\n");
     Close();
-    if (m_owner.m_pSocket == this)
-        m_owner.m_pSocket = nullptr;
+    m_listener.endpointClosed(*this);
     // Called from a signal of our own socket: deleting now would pull it from under Qt.
     deleteLater();
 }

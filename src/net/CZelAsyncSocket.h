@@ -1,25 +1,22 @@
 #pragma once
 
+#include "net/DatagramBuffer.h"
+
 #include <QObject>
-#include <array>
 #include <cstdint>
 
+class EndpointListener;
 class QSocketNotifier;
 class QUdpSocket;
-struct CZelSocketOwner;
 
-// Captions by which the endpoint finds the open exchange window for a datagram.
-inline constexpr char kViewExchangeCaption[] = "Refresh mailbox settings view";
-inline constexpr char kApplyExchangeCaption[] = "Apply mailbox settings";
-
-// The program's one UDP endpoint. Every datagram that arrives is copied into the owner's
-// receive area and handed, synchronously, to the open exchange window.
+// The program's one UDP endpoint. It sends to where its listener says the device is, and
+// reports every datagram that arrives to the listener, synchronously.
 class CZelAsyncSocket : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit CZelAsyncSocket(CZelSocketOwner& owner);
+    explicit CZelAsyncSocket(EndpointListener& listener);
     ~CZelAsyncSocket() override;
 
     // Binds to `localPort` on any local IPv4 address; false on failure.
@@ -32,12 +29,12 @@ public:
     bool isOpen() const;
     quint16 localPort() const;
 
-    // Sends the pending part of m_sendBuffer to the owner's device address and port.
+    // Sends the pending part of m_sendBuffer to the listener's device address and port.
     void Flush();
     // Makes `data` the pending datagram and flushes it.
     void queue(const std::uint8_t* data, int size);
 
-    std::array<std::uint8_t, 4096> m_sendBuffer;
+    DatagramBuffer m_sendBuffer;
     int m_nBytesSent = 0;
     int m_nBytesToSend = 0;
 
@@ -49,15 +46,16 @@ protected:
     virtual void OnOutOfBandData(int errorCode);
     virtual void OnAccept(int errorCode);
     virtual void OnConnect(int errorCode);
-    // Sets the owner's m_pSocket to null and destroys the endpoint.
+    // Tells the listener and destroys the endpoint.
     virtual void OnClose(int errorCode);
 
 private:
     void readPendingDatagrams();
 
-    CZelSocketOwner& m_owner;
+    EndpointListener& m_listener;
     QUdpSocket* m_pUdp;
     QSocketNotifier* m_pWriteNotifier = nullptr;
+    DatagramBuffer m_receiveBuffer;
     bool m_bClosed = false;
     bool m_bReadFailed = false;
     // Depth of socket notifications on the stack: the Qt socket must outlive them.

@@ -5,11 +5,12 @@
 #include <string>
 
 #ifdef Q_OS_WIN
-// Declared by hand: <windows.h> would clash with our own OutputDebugStringA above.
+// Declared by hand to keep <windows.h> and its macros out.
 extern "C" __declspec(dllimport) void __stdcall OutputDebugStringW(const wchar_t* text);
 #include <QString>
 #endif
 
+namespace zel {
 namespace {
 std::function<void(std::string_view)>& traceSink()
 {
@@ -34,7 +35,6 @@ void OutputDebugStringA(const char* text)
 #endif
 }
 
-namespace zel {
 void setTraceSink(std::function<void(std::string_view)> sink)
 {
     traceSink() = std::move(sink);

@@ -1,6 +1,5 @@
 #include "CZelMainDlg.h"
 
-#include "net/CZelAsyncSocket.h"
 #include "pages/CNotificationsPage.h"
 #include "pages/CSettingsPage.h"
 #include "pages/CStatisticsPage.h"
@@ -77,8 +76,8 @@ bool CZelMainDlg::OnInitDialog()
         return false;
     }
 
-    clearDatagramBuffer(m_rxBuffer);
-    clearDatagramBuffer(m_txBuffer);
+    clearDatagramBuffer(m_link.m_rxBuffer);
+    clearDatagramBuffer(m_link.m_txBuffer);
     m_bFirstRefresh = true;
     m_nCurPage = -1;
 
@@ -86,9 +85,9 @@ bool CZelMainDlg::OnInitDialog()
     OnSelChangeTab();
     connect(m_tab->tabBar(), &QTabBar::currentChanged, this, &CZelMainDlg::OnSelChangeTab);
 
-    m_bSocketReady = false;
-    CreateSocket();
-    if (!m_bSocketReady) {
+    m_link.m_bSocketReady = false;
+    m_link.CreateSocket();
+    if (!m_link.m_bSocketReady) {
         OnCancel();
         return false;
     }
@@ -99,26 +98,26 @@ bool CZelMainDlg::OnInitDialog()
 bool CZelMainDlg::ReadConfiguration()
 {
     ProfileConfiguration configuration = readProfileConfiguration(m_profile);
-    m_nLocalPort = quint32(configuration.localPort);
-    m_nDevicePort = quint32(configuration.devicePort);
-    m_strDeviceAddress = configuration.deviceAddress;
+    m_link.m_nLocalPort = quint32(configuration.localPort);
+    m_link.m_nDevicePort = quint32(configuration.devicePort);
+    m_link.m_strDeviceAddress = configuration.deviceAddress;
     m_strMailbox = configuration.mailbox;
-    if (!m_strMailbox.isEmpty() && !m_strDeviceAddress.isEmpty())
+    if (!m_strMailbox.isEmpty() && !m_link.m_strDeviceAddress.isEmpty())
         return true;
 
     CDataInitDlg dlg(this);
     dlg.m_strMailbox = m_strMailbox;
-    dlg.m_strPort = QString::number(m_nDevicePort);
-    dlg.m_strAddress = m_strDeviceAddress;
+    dlg.m_strPort = QString::number(m_link.m_nDevicePort);
+    dlg.m_strAddress = m_link.m_strDeviceAddress;
     if (dlg.DoModal() != zel::IDOK)
         return false;
 
     m_strMailbox = dlg.m_strMailbox;
-    m_nDevicePort = quint32(zel::atoiText(dlg.m_strPort));
-    m_strDeviceAddress = dlg.m_strAddress;
+    m_link.m_nDevicePort = quint32(zel::atoiText(dlg.m_strPort));
+    m_link.m_strDeviceAddress = dlg.m_strAddress;
     configuration.mailbox = m_strMailbox;
-    configuration.devicePort = int(m_nDevicePort);
-    configuration.deviceAddress = m_strDeviceAddress;
+    configuration.devicePort = int(m_link.m_nDevicePort);
+    configuration.deviceAddress = m_link.m_strDeviceAddress;
     saveAskedConfiguration(m_profile, configuration);
     return true;
 }
@@ -185,7 +184,7 @@ void CZelMainDlg::OnAbout()
 
 void CZelMainDlg::OnCancel()
 {
-    ReleaseSocket();
+    m_link.ReleaseSocket();
     zel::Dialog::OnCancel();
 }
 
@@ -241,10 +240,5 @@ void CZelMainDlg::OnDestroy()
     m_pSettingsPage = nullptr;
     m_pNotificationsPage = nullptr;
     m_pStatisticsPage = nullptr;
-    if (m_pSocket) {
-        m_pSocket->Close();
-        delete m_pSocket;
-        m_pSocket = nullptr;
-    }
     zel::closeHelp();
 }

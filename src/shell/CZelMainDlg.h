@@ -1,6 +1,6 @@
 #pragma once
 
-#include "net/CZelSocketOwner.h"
+#include "exchange/DeviceLink.h"
 #include "platform/Dialog.h"
 #include "platform/ProfileFile.h"
 #include "protocol/MailboxRecord.h"
@@ -18,9 +18,9 @@ class CSettingsPage;
 class CStatisticsPage;
 
 // The program's only top-level window: three mailbox pages in a tab control, the Refresh and
-// Apply commands that move a mailbox record between the device and the pages, and the UDP
-// endpoint (the socket members come from CZelSocketOwner).
-class CZelMainDlg : public zel::Dialog, public CZelSocketOwner
+// Apply commands that move a mailbox record between the device and the pages, and the link to
+// the device (the UDP endpoint and its members).
+class CZelMainDlg : public zel::Dialog
 {
     Q_OBJECT
 
@@ -46,6 +46,7 @@ public:
     bool m_bPageInvalid = false;
     bool m_bFirstRefresh = true;
     QString m_strMailbox;
+    DeviceLink m_link;
     int m_nCurPage = -1;
     MailboxRecord m_record;
     QIcon m_hIcon;

@@ -2,6 +2,7 @@
 // device and the pages' controls, addressed by control id.
 #include "exchange/CApplyDlg.h"
 #include "exchange/CRefreshDlg.h"
+#include "exchange/ExchangeMessages.h"
 #include "pages/CNotificationsPage.h"
 #include "pages/CSettingsPage.h"
 #include "pages/CStatisticsPage.h"
@@ -29,7 +30,7 @@ constexpr qint64 kPageVerdictSeconds = 1;
 
 void CZelMainDlg::OnRefresh()
 {
-    CRefreshDlg dlg(*this, m_strMailbox, m_bFirstRefresh, this);
+    CRefreshDlg dlg(m_link, m_strMailbox, m_bFirstRefresh, this);
     if (dlg.DoModal() == zel::IDCANCEL) {
         if (zel::MessageBox::appBox(tr("Do you want to work offline?"), zel::MessageBox::YesNo) ==
             zel::MessageBox::IdYes) {
@@ -50,9 +51,8 @@ void CZelMainDlg::OnRefresh()
         m_offlineBanner->show();
 
     if (!m_bFirstRefresh) {
-        zel::MessageBox::windowBox(this, QStringLiteral("Data Transfer is successfully completed"),
-                                   zel::applicationTitle(), zel::MessageBox::Ok,
-                                   zel::MessageBox::Information);
+        ExchangeMessages::show(this, ExchangeMessages::transferCompleted(),
+                               zel::MessageBox::Information);
     }
     m_bFirstRefresh = false;
 
@@ -96,14 +96,12 @@ void CZelMainDlg::OnApply()
     waitWindow->hide();
     waitWindow.reset();
 
-    if (!m_pSocket) {
-        zel::MessageBox::windowBox(
-            this, QStringLiteral("Failed to create UDP socket! Please restart ZEL program"),
-            zel::applicationTitle(), zel::MessageBox::Ok, zel::MessageBox::Stop);
+    if (!m_link.m_pSocket) {
+        ExchangeMessages::show(this, ExchangeMessages::noSocket(), zel::MessageBox::Stop);
         return;
     }
     readPagesIntoRecord();
-    CApplyDlg dlg(*this, m_record, this);
+    CApplyDlg dlg(m_link, m_record, this);
     dlg.DoModal();
 }
 

@@ -48,15 +48,20 @@ QByteArray recordBody(int telephoneLength)
 
 } // namespace DeviceBytes
 
-ExchangeBench::ExchangeBench() : owner(std::make_unique<CZelSocketOwner>())
+void openLink(DeviceLink& link, quint16 devicePort)
+{
+    link.m_nLocalPort = 0;
+    link.m_strDeviceAddress = QStringLiteral("127.0.0.1");
+    link.m_nDevicePort = devicePort;
+    link.CreateSocket();
+}
+
+ExchangeBench::ExchangeBench() : link(std::make_unique<DeviceLink>())
 {
     zel::Clock::setInstance(&clock);
     m_nStartSeconds = clock.seconds();
     boxes.onBox = [this](const zel::MessageBox::Shown&) { m_nLastBoxSeconds = clock.seconds(); };
-    owner->m_nLocalPort = 0;
-    owner->m_strDeviceAddress = QStringLiteral("127.0.0.1");
-    owner->m_nDevicePort = device.port();
-    owner->CreateSocket();
+    openLink(*link, device.port());
 }
 
 ExchangeBench::~ExchangeBench()

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "NetTestSupport.h"
-#include "net/CZelSocketOwner.h"
+#include "exchange/DeviceLink.h"
 #include "platform/Clock.h"
+#include "platform/MessageBox.h"
 
 #include <QByteArray>
 #include <QTimer>
@@ -12,6 +13,30 @@
 namespace zel {
 class Dialog;
 }
+
+// Answers every message box with OK (or `answer`) and keeps what it was shown.
+class BoxRecorder
+{
+public:
+    explicit BoxRecorder(zel::MessageBox::Answer answer = zel::MessageBox::IdOk)
+    {
+        zel::MessageBox::setResponder([this, answer](const zel::MessageBox::Shown& shown) {
+            boxes.append(shown);
+            if (onBox)
+                onBox(shown);
+            return answer;
+        });
+    }
+    ~BoxRecorder() { zel::MessageBox::clearResponder(); }
+    BoxRecorder(const BoxRecorder&) = delete;
+    BoxRecorder& operator=(const BoxRecorder&) = delete;
+
+    QList<zel::MessageBox::Shown> boxes;
+    std::function<void(const zel::MessageBox::Shown&)> onBox;
+};
+
+// A device link with its endpoint on a free port, pointed at `devicePort` on 127.0.0.1.
+void openLink(DeviceLink& link, quint16 devicePort);
 
 // Datagrams as the device sends them, written out byte by byte from the layout tables.
 namespace DeviceBytes {
@@ -26,7 +51,7 @@ inline const QByteArray kSlots306 = QByteArray::fromHex("030006ffffff");
 inline const QByteArray kSlots12 = QByteArray::fromHex("0102ffffffff");
 } // namespace DeviceBytes
 
-// One exchange's surroundings: a scripted device on 127.0.0.1, an endpoint pointed at it,
+// One exchange's surroundings: a scripted device on 127.0.0.1, a device link pointed at it,
 // fake time and recorded message boxes.
 struct ExchangeBench
 {
@@ -38,7 +63,7 @@ struct ExchangeBench
     qint64 elapsedSeconds() const { return clock.seconds() - m_nStartSeconds; }
 
     TestPeer device;
-    std::unique_ptr<CZelSocketOwner> owner;
+    std::unique_ptr<DeviceLink> link;
     zel::MockClock clock;
     BoxRecorder boxes;
 

@@ -6,6 +6,7 @@
 #include "exchange/CApplyDlg.h"
 #include "exchange/CRefreshDlg.h"
 #include "net/CZelAsyncSocket.h"
+#include "res/resource.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -18,21 +19,18 @@ const QString kConnectFailed =
     QStringLiteral("Failed to connect the device !\nPlease check network connections");
 const QString kCompleted = QStringLiteral("Data Transfer is successfully completed");
 
-// An endpoint pointed at a freshly started zel-device, on the real clock.
+// A device link pointed at a freshly started zel-device, on the real clock.
 struct DeviceBench
 {
     explicit DeviceBench(const QStringList& faults = {})
     {
         started = device.start(faults);
-        owner.m_nLocalPort = 0;
-        owner.m_strDeviceAddress = QStringLiteral("127.0.0.1");
-        owner.m_nDevicePort = device.port();
-        owner.CreateSocket();
+        openLink(link, device.port());
     }
 
     int refresh(const QString& mailbox, MailboxRecord* record = nullptr)
     {
-        CRefreshDlg dialog(owner, mailbox, false);
+        CRefreshDlg dialog(link, mailbox, false);
         const int result = runModal(dialog);
         if (record)
             *record = dialog.record();
@@ -41,13 +39,13 @@ struct DeviceBench
 
     int apply(const MailboxRecord& record)
     {
-        CApplyDlg dialog(owner, record);
+        CApplyDlg dialog(link, record);
         return runModal(dialog);
     }
 
     DeviceProcess device;
     bool started = false;
-    CZelSocketOwner owner;
+    DeviceLink link;
     BoxRecorder boxes;
 };
 
@@ -106,8 +104,8 @@ void DeviceExchangeTest::replyFromAnotherPortIsFollowed()
     DeviceBench bench({QStringLiteral("--other-port")});
     QVERIFY(bench.started);
     QCOMPARE(bench.refresh(QStringLiteral("305")), zel::IDOK);
-    QVERIFY(bench.owner.m_nDevicePort != bench.device.port());
-    QCOMPARE(bench.owner.m_strDeviceAddress, QStringLiteral("127.0.0.1"));
+    QVERIFY(bench.link.m_nDevicePort != bench.device.port());
+    QCOMPARE(bench.link.m_strDeviceAddress, QStringLiteral("127.0.0.1"));
     QVERIFY(bench.boxes.boxes.isEmpty());
 }
 
@@ -159,11 +157,15 @@ void DeviceExchangeTest::faultyReplies()
     DeviceBench bench(faults);
     QVERIFY(bench.started);
 
-    CRefreshDlg dialog(bench.owner, QStringLiteral("305"), false);
+    CRefreshDlg dialog(bench.link, QStringLiteral("305"), false);
     if (result == zel::IDOK) {
         // After a bare acknowledgement the dialog stays open: ask again, and it ends.
-        whenReady([&] { return !bench.boxes.boxes.isEmpty() && dialog.GetDlgItem(4)->isEnabled(); },
-                  [&] { dialog.dlgItem<QPushButton>(4)->click(); });
+        whenReady(
+            [&] {
+                return !bench.boxes.boxes.isEmpty() &&
+                       dialog.GetDlgItem(zel::IDC_REFRESH_REQUEST)->isEnabled();
+            },
+            [&] { dialog.dlgItem<QPushButton>(zel::IDC_REFRESH_REQUEST)->click(); });
     }
     QCOMPARE(runModal(dialog), result);
     if (text.isEmpty()) {
@@ -193,13 +195,13 @@ void DeviceExchangeTest::droppedRepliesTimeOutAndTheNextExchangeWorks()
     {
         zel::MockClock clock(1'000'000'000'000, 50);
         zel::Clock::setInstance(&clock);
-        CRefreshDlg dialog(bench.owner, QStringLiteral("305"), false);
+        CRefreshDlg dialog(bench.link, QStringLiteral("305"), false);
         const int result = runModal(dialog);
         zel::Clock::setInstance(nullptr);
         QCOMPARE(result, zel::IDCANCEL);
     }
     QCOMPARE(trace.text, std::string("CZelAsyncSocket::OnReceive\n"));
-    QCOMPARE(bench.owner.m_nReceived, received);
+    QCOMPARE(bench.link.m_nReceived, received);
     QCOMPARE(bench.boxes.boxes.size(), 1);
     QCOMPARE(bench.boxes.boxes[0].text, kConnectFailed);
 

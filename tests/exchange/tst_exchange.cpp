@@ -2,6 +2,7 @@
 #include "exchange/CApplyDlg.h"
 #include "exchange/CRefreshDlg.h"
 #include "net/CZelAsyncSocket.h"
+#include "res/resource.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -9,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using zel::IDC_CANCEL_BUTTON, zel::IDC_REFRESH_PASSWORD, zel::IDC_REFRESH_REQUEST;
+using zel::IDC_EXCHANGE_STATUS_LINE1, zel::IDC_EXCHANGE_STATUS_LINE2;
 using zel::MessageBox;
 using namespace DeviceBytes;
 
@@ -20,16 +23,6 @@ const QString kNoSocket = QStringLiteral("Failed to create UDP socket! Please re
 const QString kNotValid = QStringLiteral("Data is not valid...Please try again");
 const QString kCompleted = QStringLiteral("Data Transfer is successfully completed");
 const QByteArray kViewRequest305 = QByteArray::fromHex("21213f030005ffffff");
-
-enum
-{
-    IdRequest = 4,
-    IdCancel = 2,
-    IdApply = 1,
-    IdPassword = 1010,
-    IdLine1 = 1047,
-    IdLine2 = 1048
-};
 
 void answerEachRequest(TestPeer& device, QList<QByteArray> answers)
 {
@@ -90,7 +83,7 @@ void ExchangeTest::viewRequestGoesOutByItself()
 {
     ExchangeBench bench;
     answerEachRequest(bench.device, {reply(kSlots305, 0, recordBody())});
-    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), false);
+    CRefreshDlg dialog(*bench.link, QStringLiteral("305"), false);
 
     QCOMPARE(runModal(dialog), zel::IDOK);
     QCOMPARE(bench.device.received, QList<QByteArray>({kViewRequest305}));
@@ -101,14 +94,14 @@ void ExchangeTest::viewRequestGoesOutByItself()
     QCOMPARE(dialog.record().operatorExtensions[0], "101");
     QCOMPARE(dialog.record().maxMessages, 10);
     QCOMPARE(dialog.record().totalMessages, 5);
-    QVERIFY(std::all_of(bench.owner->m_txBuffer.begin(), bench.owner->m_txBuffer.begin() + 1000,
+    QVERIFY(std::all_of(bench.link->m_txBuffer.begin(), bench.link->m_txBuffer.begin() + 1000,
                         [](auto b) { return b == 0xFF; }));
 }
 
 void ExchangeTest::viewTimesOutAfterThreePeriodsWithoutResending()
 {
     ExchangeBench bench;
-    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
+    CRefreshDlg dialog(*bench.link, QStringLiteral("305"), true);
 
     QCOMPARE(runModal(dialog), zel::IDCANCEL);
     QCOMPARE(bench.boxes.boxes.size(), 1);
@@ -123,9 +116,9 @@ void ExchangeTest::viewTimesOutAfterThreePeriodsWithoutResending()
 void ExchangeTest::cancelEndsTheWaitAtOnce()
 {
     ExchangeBench bench;
-    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
+    CRefreshDlg dialog(*bench.link, QStringLiteral("305"), true);
     bench.device.onDatagram = [&dialog](const QByteArray&) {
-        dialog.dlgItem<QPushButton>(IdCancel)->click();
+        dialog.dlgItem<QPushButton>(IDC_CANCEL_BUTTON)->click();
     };
 
     QCOMPARE(runModal(dialog), zel::IDCANCEL);
@@ -138,14 +131,14 @@ void ExchangeTest::replyForAnotherMailboxIsTaken()
 {
     ExchangeBench bench;
     answerEachRequest(bench.device, {reply(kSlots12, 0, recordBody())});
-    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
-    auto* password = dialog.dlgItem<QLineEdit>(IdPassword);
-    auto* request = dialog.dlgItem<QPushButton>(IdRequest);
+    CRefreshDlg dialog(*bench.link, QStringLiteral("305"), true);
+    auto* password = dialog.dlgItem<QLineEdit>(IDC_REFRESH_PASSWORD);
+    auto* request = dialog.dlgItem<QPushButton>(IDC_REFRESH_REQUEST);
     QString prompt;
     // Button 4 comes back once the wait that brought the reply is over.
     whenReady([=] { return password->isVisible() && request->isEnabled(); },
               [&] {
-                  prompt = dialog.GetDlgItemText(IdLine1);
+                  prompt = dialog.GetDlgItemText(IDC_EXCHANGE_STATUS_LINE1);
                   QTest::keyClicks(password, QStringLiteral("1234"));
                   request->click();
               });
@@ -170,11 +163,11 @@ void ExchangeTest::passwordAttempts()
     QFETCH(int, result);
     ExchangeBench bench;
     answerEachRequest(bench.device, {reply(kSlots305, 0, recordBody())});
-    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
-    auto* password = dialog.dlgItem<QLineEdit>(IdPassword);
-    auto* request = dialog.dlgItem<QPushButton>(IdRequest);
-    auto* line1 = dialog.dlgItem<QLabel>(IdLine1);
-    auto* line2 = dialog.dlgItem<QLabel>(IdLine2);
+    CRefreshDlg dialog(*bench.link, QStringLiteral("305"), true);
+    auto* password = dialog.dlgItem<QLineEdit>(IDC_REFRESH_PASSWORD);
+    auto* request = dialog.dlgItem<QPushButton>(IDC_REFRESH_REQUEST);
+    auto* line1 = dialog.dlgItem<QLabel>(IDC_EXCHANGE_STATUS_LINE1);
+    auto* line2 = dialog.dlgItem<QLabel>(IDC_EXCHANGE_STATUS_LINE2);
     // Per step: line 1, its accessible name, the password box's, line 2 shown, dialog open,
     // password selected, password focused.
     QStringList seen;
@@ -247,7 +240,7 @@ void ExchangeTest::failedReplies()
     QFETCH(bool, replyReceived);
     ExchangeBench bench;
     answerEachRequest(bench.device, {datagram});
-    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
+    CRefreshDlg dialog(*bench.link, QStringLiteral("305"), true);
 
     QCOMPARE(runModal(dialog), zel::IDCANCEL);
     QCOMPARE(dialog.replyReceived(), replyReceived);
@@ -264,8 +257,8 @@ void ExchangeTest::bareAcknowledgementLeavesDialogOpen()
 {
     ExchangeBench bench;
     answerEachRequest(bench.device, {acknowledgement(kSlots305, 0)});
-    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
-    auto* request = dialog.dlgItem<QPushButton>(IdRequest);
+    CRefreshDlg dialog(*bench.link, QStringLiteral("305"), true);
+    auto* request = dialog.dlgItem<QPushButton>(IDC_REFRESH_REQUEST);
     bool openAndReady = false;
     whenReady([&] { return bench.boxes.boxes.size() == 1 && request->isEnabled(); },
               [&] {
@@ -285,12 +278,12 @@ void ExchangeTest::bareAcknowledgementLeavesDialogOpen()
 void ExchangeTest::viewWithoutEndpoint()
 {
     ExchangeBench bench;
-    bench.owner->ReleaseSocket();
-    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), true);
+    bench.link->ReleaseSocket();
+    CRefreshDlg dialog(*bench.link, QStringLiteral("305"), true);
     whenReady([&] { return dialog.isVisible(); },
               [&] {
-                  dialog.dlgItem<QPushButton>(IdRequest)->click();
-                  dialog.dlgItem<QPushButton>(IdCancel)->click();
+                  dialog.dlgItem<QPushButton>(IDC_REFRESH_REQUEST)->click();
+                  dialog.dlgItem<QPushButton>(IDC_CANCEL_BUTTON)->click();
               });
 
     QCOMPARE(runModal(dialog), zel::IDCANCEL);
@@ -304,16 +297,16 @@ void ExchangeTest::emptyDatagramDoesNotSpoilTheExchange()
     ExchangeBench bench;
     TestPeer stranger;
     bench.device.onDatagram = [&](const QByteArray&) {
-        stranger.sendTo(QByteArray(), bench.owner->m_pSocket->localPort());
+        stranger.sendTo(QByteArray(), bench.link->m_pSocket->localPort());
         bench.device.reply(reply(kSlots305, 0, recordBody()));
     };
     TraceCapture trace;
-    CRefreshDlg dialog(*bench.owner, QStringLiteral("305"), false);
+    CRefreshDlg dialog(*bench.link, QStringLiteral("305"), false);
 
     QCOMPARE(runModal(dialog), zel::IDOK);
     QCOMPARE(trace.text, std::string("CZelAsyncSocket::OnReceive\nCZelAsyncSocket::OnReceive\n"));
-    QCOMPARE(bench.owner->m_nDevicePort, quint32(bench.device.port()));
-    QVERIFY(bench.owner->m_pSocket->isOpen());
+    QCOMPARE(bench.link->m_nDevicePort, quint32(bench.device.port()));
+    QVERIFY(bench.link->m_pSocket->isOpen());
 }
 
 void ExchangeTest::acknowledgements_data()
@@ -356,7 +349,7 @@ void ExchangeTest::acknowledgements()
     QFETCH(bool, timedOut);
     ExchangeBench bench;
     answerEachRequest(bench.device, answers);
-    CApplyDlg dialog(*bench.owner, record305());
+    CApplyDlg dialog(*bench.link, record305());
     const ShowCounter shown(&dialog);
 
     QCOMPARE(runModal(dialog), zel::IDOK);
@@ -382,7 +375,7 @@ void ExchangeTest::firstAcknowledgementDecides()
         bench.device.reply(acknowledgement(kSlots305, 0));
         bench.device.reply(QByteArray::fromHex("212158030005ffffff000100"));
     };
-    CApplyDlg dialog(*bench.owner, record305());
+    CApplyDlg dialog(*bench.link, record305());
 
     QCOMPARE(runModal(dialog), zel::IDOK);
     QCOMPARE(bench.boxes.boxes.size(), 1);
@@ -392,8 +385,8 @@ void ExchangeTest::firstAcknowledgementDecides()
 void ExchangeTest::applyWithoutEndpoint()
 {
     ExchangeBench bench;
-    bench.owner->ReleaseSocket();
-    CApplyDlg dialog(*bench.owner, record305());
+    bench.link->ReleaseSocket();
+    CApplyDlg dialog(*bench.link, record305());
     const ShowCounter shown(&dialog);
 
     QCOMPARE(runModal(dialog), zel::IDCANCEL);

@@ -1,9 +1,8 @@
 #pragma once
 
-// Helpers shared by the endpoint and exchange suites: a scripted UDP peer on 127.0.0.1, a
-// recorder of message boxes and a capture of the trace output.
+// Helpers shared by the endpoint and exchange suites, without windows: a scripted UDP peer on
+// 127.0.0.1 and a capture of the trace output.
 
-#include "platform/MessageBox.h"
 #include "platform/Trace.h"
 
 #include <QByteArray>
@@ -49,27 +48,6 @@ private:
     }
 
     QUdpSocket m_socket;
-};
-
-// Answers every message box with OK (or `answer`) and keeps what it was shown.
-class BoxRecorder
-{
-public:
-    explicit BoxRecorder(zel::MessageBox::Answer answer = zel::MessageBox::IdOk)
-    {
-        zel::MessageBox::setResponder([this, answer](const zel::MessageBox::Shown& shown) {
-            boxes.append(shown);
-            if (onBox)
-                onBox(shown);
-            return answer;
-        });
-    }
-    ~BoxRecorder() { zel::MessageBox::clearResponder(); }
-    BoxRecorder(const BoxRecorder&) = delete;
-    BoxRecorder& operator=(const BoxRecorder&) = delete;
-
-    QList<zel::MessageBox::Shown> boxes;
-    std::function<void(const zel::MessageBox::Shown&)> onBox;
 };
 
 class TraceCapture

@@ -392,7 +392,7 @@ void TestCycle::applyWithoutEndpointIsRefused()
     script.then([&] {
         FakeTime fakeTime;
         const MailboxRecord before = dlg.m_record;
-        dlg.ReleaseSocket();
+        dlg.m_link.ReleaseSocket();
         setText(bench.page(0), zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("42"));
         dlg.m_btnApply->click();
         QCOMPARE(bench.boxes.texts(),

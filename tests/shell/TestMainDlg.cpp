@@ -139,7 +139,7 @@ void TestMainDlg::offlineYesKeepsWindowAndRefusesApply()
     script.then([&] {
         QVERIFY(!dlg.m_bViewed);
         QVERIFY(dlg.m_bFirstRefresh);
-        QVERIFY(dlg.m_pSocket);
+        QVERIFY(dlg.m_link.m_pSocket);
         QCOMPARE(window.boxes.texts(), QStringList{QStringLiteral("Do you want to work offline?")});
         dlg.m_btnApply->click();
         QCOMPARE(window.boxes.texts().size(), 2);
@@ -169,7 +169,7 @@ void TestMainDlg::offlineYesKeepsWindowAndRefusesApply()
                 });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
-    QVERIFY(!dlg.m_pSocket);
+    QVERIFY(!dlg.m_link.m_pSocket);
 }
 
 void TestMainDlg::offlineNoEndsProgramQuietly()
@@ -183,7 +183,7 @@ void TestMainDlg::offlineNoEndsProgramQuietly()
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QCOMPARE(window.boxes.texts(), QStringList{QStringLiteral("Do you want to work offline?")});
     QCOMPARE(window.boxes.shown().constFirst().buttons, zel::MessageBox::YesNo);
-    QVERIFY(!dlg.m_pSocket);
+    QVERIFY(!dlg.m_link.m_pSocket);
     QVERIFY(!dlg.isVisible());
 }
 
@@ -203,7 +203,7 @@ void TestMainDlg::everyWayOutClosesTheSocket()
     Script script;
     window.goOffline(script);
     script.then([&dlg, way] {
-        QVERIFY(dlg.m_pSocket);
+        QVERIFY(dlg.m_link.m_pSocket);
         if (way == 0)
             dlg.m_btnClose->click();
         else if (way == 1)
@@ -214,8 +214,8 @@ void TestMainDlg::everyWayOutClosesTheSocket()
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
     // Released by the way out itself: the window object still exists.
-    QVERIFY(!dlg.m_pSocket);
-    QVERIFY(dlg.m_strDeviceAddress.isEmpty());
+    QVERIFY(!dlg.m_link.m_pSocket);
+    QVERIFY(dlg.m_link.m_strDeviceAddress.isEmpty());
     QCOMPARE(window.boxes.texts().size(), 1);
 }
 

@@ -115,8 +115,8 @@ void TestStartup::noProfileAsksAndSavesThreeKeys()
                           QStringLiteral("[Zel Server]IP_address=127.0.0.1"),
                           QStringLiteral("[Zel Client]Mailbox=305")}));
     QCOMPARE(run.dlg.m_strMailbox, QStringLiteral("305"));
-    QCOMPARE(run.dlg.m_nLocalPort, 5000u);
-    QCOMPARE(run.dlg.m_nDevicePort, 5000u);
+    QCOMPARE(run.dlg.m_link.m_nLocalPort, 5000u);
+    QCOMPARE(run.dlg.m_link.m_nDevicePort, 5000u);
 }
 
 void TestStartup::oneValueMissingStillAsks_data()
@@ -176,7 +176,7 @@ void TestStartup::cancellingShutsDownAndWritesNothing()
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Shutting down Zel program!")});
     QCOMPARE(boxes.shown().constFirst().icon, zel::MessageBox::Exclamation);
     QVERIFY(!everShown);
-    QVERIFY(!run.dlg.m_pSocket);
+    QVERIFY(!run.dlg.m_link.m_pSocket);
     QCOMPARE(profile.contents(), contents);
 }
 
@@ -191,8 +191,8 @@ void TestStartup::completeProfileIsNotRewritten()
     Script script;
     QCOMPARE(run.runUntilShownThenQuit(script), zel::IDCANCEL);
     QVERIFY(run.wasShown);
-    QCOMPARE(run.dlg.m_nDevicePort, 5000u);
-    QCOMPARE(run.dlg.m_nLocalPort, 0u);
+    QCOMPARE(run.dlg.m_link.m_nDevicePort, 5000u);
+    QCOMPARE(run.dlg.m_link.m_nLocalPort, 0u);
     QCOMPARE(run.dlg.m_strMailbox, QStringLiteral("305"));
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Do you want to work offline?")});
     QCOMPARE(profile.contents(), contents);
@@ -216,7 +216,7 @@ void TestStartup::endpointInUseEndsBeforeShowing()
                                 "Failed to create UDP socket! Please restart ZEL program")});
     QVERIFY(!everShown);
     QVERIFY(!run.dlg.isVisible());
-    QVERIFY(!run.dlg.m_pSocket);
+    QVERIFY(!run.dlg.m_link.m_pSocket);
 }
 
 // scripts/demo writes its own profile text; Zel must find every value in it.

@@ -1,0 +1,117 @@
+#include "DeviceLink.h"
+
+#include "exchange/CApplyDlg.h"
+#include "exchange/CRefreshDlg.h"
+#include "exchange/ExchangeMessages.h"
+#include "net/CZelAsyncSocket.h"
+#include "platform/MessageBox.h"
+#include "platform/PrivateMessage.h"
+#include "res/resource.h"
+
+#include <QHostAddress>
+#include <algorithm>
+#include <new>
+
+namespace {
+
+// Synchronous hand-over, view exchange first: each handler has finished when this returns.
+void deliverToExchanges()
+{
+    if (QWidget* view = zel::FindWindow(CRefreshDlg::caption()))
+        zel::SendMessage(view, zel::WM_VIEW_REPLY);
+    if (QWidget* apply = zel::FindWindow(CApplyDlg::caption()))
+        zel::SendMessage(apply, zel::WM_APPLY_REPLY);
+}
+
+} // namespace
+
+DeviceLink::DeviceLink()
+{
+    m_rxBuffer.fill(Datagram::kFill);
+    m_txBuffer.fill(Datagram::kFill);
+}
+
+DeviceLink::~DeviceLink()
+{
+    ReleaseSocket();
+}
+
+void DeviceLink::CreateSocket()
+{
+    if (m_pSocket) {
+        m_bSocketReady = true;
+        return;
+    }
+    m_pSocket = new (std::nothrow) CZelAsyncSocket(*this);
+    if (!m_pSocket) {
+        zel::MessageBox::appBox(ExchangeMessages::noSocket());
+        m_bSocketReady = false;
+        return;
+    }
+    if (!m_pSocket->Create(m_nLocalPort)) {
+        m_socketError = ExchangeMessages::noSocket();
+        discardSocket();
+        zel::MessageBox::appBox(m_socketError);
+        m_bSocketReady = false;
+        return;
+    }
+    // Without broadcast the program goes on silently without an endpoint; every exchange
+    // then reports the missing endpoint.
+    if (!m_pSocket->setBroadcast(true)) {
+        discardSocket();
+    } else {
+        int broadcast = 0;
+        if (!m_pSocket->readBroadcast(broadcast) && broadcast == 0)
+            discardSocket();
+    }
+    m_bSocketReady = true;
+}
+
+void DeviceLink::ReleaseSocket()
+{
+    if (!m_pSocket)
+        return;
+    clearDatagramBuffer(m_rxBuffer);
+    clearDatagramBuffer(m_txBuffer);
+    m_strDeviceAddress.clear();
+    m_pSocket->Close();
+    discardSocket();
+}
+
+QString DeviceLink::deviceAddress() const
+{
+    return m_strDeviceAddress;
+}
+
+quint32 DeviceLink::devicePort() const
+{
+    return m_nDevicePort;
+}
+
+void DeviceLink::datagramReceived(std::span<const std::uint8_t> datagram,
+                                  const QHostAddress& sender, quint16 senderPort)
+{
+    // Whoever sent the datagram becomes the device: later requests go there.
+    m_strDeviceAddress = sender.toString();
+    m_nDevicePort = senderPort;
+    std::copy(datagram.begin(), datagram.end(), m_rxBuffer.begin());
+    m_nReceived = int(datagram.size());
+    deliverToExchanges();
+}
+
+void DeviceLink::oversizeDatagramDropped()
+{
+    m_nReceived = -1;
+}
+
+void DeviceLink::endpointClosed(CZelAsyncSocket& endpoint)
+{
+    if (m_pSocket == &endpoint)
+        m_pSocket = nullptr;
+}
+
+void DeviceLink::discardSocket()
+{
+    delete m_pSocket;
+    m_pSocket = nullptr;
+}
