@@ -149,7 +149,8 @@ inline constexpr int IDH_NOTIFICATIONS_EMAIL_ENABLE = 34;
 inline constexpr int IDH_NOTIFICATIONS_EMAIL = 35;
 inline constexpr int IDH_NOTIFICATIONS_MESSAGE_TYPE = 36;
 
-// Private messages between the parts; none carries parameters.
+// Private messages between the parts; none carries parameters. The two replies' result says
+// whether the exchange took the datagram as its answer.
 inline constexpr int WM_VIEW_REPLY = WM_USER + 11;    // endpoint -> view exchange
 inline constexpr int WM_PAGE_VALIDATE = WM_USER + 12; // main window -> page
 inline constexpr int WM_PAGE_LOAD = WM_USER + 13;     // main window -> page

@@ -29,7 +29,7 @@ CApplyDlg::CApplyDlg(DeviceLink& link, const MailboxRecord& record, QWidget* par
 bool CApplyDlg::WindowProc(int message)
 {
     if (message == zel::WM_APPLY_REPLY)
-        OnAcknowledgement();
+        return OnAcknowledgement();
     return Dialog::WindowProc(message);
 }
 
@@ -78,15 +78,17 @@ int CApplyDlg::waitForAcknowledgement()
     return m_nResult;
 }
 
-void CApplyDlg::OnAcknowledgement()
+bool CApplyDlg::OnAcknowledgement()
 {
     // The first datagram that sets a result decides; later ones change nothing.
     if (m_nResult != AckResult::Waiting)
-        return;
+        return false;
     const int size = std::clamp(m_link.m_nReceived, 0, int(m_link.m_rxBuffer.size()));
     m_nResult =
         Datagram::readAcknowledgement(std::span<const std::uint8_t>(m_link.m_rxBuffer.data(), size),
                                       m_record.mailboxNumber, m_nResult);
+    // Without the reply magic it still ends the wait, but any host may have sent it.
+    return m_nResult != AckResult::Waiting && m_nResult != AckResult::BadMagic;
 }
 
 void CApplyDlg::showOutcome(int outcome)

@@ -25,7 +25,8 @@ protected:
 
 private:
     int waitForAcknowledgement();
-    void OnAcknowledgement();
+    // True when the datagram received decides the outcome and comes from the device.
+    bool OnAcknowledgement();
     void showOutcome(int outcome);
 
     DeviceLink& m_link;

@@ -48,7 +48,7 @@ CRefreshDlg::CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequire
 bool CRefreshDlg::WindowProc(int message)
 {
     if (message == zel::WM_VIEW_REPLY)
-        OnViewReply();
+        return OnViewReply();
     return Dialog::WindowProc(message);
 }
 
@@ -132,7 +132,7 @@ void CRefreshDlg::waitForReply()
     GetDlgItem(IDC_REFRESH_REQUEST)->setEnabled(true);
 }
 
-void CRefreshDlg::OnViewReply()
+bool CRefreshDlg::OnViewReply()
 {
     const int size = std::clamp(m_link.m_nReceived, 0, int(m_workingCopy.size()));
     std::copy_n(m_link.m_rxBuffer.begin(), size, m_workingCopy.begin());
@@ -146,21 +146,21 @@ void CRefreshDlg::OnViewReply()
     case Kind::BadMagic:
     case Kind::BadLength:
         OnCancel();
-        return;
+        return false;
     case Kind::NoSuchMailbox:
         ExchangeMessages::show(
             this,
             ExchangeMessages::mailboxDoesNotExist(QString::fromStdString(reply.mailboxNumber)),
             MessageBox::Information);
         OnCancel();
-        return;
+        return true;
     case Kind::NotValid:
         ExchangeMessages::show(this, ExchangeMessages::dataNotValid(), MessageBox::Information);
         OnCancel();
-        return;
+        return true;
     case Kind::BareAck:
         ExchangeMessages::show(this, ExchangeMessages::transferCompleted(), MessageBox::NoIcon);
-        return;
+        return true;
     case Kind::Record:
         break;
     }
@@ -169,6 +169,7 @@ void CRefreshDlg::OnViewReply()
         showPasswordPrompt();
     else
         checkPassword();
+    return true;
 }
 
 void CRefreshDlg::showPasswordPrompt()

@@ -43,7 +43,8 @@ private:
     void OnTimer();
     void OnRequestButton();
     void waitForReply();
-    void OnViewReply();
+    // True when the datagram received is the reply: the reply magic and a length that fits.
+    bool OnViewReply();
     void showPasswordPrompt();
     void checkPassword();
 

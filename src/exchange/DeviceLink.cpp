@@ -15,12 +15,15 @@
 namespace {
 
 // Synchronous hand-over, view exchange first: each handler has finished when this returns.
-void deliverToExchanges()
+// True when an exchange took the datagram as its answer.
+bool deliverToExchanges()
 {
+    bool answered = false;
     if (QWidget* view = zel::FindWindow(CRefreshDlg::caption()))
-        zel::SendMessage(view, zel::WM_VIEW_REPLY);
+        answered = zel::SendMessage(view, zel::WM_VIEW_REPLY);
     if (QWidget* apply = zel::FindWindow(CApplyDlg::caption()))
-        zel::SendMessage(apply, zel::WM_APPLY_REPLY);
+        answered = zel::SendMessage(apply, zel::WM_APPLY_REPLY) || answered;
+    return answered;
 }
 
 } // namespace
@@ -91,12 +94,15 @@ quint32 DeviceLink::devicePort() const
 void DeviceLink::datagramReceived(std::span<const std::uint8_t> datagram,
                                   const QHostAddress& sender, quint16 senderPort)
 {
-    // Whoever sent the datagram becomes the device: later requests go there.
-    m_strDeviceAddress = sender.toString();
-    m_nDevicePort = senderPort;
     std::copy(datagram.begin(), datagram.end(), m_rxBuffer.begin());
     m_nReceived = int(datagram.size());
-    deliverToExchanges();
+    // A device that answers from elsewhere is followed there; a stray datagram moves nothing,
+    // or anyone could redirect every later request, the password included. A link released
+    // by the exchange meanwhile stays without a device.
+    if (deliverToExchanges() && m_pSocket) {
+        m_strDeviceAddress = sender.toString();
+        m_nDevicePort = senderPort;
+    }
 }
 
 void DeviceLink::oversizeDatagramDropped()

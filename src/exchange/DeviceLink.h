@@ -7,7 +7,8 @@
 
 // The main window's link to the device: the endpoint, where the device is, and the areas in
 // which datagrams are received and assembled. The exchanges work through it, and it hands
-// every datagram received to the open exchange window.
+// every datagram received to the open exchange window; the sender of one that an exchange
+// takes as its answer becomes the device.
 class DeviceLink final : public EndpointListener
 {
 public:

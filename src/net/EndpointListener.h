@@ -14,7 +14,7 @@ class QString;
 class EndpointListener
 {
 public:
-    // Asked again before every send: a datagram received may have moved the device.
+    // Asked again before every send: the device's answer may have come from elsewhere.
     virtual QString deviceAddress() const = 0;
     virtual quint32 devicePort() const = 0;
 

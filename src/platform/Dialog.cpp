@@ -322,7 +322,8 @@ void Dialog::keyPressEvent(QKeyEvent* event)
 bool Dialog::event(QEvent* event)
 {
     if (event->type() == PrivateMessageEvent::eventType()) {
-        WindowProc(static_cast<PrivateMessageEvent*>(event)->message());
+        auto* privateMessage = static_cast<PrivateMessageEvent*>(event);
+        privateMessage->setResult(WindowProc(privateMessage->message()));
         return true;
     }
     if (event->type() == QEvent::WhatsThis || event->type() == QEvent::QueryWhatsThis) {

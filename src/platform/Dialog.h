@@ -64,7 +64,8 @@ protected:
     virtual bool OnInitDialog(); // FALSE when the dialog set the focus itself
     virtual void OnOK();         // default: EndDialog(IDOK)
     virtual void OnCancel();     // default: EndDialog(IDCANCEL)
-    // Private messages land here first; return true when handled.
+    // Private messages land here first; the return value is the message's result, which
+    // SendMessage hands back to the sender.
     virtual bool WindowProc(int message);
     // Context help (F1 or What's This on a control); return true when handled.
     virtual bool OnHelpInfo(const HelpInfo& info);

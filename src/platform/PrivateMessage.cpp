@@ -23,12 +23,13 @@ QEvent::Type PrivateMessageEvent::eventType()
     return type;
 }
 
-void SendMessage(QObject* target, int message)
+bool SendMessage(QObject* target, int message)
 {
     if (!target)
-        return;
+        return false;
     PrivateMessageEvent event(message);
     QCoreApplication::sendEvent(target, &event);
+    return event.result();
 }
 
 QWidget* FindWindow(const QString& caption)

@@ -16,13 +16,17 @@ public:
     explicit PrivateMessageEvent(int message);
     static QEvent::Type eventType();
     int message() const { return m_message; }
+    bool result() const { return m_bResult; }
+    void setResult(bool result) { m_bResult = result; }
 
 private:
     int m_message;
+    bool m_bResult = false;
 };
 
-// Delivers `message` to `target` and returns once it has been handled (SendMessage).
-void SendMessage(QObject* target, int message);
+// Delivers `message` to `target` and returns once it has been handled (SendMessage), with the
+// message's result: what the target's WindowProc returned, false without a target.
+bool SendMessage(QObject* target, int message);
 
 // The live window (a Dialog that has started and not yet ended) with this caption, or null.
 QWidget* FindWindow(const QString& caption);

@@ -248,6 +248,7 @@ void DeviceLinkTest::releaseDuringDeliveryIsSafe()
     QTest::qWait(20);
     QCOMPARE(view.messages.size(), 1);
     QVERIFY(!link.m_pSocket);
+    QVERIFY(link.m_strDeviceAddress.isEmpty());
 }
 
 int runDeviceLinkTests(int argc, char** argv)

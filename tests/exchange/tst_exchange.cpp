@@ -72,6 +72,7 @@ private Q_SLOTS:
     void bareAcknowledgementLeavesDialogOpen();
     void viewWithoutEndpoint();
     void emptyDatagramDoesNotSpoilTheExchange();
+    void onlyTheDevicesAnswerMovesTheDevice();
     // Apply exchange
     void acknowledgements_data();
     void acknowledgements();
@@ -307,6 +308,44 @@ void ExchangeTest::emptyDatagramDoesNotSpoilTheExchange()
     QCOMPARE(trace.text, std::string("CZelAsyncSocket::OnReceive\nCZelAsyncSocket::OnReceive\n"));
     QCOMPARE(bench.link->m_nDevicePort, quint32(bench.device.port()));
     QVERIFY(bench.link->m_pSocket->isOpen());
+}
+
+void ExchangeTest::onlyTheDevicesAnswerMovesTheDevice()
+{
+    ExchangeBench bench;
+    TestPeer stranger;
+    TestPeer movedDevice;
+    const quint16 zelPort = bench.link->m_pSocket->localPort();
+    // With no exchange open even a well-formed reply is nobody's answer.
+    stranger.sendTo(reply(kSlots305, 0, recordBody()), zelPort);
+    QTRY_VERIFY(bench.link->m_nReceived > 0);
+
+    // During the apply: one datagram it ignores, then one that ends its wait without the magic.
+    bench.device.onDatagram = [&](const QByteArray&) {
+        stranger.sendTo(QByteArrayLiteral("!!V") + QByteArray(13, '\0'), zelPort);
+        stranger.sendTo(QByteArrayLiteral("junk"), zelPort);
+    };
+    CApplyDlg apply(*bench.link, record305());
+    QCOMPARE(runModal(apply), zel::IDOK);
+    QCOMPARE(bench.device.received.size(), 1);
+    QCOMPARE(bench.boxes.boxes.size(), 1);
+    compareBox(bench.boxes.boxes[0], kConnectFailed, MessageBox::Exclamation);
+
+    // During the view, a datagram that fails the length rule; then the device answers from
+    // another port, and is followed there.
+    bench.device.onDatagram = [&](const QByteArray&) {
+        if (bench.device.received.size() == 2)
+            stranger.sendTo(reply(kSlots305, 0, {}, 9), zelPort);
+        else
+            movedDevice.sendTo(reply(kSlots305, 0, recordBody()), zelPort);
+    };
+    CRefreshDlg cancelled(*bench.link, QStringLiteral("305"), false);
+    QCOMPARE(runModal(cancelled), zel::IDCANCEL);
+    CRefreshDlg view(*bench.link, QStringLiteral("305"), false);
+    QCOMPARE(runModal(view), zel::IDOK);
+    QCOMPARE(bench.device.received.size(), 3);
+    QCOMPARE(bench.link->m_nDevicePort, quint32(movedDevice.port()));
+    QCOMPARE(stranger.received.size(), 0);
 }
 
 void ExchangeTest::acknowledgements_data()
