@@ -227,11 +227,12 @@ void CNotificationsPage::OnPageValidate()
                     FailOrder::MessageFirst);
 
     // A target's characters are checked even while it is switched off: it is sent all the same.
+    // Not one the user cannot reach: that goes back as the device sent it.
     m_strPhone = GetDlgItemText(zel::IDC_NOTIFICATIONS_PHONE);
     if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_PHONE_ENABLE) && m_strPhone.isEmpty())
         return fail(tr("When enabling Phone notification a Phone number must be defined"),
                     zel::IDC_NOTIFICATIONS_PHONE, FailOrder::MessageFirst);
-    if (!IsValidPhoneNumber(m_strPhone))
+    if (userCanEdit(zel::IDC_NOTIFICATIONS_PHONE_ENABLE) && !IsValidPhoneNumber(m_strPhone))
         return fail(tr("Phone number is not valid"), zel::IDC_NOTIFICATIONS_PHONE,
                     FailOrder::FocusFirst);
 
@@ -239,7 +240,7 @@ void CNotificationsPage::OnPageValidate()
     if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_PAGER_ENABLE) && m_strPager.isEmpty())
         return fail(tr("When enabling Pager notification a Pager number must be defined"),
                     zel::IDC_NOTIFICATIONS_PAGER, FailOrder::MessageFirst);
-    if (!IsValidPagerNumber(m_strPager))
+    if (userCanEdit(zel::IDC_NOTIFICATIONS_PAGER_ENABLE) && !IsValidPagerNumber(m_strPager))
         return fail(tr("Pager number is not valid"), zel::IDC_NOTIFICATIONS_PAGER,
                     FailOrder::FocusFirst);
 
@@ -247,7 +248,7 @@ void CNotificationsPage::OnPageValidate()
     if (IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_SMS_ENABLE) && m_strSms.isEmpty())
         return fail(tr("When enabling SMS notification a SMS number must be defined"),
                     zel::IDC_NOTIFICATIONS_SMS, FailOrder::MessageFirst);
-    if (!IsValidSmsNumber(m_strSms))
+    if (userCanEdit(zel::IDC_NOTIFICATIONS_SMS_ENABLE) && !IsValidSmsNumber(m_strSms))
         return fail(tr("SMS number is not valid"), zel::IDC_NOTIFICATIONS_SMS,
                     FailOrder::FocusFirst);
 
@@ -264,6 +265,13 @@ void CNotificationsPage::OnPageValidate()
     SetDlgItemInt(zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE, m_nMailboxType);
     m_nLocalNotifyType = dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY)->currentIndex();
     SetDlgItemInt(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE, m_nLocalNotifyType);
+}
+
+// A target the user may switch on, or one that is on already and so keeps its edit enabled.
+bool CNotificationsPage::userCanEdit(int enableId) const
+{
+    return IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED) ||
+           IsDlgButtonChecked(enableId);
 }
 
 void CNotificationsPage::fail(const QString& message, int controlId, FailOrder order)

@@ -37,6 +37,7 @@ private:
     QComboBox* messageTypeList() const;
     void selectMessageType(int index);
     void enableTargets();
+    bool userCanEdit(int enableId) const;
     // Which the user meets first when a check fails: the message or the faulty control.
     enum class FailOrder
     {

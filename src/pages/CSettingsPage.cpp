@@ -131,6 +131,10 @@ void CSettingsPage::OnPageLoad()
     m_nFax = lastIndexOf(combo(zel::IDC_SETTINGS_FAX), faxValue);
     selectIndex(combo(zel::IDC_SETTINGS_FAX), m_nFax);
 
+    // As a change of the mailbox type does: a virtual mailbox has Do Not Disturb on, or the
+    // user could never apply it with the box out of reach.
+    if (m_nMailboxType == kVirtualMailbox)
+        CheckDlgButton(zel::IDC_SETTINGS_DO_NOT_DISTURB, true);
     GetDlgItem(zel::IDC_SETTINGS_DO_NOT_DISTURB)->setEnabled(m_nMailboxType == kRealMailbox);
 }
 

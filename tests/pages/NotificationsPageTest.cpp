@@ -297,6 +297,11 @@ private Q_SLOTS:
         row("hyphen in a switched-off phone number, bad pager too", v, "Phone number is not valid",
             zel::IDC_NOTIFICATIONS_PHONE_ENABLE, true);
         v = {};
+        v.externalAllowed = false;
+        v.phoneNumber = QStringLiteral("12X4");
+        row("not allowed, but switched on: the edit is the user's", v, "Phone number is not valid",
+            zel::IDC_NOTIFICATIONS_PHONE, true);
+        v = {};
         v.phoneNumber = QStringLiteral("035 551");
         row("blank in phone number", v, "Phone number is not valid", zel::IDC_NOTIFICATIONS_PHONE,
             true);
@@ -438,6 +443,15 @@ private Q_SLOTS:
         sixDigits.smsNumber = QStringLiteral("+972541234567");
         QTest::newRow("six-digit extension, empty switched-off phone")
             << sixDigits << strings({"0", "1", "0"});
+        // Switched off and out of the user's reach: handed back as the device sent them.
+        NotificationsRefresh notAllowed;
+        notAllowed.externalAllowed = false;
+        notAllowed.phone = false;
+        notAllowed.phoneNumber = QStringLiteral("12X4");
+        notAllowed.pagerNumber = QStringLiteral("E");
+        notAllowed.smsNumber = QStringLiteral("9+7");
+        QTest::newRow("external notification not allowed, faulty switched-off targets")
+            << notAllowed << strings({"0", "1", "0"});
     }
     void successWritesTransferFieldsBack()
     {
