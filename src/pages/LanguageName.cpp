@@ -21,7 +21,7 @@ constexpr std::array<const char*, 28> kLanguageNames{
     QT_TRANSLATE_NOOP("CSettingsPage", "Italian"),
     QT_TRANSLATE_NOOP("CSettingsPage", "Hungarian"),
     QT_TRANSLATE_NOOP("CSettingsPage", "Danish"),
-    QT_TRANSLATE_NOOP("CSettingsPage", "Finish"),
+    QT_TRANSLATE_NOOP("CSettingsPage", "Finnish"),
     QT_TRANSLATE_NOOP("CSettingsPage", "Dutch"),
     QT_TRANSLATE_NOOP("CSettingsPage", "Spanish"),
     QT_TRANSLATE_NOOP("CSettingsPage", "Portuguese"),

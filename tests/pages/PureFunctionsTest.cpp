@@ -17,10 +17,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("name");
-        // Both ends of the table and the names spelt the device's way.
+        // Both ends of the table and the names spelt the device's way, Finnish excepted.
         QTest::newRow("0") << 0 << "Hebrew";
         QTest::newRow("1") << 1 << "English US";
-        QTest::newRow("13") << 13 << "Finish";
+        QTest::newRow("13") << 13 << "Finnish";
         QTest::newRow("24") << 24 << "Argentinean";
         QTest::newRow("27") << 27 << "Japanese";
         QTest::newRow("255") << 255 << "Not Installed";
