@@ -16,6 +16,7 @@
 #include "shell/CZelApp.h"
 #include "shell/ProfileKeys.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -70,7 +71,12 @@ bool CZelMainDlg::OnInitDialog()
     connect(m_btnApply, &QPushButton::clicked, this, &CZelMainDlg::OnApply);
     connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });
 
-    if (!ReadConfiguration()) {
+    const ProfileConfiguration configuration = readProfileConfiguration(m_profile);
+    if (!portsInRange(configuration)) {
+        OnCancel();
+        return false;
+    }
+    if (!ReadConfiguration(configuration)) {
         zel::MessageBox::appBox(tr("Shutting down Zel program!"));
         OnCancel();
         return false;
@@ -95,9 +101,26 @@ bool CZelMainDlg::OnInitDialog()
     return true;
 }
 
-bool CZelMainDlg::ReadConfiguration()
+// A port the endpoint cannot use would only fail later, without saying why: name it and leave
+// the file for the user to correct.
+bool CZelMainDlg::portsInRange(const ProfileConfiguration& configuration)
 {
-    ProfileConfiguration configuration = readProfileConfiguration(m_profile);
+    const ProfileKey* key = keyOutOfRange(configuration);
+    if (!key)
+        return true;
+    const QString name = QString::fromLatin1(key->key);
+    const QString value = m_profile.readString(QString::fromLatin1(key->section), name);
+    zel::MessageBox::appBox(tr("The value \"%1\" of \"%2\" in %3 is not a port Zel can use.\n\n"
+                               "Please set it to a number from %4 to %5 and start Zel again.")
+                                .arg(value, name, QDir::toNativeSeparators(m_profile.path()),
+                                     QString::number(key->range.lowest),
+                                     QString::number(key->range.highest)),
+                            zel::MessageBox::Ok, zel::MessageBox::Stop);
+    return false;
+}
+
+bool CZelMainDlg::ReadConfiguration(ProfileConfiguration configuration)
+{
     m_link.m_nLocalPort = quint32(configuration.localPort);
     m_link.m_nDevicePort = quint32(configuration.devicePort);
     m_link.m_strDeviceAddress = configuration.deviceAddress;
@@ -181,6 +204,9 @@ void CZelMainDlg::OnAbout()
     CAboutDlg dlg;
     dlg.DoModal();
 }
+
+// Enter where no control takes it: one key must not end the program and lose unapplied edits.
+void CZelMainDlg::OnOK() {}
 
 void CZelMainDlg::OnCancel()
 {

@@ -16,6 +16,7 @@ class TabControl;
 class CNotificationsPage;
 class CSettingsPage;
 class CStatisticsPage;
+struct ProfileConfiguration;
 
 // The program's only top-level window: three mailbox pages in a tab control, the Refresh and
 // Apply commands that move a mailbox record between the device and the pages, and the link to
@@ -56,6 +57,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void OnOK() override;
     void OnCancel() override;
     bool WindowProc(int message) override;
     void showEvent(QShowEvent* event) override;
@@ -64,8 +66,10 @@ protected:
 
 private:
     void DoDataExchange(bool saveAndValidate);
+    // False, after saying so, when the profile holds a port the endpoint cannot use.
+    bool portsInRange(const ProfileConfiguration& configuration);
     // False when the user cancelled the data-initialising dialog.
-    bool ReadConfiguration();
+    bool ReadConfiguration(ProfileConfiguration configuration);
     void CreatePages();
     void OnDestroy();
     void bringPageToFront(int page, int shownPage);

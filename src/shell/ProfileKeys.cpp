@@ -3,14 +3,19 @@
 namespace {
 
 using C = ProfileConfiguration;
+using W = ProfileWrite;
 constexpr int kDefaultPort = 5000;
+constexpr NumberRange kDevicePorts{1, 65535};
+// 0 lets the system choose the local port.
+constexpr NumberRange kLocalPorts{0, 65535};
+constexpr NumberRange kNoRange{0, 0}; // for texts
 
 // clang-format off
 const ProfileKey kProfileKeys[] = {
-    {"Zel Server", "Port_num",   &C::devicePort,    kDefaultPort, ProfileWrite::WhenAsked},
-    {"Zel Server", "IP_address", &C::deviceAddress, 0,            ProfileWrite::WhenAsked},
-    {"Zel Client", "Mailbox",    &C::mailbox,       0,            ProfileWrite::WhenAsked},
-    {"Zel Client", "Local_Port", &C::localPort,     kDefaultPort, ProfileWrite::Never},
+    {"Zel Server", "Port_num",   &C::devicePort,    kDefaultPort, W::WhenAsked, kDevicePorts},
+    {"Zel Server", "IP_address", &C::deviceAddress, 0,            W::WhenAsked, kNoRange},
+    {"Zel Client", "Mailbox",    &C::mailbox,       0,            W::WhenAsked, kNoRange},
+    {"Zel Client", "Local_Port", &C::localPort,     kDefaultPort, W::Never,     kLocalPorts},
 };
 // clang-format on
 
@@ -42,6 +47,19 @@ ProfileConfiguration readProfileConfiguration(const zel::ProfileFile& profile)
                 profile.readInt(section(key), name(key), key.defaultNumber);
     }
     return configuration;
+}
+
+const ProfileKey* keyOutOfRange(const ProfileConfiguration& configuration)
+{
+    for (const ProfileKey& key : kProfileKeys) {
+        const auto* number = std::get_if<int C::*>(&key.value);
+        if (!number)
+            continue;
+        const int value = configuration.**number;
+        if (value < key.range.lowest || value > key.range.highest)
+            return &key;
+    }
+    return nullptr;
 }
 
 void saveAskedConfiguration(zel::ProfileFile& profile, const ProfileConfiguration& configuration)

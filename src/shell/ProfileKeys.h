@@ -21,6 +21,13 @@ enum class ProfileWrite
     Never,
 };
 
+// The values a number may take for the program to work with it.
+struct NumberRange
+{
+    int lowest;
+    int highest;
+};
+
 struct ProfileKey
 {
     const char* section;
@@ -28,10 +35,14 @@ struct ProfileKey
     std::variant<QString ProfileConfiguration::*, int ProfileConfiguration::*> value;
     int defaultNumber; // for a number that is missing; a missing text is empty
     ProfileWrite written;
+    NumberRange range; // for a number
 };
 
 // Every key, in the order the asked-for values are written.
 std::span<const ProfileKey> profileKeys();
+
+// The first number key whose value in `configuration` lies outside its range, or null.
+const ProfileKey* keyOutOfRange(const ProfileConfiguration& configuration);
 
 ProfileConfiguration readProfileConfiguration(const zel::ProfileFile& profile);
 void saveAskedConfiguration(zel::ProfileFile& profile, const ProfileConfiguration& configuration);

@@ -219,6 +219,51 @@ void TestStartup::endpointInUseEndsBeforeShowing()
     QVERIFY(!run.dlg.m_link.m_pSocket);
 }
 
+void TestStartup::portOutOfRangeEndsBeforeAsking_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("message"); // %1: the file; empty: the port is accepted
+    const QString text = QStringLiteral("The value \"%2\" of \"%3\" in %1 is not a port Zel can "
+                                        "use.\n\nPlease set it to a number from %4 to %5 and "
+                                        "start Zel again.");
+    QTest::newRow("device port 0") << QByteArray("[Zel Server]\nPort_num=0\n")
+                                   << text.arg(u"%1", u"0", u"Port_num", u"1", u"65535");
+    QTest::newRow("device port past the range, by its leading digits")
+        << QByteArray("[Zel Server]\nPort_num=65536abc\n")
+        << text.arg(u"%1", u"65536abc", u"Port_num", u"1", u"65535");
+    QTest::newRow("local port negative") << QByteArray("[Zel Client]\nLocal_Port=-1\n")
+                                         << text.arg(u"%1", u"-1", u"Local_Port", u"0", u"65535");
+    QTest::newRow("in range by its leading digits")
+        << QByteArray("[Zel Server]\nPort_num=6001 lab\n[Zel Client]\nLocal_Port=65535x\n")
+        << QString();
+}
+
+void TestStartup::portOutOfRangeEndsBeforeAsking()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, message);
+    TempProfile profile;
+    profile.write(contents);
+    BoxRecorder boxes;
+    MainRun run(profile.path());
+    bool asked = false;
+    Script script;
+    script.when([] { return liveWindow(kDataInit) != nullptr; },
+                [&] {
+                    asked = true;
+                    clickButton(kDataInit, zel::IDCANCEL);
+                });
+    QCOMPARE(run.dlg.DoModal(), zel::IDCANCEL);
+    if (message.isEmpty()) {
+        QVERIFY(asked);
+    } else {
+        QVERIFY(!asked);
+        QCOMPARE(boxes.texts(), QStringList{message.arg(profile.path())});
+        QCOMPARE(boxes.shown().constFirst().icon, zel::MessageBox::Stop);
+    }
+    QCOMPARE(profile.contents(), contents);
+}
+
 // scripts/demo writes its own profile text; Zel must find every value in it.
 void TestStartup::demoProfileIsReadAsMeant()
 {

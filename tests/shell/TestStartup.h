@@ -14,5 +14,7 @@ private Q_SLOTS:
     void cancellingShutsDownAndWritesNothing();
     void completeProfileIsNotRewritten();
     void endpointInUseEndsBeforeShowing();
+    void portOutOfRangeEndsBeforeAsking_data();
+    void portOutOfRangeEndsBeforeAsking();
     void demoProfileIsReadAsMeant();
 };
