@@ -98,7 +98,7 @@ void DeviceLink::datagramReceived(std::span<const std::uint8_t> datagram,
     m_nReceived = int(datagram.size());
     // A device that answers from elsewhere is followed there; a stray datagram moves nothing,
     // or anyone could redirect every later request, the password included. A link released
-    // by the exchange meanwhile stays without a device.
+    // while the exchange handled the datagram stays without a device.
     if (deliverToExchanges() && m_pSocket) {
         m_strDeviceAddress = sender.toString();
         m_nDevicePort = senderPort;
