@@ -1,8 +1,8 @@
-#include "TestSuites.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Trace.h"
+#include "support/MockClock.h"
 
 #include <QNetworkDatagram>
 #include <QTextBrowser>
@@ -151,4 +151,4 @@ int runServicesTests(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "ServicesTest.moc"
+#include "tst_services.moc"

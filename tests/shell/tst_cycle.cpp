@@ -1,11 +1,14 @@
-#include "TestCycle.h"
-
 #include "ShellTestSupport.h"
 #include "platform/Clock.h"
 #include "platform/PrivateMessage.h"
 #include "platform/TabControl.h"
 #include "res/resource.h"
 #include "shell/CZelMainDlg.h"
+#include "support/BoxRecorder.h"
+#include "support/DeviceProcess.h"
+#include "support/MockClock.h"
+#include "support/ModalScript.h"
+#include "support/TempProfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +22,18 @@
 #include <QTabBar>
 #include <QTest>
 
-using namespace shelltest;
+class TestCycle : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void wholeCycle();
+    void deviceWithoutEmail();
+    void failingSettingsPageComesToFront();
+    void failingNotificationsPageAfterTheWait();
+    void applyWithoutEndpointIsRefused();
+};
 
 namespace {
 
@@ -96,8 +110,9 @@ struct Bench
                                        QJsonArray{mailboxWithEmail(), mailboxWithoutEmail()}}})
                 .toJson());
         file.close();
-        device = std::make_unique<Device>(mailboxesPath());
-        profile.write(profileFor(device->port(), mailbox));
+        started = device.start(
+            {QStringLiteral("--mailboxes"), mailboxesPath(), QStringLiteral("--save")});
+        profile.write(profileFor(device.port(), mailbox));
         dlg = std::make_unique<CZelMainDlg>(zel::ProfileFile(profile.path()));
         zel::setMainWindow(dlg.get());
     }
@@ -138,7 +153,8 @@ struct Bench
     zel::Dialog& page(int index) { return *dlg->m_pages.at(index); }
 
     QTemporaryDir folder;
-    std::unique_ptr<Device> device;
+    DeviceProcess device;
+    bool started = false;
     TempProfile profile;
     BoxRecorder boxes;
     std::unique_ptr<CZelMainDlg> dlg;
@@ -156,7 +172,7 @@ struct FakeTime
 {
     FakeTime() { zel::Clock::setInstance(&clock); }
     ~FakeTime() { zel::Clock::setInstance(nullptr); }
-    zel::MockClock clock{1'000'000'000'000, 20};
+    MockClock clock{1'000'000'000'000, 20};
 };
 
 } // namespace
@@ -169,7 +185,7 @@ void TestCycle::init()
 void TestCycle::wholeCycle()
 {
     Bench bench(QStringLiteral("305"));
-    QVERIFY(bench.device->started());
+    QVERIFY(bench.started);
     CZelMainDlg& dlg = *bench.dlg;
     QJsonObject expected = mailboxWithEmail();
     QStringList boxesWhenSecondViewShown;
@@ -267,7 +283,7 @@ void TestCycle::wholeCycle()
 void TestCycle::deviceWithoutEmail()
 {
     Bench bench(QStringLiteral("4120"));
-    QVERIFY(bench.device->started());
+    QVERIFY(bench.started);
     CZelMainDlg& dlg = *bench.dlg;
     QJsonObject expected = mailboxWithoutEmail();
     Script script;
@@ -404,4 +420,12 @@ void TestCycle::applyWithoutEndpointIsRefused()
     });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
+}
+
+#include "tst_cycle.moc"
+
+int runCycleTests(int argc, char** argv)
+{
+    TestCycle test;
+    return QTest::qExec(&test, argc, argv);
 }
