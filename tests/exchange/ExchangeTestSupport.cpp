@@ -57,15 +57,9 @@ void openLink(DeviceLink& link, quint16 devicePort)
 
 ExchangeBench::ExchangeBench() : link(std::make_unique<DeviceLink>())
 {
-    zel::Clock::setInstance(&clock);
     m_nStartSeconds = clock.seconds();
     boxes.onShown = [this](const zel::MessageBox::Shown&) { m_nLastBoxSeconds = clock.seconds(); };
     openLink(*link, device.port());
-}
-
-ExchangeBench::~ExchangeBench()
-{
-    zel::Clock::setInstance(nullptr);
 }
 
 ShowCounter::ShowCounter(QWidget* widget)

@@ -32,7 +32,6 @@ inline const QByteArray kSlots12 = QByteArray::fromHex("0102ffffffff");
 struct ExchangeBench
 {
     ExchangeBench();
-    ~ExchangeBench();
 
     // Seconds of fake time between the start and the last box shown.
     qint64 secondsUntilLastBox() const { return m_nLastBoxSeconds - m_nStartSeconds; }

@@ -63,7 +63,6 @@ private Q_SLOTS:
     {
         QFETCH(qint64, startMs);
         MockClock clock(startMs, 100);
-        Clock::setInstance(&clock);
         const qint64 start = clock.seconds();
         QVERIFY(!waitPeriod(10, [] { return false; }));
         QCOMPARE(clock.seconds() - start, 11);
@@ -74,7 +73,6 @@ private Q_SLOTS:
     void periodEndsAsSoonAsItIsDone()
     {
         MockClock clock;
-        Clock::setInstance(&clock);
         QVERIFY(waitPeriod(10, [&] { return clock.waits() == 3; }));
         QCOMPARE(clock.waits(), 3);
         QVERIFY(waitPeriod(10, [] { return true; }));
@@ -84,7 +82,6 @@ private Q_SLOTS:
     void waitingLetsARealDatagramIn()
     {
         MockClock clock;
-        Clock::setInstance(&clock);
         QUdpSocket receiver;
         QVERIFY(receiver.bind(QHostAddress::LocalHost, 0));
         bool received = false;

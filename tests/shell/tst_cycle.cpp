@@ -1,5 +1,4 @@
 #include "ShellTestSupport.h"
-#include "platform/Clock.h"
 #include "platform/PrivateMessage.h"
 #include "platform/TabControl.h"
 #include "res/resource.h"
@@ -27,7 +26,6 @@ class TestCycle : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
     void wholeCycle();
     void deviceWithoutEmail();
     void failingSettingsPageComesToFront();
@@ -167,20 +165,10 @@ void setText(zel::Dialog& page, int id, const QString& text)
     QTest::keyClicks(edit, text);
 }
 
-// Fake time for the page check's wait; short steps keep the exchanges' time-outs far away.
-struct FakeTime
-{
-    FakeTime() { zel::Clock::setInstance(&clock); }
-    ~FakeTime() { zel::Clock::setInstance(nullptr); }
-    MockClock clock{1'000'000'000'000, 20};
-};
+// Fake time steps for the page check's wait, short to keep the exchanges' time-outs far away.
+constexpr qint64 kFakeStepMs = 20;
 
 } // namespace
-
-void TestCycle::init()
-{
-    zel::Clock::setInstance(nullptr);
-}
 
 void TestCycle::wholeCycle()
 {
@@ -335,14 +323,14 @@ void TestCycle::failingSettingsPageComesToFront()
     Script script;
     bench.firstView(script, QStringLiteral("1234"));
     script.then([&] {
-        FakeTime fakeTime;
+        MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
         setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("123"));
         dlg.m_tab->tabBar()->setCurrentIndex(2);
         dlg.m_btnApply->click();
         QCOMPARE(bench.boxes.texts(),
                  QStringList{QStringLiteral("Password is not valid. Please enter 4 digits")});
         // Failure is known at once: no wait.
-        QCOMPARE(fakeTime.clock.waits(), 0);
+        QCOMPARE(fakeTime.waits(), 0);
         QCOMPARE(dlg.m_tab->tabBar()->currentIndex(), 0);
         QCOMPARE(dlg.m_nCurPage, 0);
         QVERIFY(bench.page(0).isVisible());
@@ -368,13 +356,11 @@ void TestCycle::failingNotificationsPageAfterTheWait()
     Script script;
     bench.firstView(script, QStringLiteral("1234"));
     script.then([&] {
-        FakeTime fakeTime;
+        MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
         setText(bench.page(1), zel::IDC_NOTIFICATIONS_PHONE, QString());
-        const qint64 start = fakeTime.clock.seconds();
+        const qint64 start = fakeTime.seconds();
         qint64 shownAt = 0;
-        bench.boxes.onShown = [&](const zel::MessageBox::Shown&) {
-            shownAt = fakeTime.clock.seconds();
-        };
+        bench.boxes.onShown = [&](const zel::MessageBox::Shown&) { shownAt = fakeTime.seconds(); };
         bool disabledWhileWaiting = false;
         QTimer::singleShot(0, &dlg, [&] { disabledWhileWaiting = !dlg.isEnabled(); });
         dlg.m_btnApply->click();
@@ -406,7 +392,7 @@ void TestCycle::applyWithoutEndpointIsRefused()
     Script script;
     bench.firstView(script, QStringLiteral("1234"));
     script.then([&] {
-        FakeTime fakeTime;
+        MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
         const MailboxRecord before = dlg.m_record;
         dlg.m_link.ReleaseSocket();
         setText(bench.page(0), zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("42"));

@@ -3,7 +3,15 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-MockClock::MockClock(qint64 startMs, qint64 stepMs) : m_nNowMs(startMs), m_nStepMs(stepMs) {}
+MockClock::MockClock(qint64 startMs, qint64 stepMs) : m_nNowMs(startMs), m_nStepMs(stepMs)
+{
+    setInstance(this);
+}
+
+MockClock::~MockClock()
+{
+    setInstance(nullptr);
+}
 
 qint64 MockClock::seconds() const
 {
