@@ -124,7 +124,7 @@ private Q_SLOTS:
     }
 };
 
-#include "StatisticsAndDialogsTest.moc"
+#include "tst_statistics_and_dialogs.moc"
 
 int runStatisticsAndDialogsTest(int argc, char** argv)
 {

@@ -1,7 +1,5 @@
 #include "platform/ProfileFile.h"
 
-#include "TestSuites.h"
-
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -137,4 +135,4 @@ int runProfileFileTests(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "ProfileFileTest.moc"
+#include "tst_profile_file.moc"

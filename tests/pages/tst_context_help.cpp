@@ -166,7 +166,7 @@ private Q_SLOTS:
     }
 };
 
-#include "ContextHelpTest.moc"
+#include "tst_context_help.moc"
 
 int runContextHelpTest(int argc, char** argv)
 {

@@ -1,8 +1,8 @@
-#include "TestSuites.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Trace.h"
+#include "support/MockClock.h"
 
 #include <QNetworkDatagram>
 #include <QTextBrowser>
@@ -63,7 +63,6 @@ private Q_SLOTS:
     {
         QFETCH(qint64, startMs);
         MockClock clock(startMs, 100);
-        Clock::setInstance(&clock);
         const qint64 start = clock.seconds();
         QVERIFY(!waitPeriod(10, [] { return false; }));
         QCOMPARE(clock.seconds() - start, 11);
@@ -74,7 +73,6 @@ private Q_SLOTS:
     void periodEndsAsSoonAsItIsDone()
     {
         MockClock clock;
-        Clock::setInstance(&clock);
         QVERIFY(waitPeriod(10, [&] { return clock.waits() == 3; }));
         QCOMPARE(clock.waits(), 3);
         QVERIFY(waitPeriod(10, [] { return true; }));
@@ -84,7 +82,6 @@ private Q_SLOTS:
     void waitingLetsARealDatagramIn()
     {
         MockClock clock;
-        Clock::setInstance(&clock);
         QUdpSocket receiver;
         QVERIFY(receiver.bind(QHostAddress::LocalHost, 0));
         bool received = false;
@@ -151,4 +148,4 @@ int runServicesTests(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "ServicesTest.moc"
+#include "tst_services.moc"

@@ -1,11 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QNetworkDatagram>
 #include <QProcess>
 #include <QStringList>
-#include <QUdpSocket>
-#include <optional>
 
 // The real zel-device binary, started on 127.0.0.1 and a free port.
 class DeviceProcess
@@ -27,23 +24,6 @@ private:
     QProcess m_process;
     quint16 m_port = 0;
     QByteArray m_log;
-};
-
-// A client socket on 127.0.0.1 that talks to one device.
-class DeviceClient
-{
-public:
-    explicit DeviceClient(quint16 devicePort);
-
-    void send(const QByteArray& datagram);
-    // The next datagram, or nothing if none arrives within `timeoutMs`.
-    std::optional<QNetworkDatagram> receive(int timeoutMs = 5000);
-    // Sends `request` and returns the reply's bytes (empty when there was none).
-    QByteArray exchange(const QByteArray& request);
-
-private:
-    QUdpSocket m_socket;
-    quint16 m_devicePort;
 };
 
 // Runs zel-device to completion with `arguments`; returns its exit code and standard error.

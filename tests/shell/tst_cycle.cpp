@@ -1,11 +1,13 @@
-#include "TestCycle.h"
-
 #include "ShellTestSupport.h"
-#include "platform/Clock.h"
 #include "platform/PrivateMessage.h"
 #include "platform/TabControl.h"
 #include "res/resource.h"
 #include "shell/CZelMainDlg.h"
+#include "support/BoxRecorder.h"
+#include "support/DeviceProcess.h"
+#include "support/MockClock.h"
+#include "support/ModalScript.h"
+#include "support/TempProfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +21,17 @@
 #include <QTabBar>
 #include <QTest>
 
-using namespace shelltest;
+class TestCycle : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void wholeCycle();
+    void deviceWithoutEmail();
+    void failingSettingsPageComesToFront();
+    void failingNotificationsPageAfterTheWait();
+    void applyWithoutEndpointIsRefused();
+};
 
 namespace {
 
@@ -96,8 +108,9 @@ struct Bench
                                        QJsonArray{mailboxWithEmail(), mailboxWithoutEmail()}}})
                 .toJson());
         file.close();
-        device = std::make_unique<Device>(mailboxesPath());
-        profile.write(profileFor(device->port(), mailbox));
+        started = device.start(
+            {QStringLiteral("--mailboxes"), mailboxesPath(), QStringLiteral("--save")});
+        profile.write(profileFor(device.port(), mailbox));
         dlg = std::make_unique<CZelMainDlg>(zel::ProfileFile(profile.path()));
         zel::setMainWindow(dlg.get());
     }
@@ -138,7 +151,8 @@ struct Bench
     zel::Dialog& page(int index) { return *dlg->m_pages.at(index); }
 
     QTemporaryDir folder;
-    std::unique_ptr<Device> device;
+    DeviceProcess device;
+    bool started = false;
     TempProfile profile;
     BoxRecorder boxes;
     std::unique_ptr<CZelMainDlg> dlg;
@@ -151,25 +165,15 @@ void setText(zel::Dialog& page, int id, const QString& text)
     QTest::keyClicks(edit, text);
 }
 
-// Fake time for the page check's wait; short steps keep the exchanges' time-outs far away.
-struct FakeTime
-{
-    FakeTime() { zel::Clock::setInstance(&clock); }
-    ~FakeTime() { zel::Clock::setInstance(nullptr); }
-    zel::MockClock clock{1'000'000'000'000, 20};
-};
+// Fake time steps for the page check's wait, short to keep the exchanges' time-outs far away.
+constexpr qint64 kFakeStepMs = 20;
 
 } // namespace
-
-void TestCycle::init()
-{
-    zel::Clock::setInstance(nullptr);
-}
 
 void TestCycle::wholeCycle()
 {
     Bench bench(QStringLiteral("305"));
-    QVERIFY(bench.device->started());
+    QVERIFY(bench.started);
     CZelMainDlg& dlg = *bench.dlg;
     QJsonObject expected = mailboxWithEmail();
     QStringList boxesWhenSecondViewShown;
@@ -267,7 +271,7 @@ void TestCycle::wholeCycle()
 void TestCycle::deviceWithoutEmail()
 {
     Bench bench(QStringLiteral("4120"));
-    QVERIFY(bench.device->started());
+    QVERIFY(bench.started);
     CZelMainDlg& dlg = *bench.dlg;
     QJsonObject expected = mailboxWithoutEmail();
     Script script;
@@ -319,14 +323,14 @@ void TestCycle::failingSettingsPageComesToFront()
     Script script;
     bench.firstView(script, QStringLiteral("1234"));
     script.then([&] {
-        FakeTime fakeTime;
+        MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
         setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("123"));
         dlg.m_tab->tabBar()->setCurrentIndex(2);
         dlg.m_btnApply->click();
         QCOMPARE(bench.boxes.texts(),
                  QStringList{QStringLiteral("Password is not valid. Please enter 4 digits")});
         // Failure is known at once: no wait.
-        QCOMPARE(fakeTime.clock.waits(), 0);
+        QCOMPARE(fakeTime.waits(), 0);
         QCOMPARE(dlg.m_tab->tabBar()->currentIndex(), 0);
         QCOMPARE(dlg.m_nCurPage, 0);
         QVERIFY(bench.page(0).isVisible());
@@ -352,13 +356,11 @@ void TestCycle::failingNotificationsPageAfterTheWait()
     Script script;
     bench.firstView(script, QStringLiteral("1234"));
     script.then([&] {
-        FakeTime fakeTime;
+        MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
         setText(bench.page(1), zel::IDC_NOTIFICATIONS_PHONE, QString());
-        const qint64 start = fakeTime.clock.seconds();
+        const qint64 start = fakeTime.seconds();
         qint64 shownAt = 0;
-        bench.boxes.onShown = [&](const zel::MessageBox::Shown&) {
-            shownAt = fakeTime.clock.seconds();
-        };
+        bench.boxes.onShown = [&](const zel::MessageBox::Shown&) { shownAt = fakeTime.seconds(); };
         bool disabledWhileWaiting = false;
         QTimer::singleShot(0, &dlg, [&] { disabledWhileWaiting = !dlg.isEnabled(); });
         dlg.m_btnApply->click();
@@ -390,7 +392,7 @@ void TestCycle::applyWithoutEndpointIsRefused()
     Script script;
     bench.firstView(script, QStringLiteral("1234"));
     script.then([&] {
-        FakeTime fakeTime;
+        MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
         const MailboxRecord before = dlg.m_record;
         dlg.m_link.ReleaseSocket();
         setText(bench.page(0), zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("42"));
@@ -404,4 +406,12 @@ void TestCycle::applyWithoutEndpointIsRefused()
     });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
+}
+
+#include "tst_cycle.moc"
+
+int runCycleTests(int argc, char** argv)
+{
+    TestCycle test;
+    return QTest::qExec(&test, argc, argv);
 }

@@ -174,4 +174,4 @@ int runFaultsTests(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "FaultsTest.moc"
+#include "tst_faults.moc"

@@ -212,7 +212,7 @@ private Q_SLOTS:
         NotificationsRefresh values;
         values.messageType = QStringLiteral("3"); // a load never warns
         values.localNotify = QStringLiteral("4");
-        BoxRecorder boxes;
+        PageBoxes boxes;
         load(page, values);
         QCOMPARE(boxes.texts(), QStringList{});
         QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE),
@@ -356,19 +356,18 @@ private Q_SLOTS:
         const QString messageTypeBefore =
             page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE);
 
-        BoxRecorder boxes;
-        boxes.watchFocusIn(&page);
+        PageBoxes boxes(&page);
         QWidget* elsewhere = page.GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE_ENABLE);
         elsewhere->setFocus();
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
 
         QCOMPARE(boxes.texts(), QStringList{message});
-        const auto& box = boxes.boxes().first();
-        QCOMPARE(box.shown.icon, zel::MessageBox::Exclamation);
-        QCOMPARE(box.shown.buttons, zel::MessageBox::Ok);
-        QCOMPARE(box.focusAtShow, focusFirst ? page.GetDlgItem(focus) : elsewhere);
+        const auto& box = boxes.shown().first();
+        QCOMPARE(box.icon, zel::MessageBox::Exclamation);
+        QCOMPARE(box.buttons, zel::MessageBox::Ok);
+        QCOMPARE(boxes.focusAtShow.first(), focusFirst ? page.GetDlgItem(focus) : elsewhere);
         // The main window hears of the failure only once the user has closed the message.
-        QCOMPARE(box.invalidsAtShow, 0);
+        QCOMPARE(boxes.invalidsAtShow.first(), 0);
         QCOMPARE(boxes.invalids().count(), 1);
         QCOMPARE(page.focusWidget(), page.GetDlgItem(focus));
         if (auto* edit = page.dlgItem<QLineEdit>(focus))
@@ -389,7 +388,7 @@ private Q_SLOTS:
         combo->lineEdit()->selectAll();
         QTest::keyClicks(combo->lineEdit(), QStringLiteral("by fax"));
 
-        BoxRecorder boxes;
+        PageBoxes boxes;
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(),
                  QStringList{QStringLiteral("Email notification type is not valid")});
@@ -446,7 +445,7 @@ private Q_SLOTS:
         HostedPage<Page> hosted;
         Page& page = *hosted.page;
         load(page, values);
-        BoxRecorder boxes;
+        PageBoxes boxes;
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(), QStringList{});
         QCOMPARE(boxes.invalids().count(), 0);
@@ -481,12 +480,12 @@ private Q_SLOTS:
         values.messageType = before;
         load(page, values);
 
-        BoxRecorder boxes;
+        PageBoxes boxes;
         boxes.answerNext(zel::MessageBox::Answer(answer));
         chooseMessageType(page, 3);
         QCOMPARE(boxes.texts(), QStringList{kInsecureWarning});
-        QCOMPARE(boxes.boxes().first().shown.buttons, zel::MessageBox::YesNo);
-        QCOMPARE(boxes.boxes().first().shown.icon, zel::MessageBox::Exclamation);
+        QCOMPARE(boxes.shown().first().buttons, zel::MessageBox::YesNo);
+        QCOMPARE(boxes.shown().first().icon, zel::MessageBox::Exclamation);
         QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE), after);
         QCOMPARE(boxes.texts().size(), 1); // the page's own selection raised no second warning
 
@@ -503,7 +502,7 @@ private Q_SLOTS:
         NotificationsRefresh values;
         values.email = true;
         load(page, values);
-        BoxRecorder boxes;
+        PageBoxes boxes;
         chooseMessageType(page, 1);
         chooseMessageType(page, 2);
         QCOMPARE(boxes.texts(), QStringList{});
@@ -538,7 +537,7 @@ private Q_SLOTS:
         HostedPage<Page> hosted;
         Page& page = *hosted.page;
         load(page, NotificationsRefresh{});
-        BoxRecorder boxes;
+        PageBoxes boxes;
         QTest::keyClick(page.GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE), Qt::Key_Return);
         QTest::keyClick(page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE)->lineEdit(),
                         Qt::Key_Enter);
@@ -549,7 +548,7 @@ private Q_SLOTS:
     }
 };
 
-#include "NotificationsPageTest.moc"
+#include "tst_notifications_page.moc"
 
 int runNotificationsPageTest(int argc, char** argv)
 {

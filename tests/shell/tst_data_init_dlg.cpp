@@ -1,31 +1,37 @@
-#include "TestDataInitDlg.h"
-
 #include "ShellTestSupport.h"
 #include "platform/Ipv4AddressEdit.h"
 #include "res/resource.h"
 #include "shell/AtoiText.h"
 #include "shell/CDataInitDlg.h"
+#include "support/BoxRecorder.h"
+#include "support/ModalScript.h"
+#include "support/TempProfile.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-using shelltest::BoxRecorder;
-using shelltest::Script;
+class TestDataInitDlg : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void atoiRules();
+    void addressSplit_data();
+    void addressSplit();
+    void firstRunAsksForBoth();
+    void mailboxErrorSelectsItsText();
+    void acceptsEdgeAddresses_data();
+    void acceptsEdgeAddresses();
+    void mailboxTakesSixCharacters();
+    void overlongPortKeepsDialogOpen();
+    void cancelWaysEndWithCancel();
+    void accessibleNames();
+};
 
 namespace {
 
 const QString kCaption = QStringLiteral("Zel Data Initializing");
-
-// Runs `dlg` modally; `steps` act on it once it is on the screen. A step that leaves the
-// dialog open must be followed by one that ends it.
-int run(CDataInitDlg& dlg, const std::function<void(Script&)>& steps)
-{
-    Script script;
-    script.when([&dlg] { return dlg.isVisible(); }, [] {});
-    steps(script);
-    return dlg.DoModal();
-}
 
 void typeAddress(CDataInitDlg& dlg, const QStringList& fields)
 {
@@ -78,7 +84,7 @@ void TestDataInitDlg::firstRunAsksForBoth()
     CDataInitDlg dlg;
     dlg.m_strPort = QStringLiteral("5000");
     bool checked = false;
-    const int result = run(dlg, [&](Script& script) {
+    const int result = runModal(dlg, [&](Script& script) {
         script
             .then([&] {
                 QCOMPARE(dlg.windowTitle(), kCaption);
@@ -121,7 +127,7 @@ void TestDataInitDlg::mailboxErrorSelectsItsText()
     BoxRecorder boxes;
     CDataInitDlg dlg;
     dlg.m_strAddress = QStringLiteral("10.1.1.1");
-    run(dlg, [&](Script& script) {
+    runModal(dlg, [&](Script& script) {
         script.then([&] {
             auto* mailbox = dlg.dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX);
             QTest::keyClicks(mailbox, QStringLiteral("   "));
@@ -154,7 +160,7 @@ void TestDataInitDlg::acceptsEdgeAddresses()
     dlg.m_strMailbox = QStringLiteral("77");
     dlg.m_strAddress = given;
     dlg.m_strPort = QStringLiteral("00123");
-    const int result = run(dlg, [&](Script& script) {
+    const int result = runModal(dlg, [&](Script& script) {
         script.then([&dlg] { dlg.dlgItem<QPushButton>(zel::IDOK)->click(); }).then([&dlg] {
             dlg.EndDialog(zel::IDCANCEL);
         });
@@ -172,7 +178,7 @@ void TestDataInitDlg::mailboxTakesSixCharacters()
     BoxRecorder boxes;
     CDataInitDlg dlg;
     dlg.m_strAddress = QStringLiteral("192.168.0.9");
-    const int result = run(dlg, [&](Script& script) {
+    const int result = runModal(dlg, [&](Script& script) {
         script.then([&dlg] {
             QTest::keyClicks(dlg.dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX),
                              QStringLiteral("ab12345"));
@@ -193,7 +199,7 @@ void TestDataInitDlg::overlongPortKeepsDialogOpen()
     dlg.m_strMailbox = QStringLiteral("305");
     dlg.m_strAddress = QStringLiteral("10.0.0.1");
     dlg.m_strPort = QStringLiteral("123456");
-    const int result = run(dlg, [&](Script& script) {
+    const int result = runModal(dlg, [&](Script& script) {
         script.then([&] {
             dlg.dlgItem<QPushButton>(zel::IDOK)->click();
             QCOMPARE(boxes.texts().size(), 1);
@@ -211,7 +217,7 @@ void TestDataInitDlg::cancelWaysEndWithCancel()
     for (int way = 0; way < 3; ++way) {
         BoxRecorder boxes;
         CDataInitDlg dlg;
-        const int result = run(dlg, [&](Script& script) {
+        const int result = runModal(dlg, [&](Script& script) {
             script.then([&dlg, way] {
                 if (way == 0)
                     dlg.dlgItem<QPushButton>(zel::IDCANCEL)->click();
@@ -229,7 +235,7 @@ void TestDataInitDlg::cancelWaysEndWithCancel()
 void TestDataInitDlg::accessibleNames()
 {
     CDataInitDlg dlg;
-    run(dlg, [&](Script& script) {
+    runModal(dlg, [&](Script& script) {
         script.then([&dlg] {
             QCOMPARE(dlg.GetDlgItem(zel::IDC_DATA_INIT_MAILBOX)->accessibleName(),
                      QStringLiteral("Mailbox Number"));
@@ -240,4 +246,12 @@ void TestDataInitDlg::accessibleNames()
             dlg.EndDialog(zel::IDCANCEL);
         });
     });
+}
+
+#include "tst_data_init_dlg.moc"
+
+int runDataInitDlgTests(int argc, char** argv)
+{
+    TestDataInitDlg test;
+    return QTest::qExec(&test, argc, argv);
 }

@@ -1,7 +1,6 @@
 #include "DeviceProcess.h"
 
 #include <QElapsedTimer>
-#include <QHostAddress>
 #include <QRegularExpression>
 
 namespace {
@@ -52,30 +51,6 @@ QString DeviceProcess::log()
 {
     m_log += m_process.readAllStandardError();
     return QString::fromUtf8(m_log);
-}
-
-DeviceClient::DeviceClient(quint16 devicePort) : m_devicePort(devicePort)
-{
-    m_socket.bind(QHostAddress::LocalHost, 0);
-}
-
-void DeviceClient::send(const QByteArray& datagram)
-{
-    m_socket.writeDatagram(datagram, QHostAddress::LocalHost, m_devicePort);
-}
-
-std::optional<QNetworkDatagram> DeviceClient::receive(int timeoutMs)
-{
-    if (!m_socket.hasPendingDatagrams() && !m_socket.waitForReadyRead(timeoutMs))
-        return std::nullopt;
-    return m_socket.receiveDatagram();
-}
-
-QByteArray DeviceClient::exchange(const QByteArray& request)
-{
-    send(request);
-    const auto reply = receive();
-    return reply ? reply->data() : QByteArray();
 }
 
 FinishedRun runDevice(const QStringList& arguments)

@@ -306,4 +306,4 @@ int runRequestsTests(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "RequestsTest.moc"
+#include "tst_requests.moc"

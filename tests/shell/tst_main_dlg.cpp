@@ -1,11 +1,12 @@
-#include "TestMainDlg.h"
-
 #include "ShellTestSupport.h"
 #include "platform/Help.h"
 #include "platform/PrivateMessage.h"
 #include "platform/TabControl.h"
 #include "res/resource.h"
 #include "shell/CZelMainDlg.h"
+#include "support/BoxRecorder.h"
+#include "support/ModalScript.h"
+#include "support/TempProfile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +18,21 @@
 #include <QTextBrowser>
 #include <QUdpSocket>
 
-using namespace shelltest;
+class TestMainDlg : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsOnSettingsPageWithMailbox();
+    void tabsShowExactlyOnePage();
+    void offlineYesKeepsWindowAndRefusesApply();
+    void offlineNoEndsProgramQuietly();
+    void everyWayOutClosesTheSocket_data();
+    void everyWayOutClosesTheSocket();
+    void aboutEntryOpensAboutBox();
+    void helpShowsMainWindowTopic();
+    void accessibleNames();
+};
 
 namespace {
 
@@ -41,7 +56,7 @@ struct OfflineWindow
     // Adds the steps that take the window off line; `thenDo` runs once it is.
     void goOffline(Script& script)
     {
-        boxes.answerYesNo(zel::MessageBox::IdYes);
+        boxes.answerNext(zel::MessageBox::IdYes);
         script.when([] { return liveWindow(kRefresh) != nullptr; },
                     [] { clickButton(kRefresh, zel::IDCANCEL); });
         script.when([this] { return dlg.m_offlineBanner->isVisible(); }, [] {});
@@ -153,7 +168,7 @@ void TestMainDlg::offlineYesKeepsWindowAndRefusesApply()
         QVERIFY(dlg.isVisible());
 
         // A second Refresh asks for the password again, since no view has succeeded yet.
-        window.boxes.answerYesNo(zel::MessageBox::IdYes);
+        window.boxes.answerNext(zel::MessageBox::IdYes);
         dlg.m_btnRefresh->click();
     });
     script.when([] { return liveWindow(kRefresh) != nullptr; },
@@ -179,7 +194,7 @@ void TestMainDlg::offlineNoEndsProgramQuietly()
     Script script;
     script.when([] { return liveWindow(kRefresh) != nullptr; },
                 [] { clickButton(kRefresh, zel::IDCANCEL); });
-    window.boxes.answerYesNo(zel::MessageBox::IdNo);
+    window.boxes.answerNext(zel::MessageBox::IdNo);
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QCOMPARE(window.boxes.texts(), QStringList{QStringLiteral("Do you want to work offline?")});
     QCOMPARE(window.boxes.shown().constFirst().buttons, zel::MessageBox::YesNo);
@@ -303,4 +318,12 @@ void TestMainDlg::accessibleNames()
     });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
+}
+
+#include "tst_main_dlg.moc"
+
+int runMainDlgTests(int argc, char** argv)
+{
+    TestMainDlg test;
+    return QTest::qExec(&test, argc, argv);
 }

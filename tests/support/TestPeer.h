@@ -1,17 +1,12 @@
 #pragma once
 
-// Helpers shared by the endpoint and exchange suites, without windows: a scripted UDP peer on
-// 127.0.0.1 and a capture of the trace output.
-
-#include "platform/Trace.h"
-
 #include <QByteArray>
 #include <QList>
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 #include <functional>
-#include <string>
 
+// A scripted UDP peer on 127.0.0.1 and a port of its own.
 class TestPeer
 {
 public:
@@ -48,18 +43,4 @@ private:
     }
 
     QUdpSocket m_socket;
-};
-
-class TraceCapture
-{
-public:
-    TraceCapture()
-    {
-        zel::setTraceSink([this](std::string_view line) { text.append(line); });
-    }
-    ~TraceCapture() { zel::setTraceSink(nullptr); }
-    TraceCapture(const TraceCapture&) = delete;
-    TraceCapture& operator=(const TraceCapture&) = delete;
-
-    std::string text;
 };

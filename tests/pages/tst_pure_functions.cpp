@@ -124,7 +124,7 @@ private Q_SLOTS:
     }
 };
 
-#include "PureFunctionsTest.moc"
+#include "tst_pure_functions.moc"
 
 int runPureFunctionsTest(int argc, char** argv)
 {

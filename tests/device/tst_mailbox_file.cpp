@@ -136,4 +136,4 @@ int runMailboxFileTests(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "MailboxFileTest.moc"
+#include "tst_mailbox_file.moc"

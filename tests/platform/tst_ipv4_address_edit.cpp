@@ -1,7 +1,5 @@
 #include "platform/Ipv4AddressEdit.h"
 
-#include "TestSuites.h"
-
 #include <QLineEdit>
 #include <QtTest>
 
@@ -82,4 +80,4 @@ int runIpv4AddressEditTests(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "Ipv4AddressEditTest.moc"
+#include "tst_ipv4_address_edit.moc"

@@ -398,20 +398,19 @@ private Q_SLOTS:
         load(page, values);
         const QStringList fieldsBefore = transferFields(page);
 
-        BoxRecorder boxes;
-        boxes.watchFocusIn(&page);
+        PageBoxes boxes(&page);
         page.GetDlgItem(zel::IDC_SETTINGS_BACKUP_EXTENSION)->setFocus();
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
 
         QCOMPARE(boxes.texts(), QStringList{message});
-        const auto& box = boxes.boxes().first();
-        QCOMPARE(box.shown.icon, zel::MessageBox::Exclamation);
-        QCOMPARE(box.shown.buttons, zel::MessageBox::Ok);
-        QCOMPARE(box.shown.title, zel::applicationTitle());
+        const auto& box = boxes.shown().first();
+        QCOMPARE(box.icon, zel::MessageBox::Exclamation);
+        QCOMPARE(box.buttons, zel::MessageBox::Ok);
+        QCOMPARE(box.title, zel::applicationTitle());
         // The main window hears of the failure before the user sees why; the focus moves after.
         QCOMPARE(boxes.invalids().count(), 1);
         QCOMPARE(boxes.invalids().boxesShownAtFirstArrival(), 0);
-        QCOMPARE(box.focusAtShow, page.GetDlgItem(zel::IDC_SETTINGS_BACKUP_EXTENSION));
+        QCOMPARE(boxes.focusAtShow.first(), page.GetDlgItem(zel::IDC_SETTINGS_BACKUP_EXTENSION));
         QCOMPARE(page.focusWidget(), page.GetDlgItem(focus));
 
         if (focus == zel::IDC_SETTINGS_PASSWORD)
@@ -459,7 +458,7 @@ private Q_SLOTS:
         HostedPage<Page> hosted;
         Page& page = *hosted.page;
         load(page, values);
-        BoxRecorder boxes;
+        PageBoxes boxes;
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(), QStringList{});
         QCOMPARE(boxes.invalids().count(), 0);
@@ -479,7 +478,7 @@ private Q_SLOTS:
         QTest::keyClick(fax->view(), Qt::Key_Up);
         QTest::keyClick(fax->view(), Qt::Key_Return);
         QCOMPARE(fax->currentText(), QStringLiteral("None"));
-        BoxRecorder boxes;
+        PageBoxes boxes;
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.invalids().count(), 0);
         QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_FAX_VALUE), QStringLiteral("0"));
@@ -494,7 +493,7 @@ private Q_SLOTS:
         load(page, values);
         QTest::mouseClick(page.dlgItem<QPushButton>(zel::IDC_SETTINGS_RESET), Qt::LeftButton);
         QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_PASSWORD), QStringLiteral("5823"));
-        BoxRecorder boxes;
+        PageBoxes boxes;
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(), QStringList{});
     }
@@ -512,7 +511,7 @@ private Q_SLOTS:
         QVERIFY(page.IsDlgButtonChecked(zel::IDC_SETTINGS_DO_NOT_DISTURB));
         QVERIFY(!page.GetDlgItem(zel::IDC_SETTINGS_DO_NOT_DISTURB)->isEnabled());
         QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_LOCAL_NOTIFY), QStringLiteral("None"));
-        BoxRecorder boxes;
+        PageBoxes boxes;
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
         QCOMPARE(boxes.texts(), QStringList{});
         QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_TYPE_VALUE), QStringLiteral("1"));
@@ -560,7 +559,7 @@ private Q_SLOTS:
         HostedPage<Page> hosted;
         Page& page = *hosted.page;
         load(page, SettingsRefresh{});
-        BoxRecorder boxes;
+        PageBoxes boxes;
         page.GetDlgItem(zel::IDC_SETTINGS_PASSWORD)->setFocus();
         QTest::keyClick(page.GetDlgItem(zel::IDC_SETTINGS_PASSWORD), Qt::Key_Return);
         QTest::keyClick(page.GetDlgItem(zel::IDC_SETTINGS_ANNOUNCER), Qt::Key_Enter);
@@ -573,7 +572,7 @@ private Q_SLOTS:
     }
 };
 
-#include "SettingsPageTest.moc"
+#include "tst_settings_page.moc"
 
 int runSettingsPageTest(int argc, char** argv)
 {

@@ -1,6 +1,4 @@
 #include "platform/Dialog.h"
-
-#include "TestSuites.h"
 #include "platform/Ipv4AddressEdit.h"
 #include "platform/PrivateMessage.h"
 
@@ -363,4 +361,4 @@ int runDialogTests(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "DialogTest.moc"
+#include "tst_dialog.moc"

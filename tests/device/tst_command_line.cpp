@@ -86,4 +86,4 @@ int runCommandLineTests(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "CommandLineTest.moc"
+#include "tst_command_line.moc"

@@ -1,5 +1,3 @@
-#include "TestStartup.h"
-
 #include "ShellTestSupport.h"
 #include "platform/Ipv4AddressEdit.h"
 #include "platform/PrivateMessage.h"
@@ -8,6 +6,9 @@
 #include "shell/CZelApp.h"
 #include "shell/CZelMainDlg.h"
 #include "shell/ProfileKeys.h"
+#include "support/BoxRecorder.h"
+#include "support/ModalScript.h"
+#include "support/TempProfile.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -16,7 +17,20 @@
 #include <QTest>
 #include <QUdpSocket>
 
-using namespace shelltest;
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void profilePathFollowsConfigFolder();
+    void noProfileAsksAndSavesThreeKeys();
+    void oneValueMissingStillAsks_data();
+    void oneValueMissingStillAsks();
+    void cancellingShutsDownAndWritesNothing();
+    void completeProfileIsNotRewritten();
+    void endpointInUseEndsBeforeShowing();
+    void demoProfileIsReadAsMeant();
+};
 
 namespace {
 
@@ -238,4 +252,12 @@ void TestStartup::demoProfileIsReadAsMeant()
     QCOMPARE(read.devicePort, 6123);
     QCOMPARE(read.mailbox, QStringLiteral("4120"));
     QCOMPARE(read.localPort, 0);
+}
+
+#include "tst_startup.moc"
+
+int runStartupTests(int argc, char** argv)
+{
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
 }
