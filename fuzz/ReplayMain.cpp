@@ -21,6 +21,7 @@ constexpr Target kTargets[] = {
     {"view_reply", fuzzViewReply},
     {"acknowledgement", fuzzAcknowledgement},
     {"dial_string", fuzzDialString},
+    {"profile_file", fuzzProfileFile},
 };
 
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path)
