@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Trace.h"
 
+#include <QDialog>
 #include <QNetworkDatagram>
 #include <QTextBrowser>
 #include <QTimer>
@@ -50,6 +51,39 @@ private Q_SLOTS:
         QCOMPARE(shown[1].buttons, MessageBox::YesNo);
         QCOMPARE(shown[2].icon, MessageBox::NoIcon);
         QCOMPARE(shown[2].title, QStringLiteral("Zel"));
+    }
+
+    void boxOfAnUnshownOwnerIsCentredOnAVisibleWindow()
+    {
+        QWidget mainWindow;
+        mainWindow.setGeometry(300, 200, 400, 300);
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        QDialog neverShown(&mainWindow); // sits at the screen's corner
+        QPoint boxCentre;
+        QTimer::singleShot(0, &mainWindow, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            boxCentre = box->geometry().center();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        MessageBox::windowBox(&neverShown, QStringLiteral("Done"), QStringLiteral("Zel"),
+                              MessageBox::Ok, MessageBox::Information);
+        const QPoint offset = boxCentre - mainWindow.geometry().center();
+        QVERIFY2(offset.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+    }
+
+    void helpWindowOutlivesTheDialogThatOpenedIt()
+    {
+        auto dialog = std::make_unique<QDialog>();
+        dialog->show();
+        showHelpWindow(QStringLiteral("Zel Help"), QStringLiteral("Topic"), dialog.get());
+        dialog.reset();
+        const auto browsers = QApplication::topLevelWidgets();
+        QVERIFY(std::any_of(browsers.begin(), browsers.end(), [](QWidget* widget) {
+            return qobject_cast<QTextBrowser*>(widget) && widget->isVisible();
+        }));
+        closeHelp();
     }
 
     void periodEndsWhenMoreThanItsSecondsHavePassed_data()
