@@ -35,8 +35,10 @@ public:
     explicit Dialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
     ~Dialog() override;
 
-    // Modal run: OnInitDialog, then the modal loop unless the dialog already ended.
-    // Returns the value given to EndDialog (IDOK / IDCANCEL).
+    // Modal run: OnInitDialog, then the modal loop unless the dialog already ended. From
+    // the start, the owner and every other dialog of the program take no input (InputBlock);
+    // this dialog and what it opens stay usable. Returns the value given to EndDialog (IDOK /
+    // IDCANCEL).
     int DoModal();
     // Modeless creation inside or on top of `parent`: OnInitDialog, no loop. The window
     // stays hidden until the caller shows it.
@@ -76,6 +78,7 @@ protected:
 
 private:
     void buildControls();
+    QList<QWidget*> windowsBlockedByModalRun();
     HelpInfo helpInfoFor(QWidget* widget) const;
     void pressDefaultButton();
 
