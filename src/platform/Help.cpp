@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QWhatsThis>
 #include <QWidget>
+#include <QWindow>
 
 namespace zel {
 
@@ -52,6 +53,10 @@ void showHelpWindow(const QString& title, const QString& text, QWidget* near)
     else
         window->setPlainText(text);
     window->show();
+    // Kept usable while the modal dialog that asked for it runs, though that dialog does not
+    // own it.
+    if (near && near->window()->windowHandle())
+        window->windowHandle()->setTransientParent(near->window()->windowHandle());
     window->raise();
     window->activateWindow();
 }

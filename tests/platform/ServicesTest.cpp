@@ -75,15 +75,35 @@ private Q_SLOTS:
 
     void helpWindowOutlivesTheDialogThatOpenedIt()
     {
+        // Counts the clicks that reach the help text.
+        struct ClickCounter : QObject
+        {
+            int clicks = 0;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                clicks += event->type() == QEvent::MouseButtonPress;
+                return false;
+            }
+        } counter;
+        QPointer<QTextBrowser> help;
         auto dialog = std::make_unique<QDialog>();
-        dialog->show();
-        showHelpWindow(QStringLiteral("Zel Help"), QStringLiteral("Topic"), dialog.get());
+        QTimer::singleShot(0, dialog.get(), [&] {
+            showHelpWindow(QStringLiteral("Zel Help"), QStringLiteral("Topic"), dialog.get());
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* browser = qobject_cast<QTextBrowser*>(widget))
+                    help = browser;
+            }
+            help->viewport()->installEventFilter(&counter);
+            // Usable while the modal dialog that asked for it runs.
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
+            dialog->accept();
+        });
+        dialog->exec();
         dialog.reset();
-        const auto browsers = QApplication::topLevelWidgets();
-        QVERIFY(std::any_of(browsers.begin(), browsers.end(), [](QWidget* widget) {
-            return qobject_cast<QTextBrowser*>(widget) && widget->isVisible();
-        }));
+        QCOMPARE(counter.clicks, 1);
+        QVERIFY(help && help->isVisible());
         closeHelp();
+        QVERIFY(!help);
     }
 
     void periodEndsWhenMoreThanItsSecondsHavePassed_data()
