@@ -85,18 +85,23 @@ bool sameLine(const QRect& a, const QRect& b)
 
 // The label in front of an edit or combo, which names it for screen readers: the nearest
 // label to its left on the same line with no other control in between, or else a label
-// right above it.
+// right above it; one that starts hidden as the control does. Hidden disabled rows only
+// carry values and never show, so they have none.
 std::optional<qsizetype> labelInFront(std::span<const ControlTemplate> rows, qsizetype index)
 {
     constexpr int kMaxGapAbove = 8; // dialog units: one line of text
+    const unsigned hidden = rows[index].styles & Hidden;
+    if (hidden && (rows[index].styles & Disabled))
+        return std::nullopt;
     const QRect control = lineOf(rows[index]);
     std::optional<qsizetype> left;
     std::optional<qsizetype> above;
     for (qsizetype i = 0; i < qsizetype(rows.size()); ++i) {
-        if (!isLabel(rows[i]))
+        if (!isLabel(rows[i]) || (rows[i].styles & Hidden) != hidden)
             continue;
         const QRect label = lineOf(rows[i]);
-        if (sameLine(label, control) && label.right() < control.left() &&
+        // Some labels run a little under the control they name.
+        if (sameLine(label, control) && label.center().x() < control.left() &&
             (!left || label.right() > lineOf(rows[*left]).right()))
             left = i;
         const int gap = control.top() - label.bottom() - 1;
