@@ -48,6 +48,7 @@ constexpr ControlTemplate kControls[] = {
     {kPassword, ControlKind::Edit, "", 100, 10, 40, 14, TabStop | PasswordChars, 4, 0},
     {IDOK, ControlKind::DefPushButton, "OK", 100, 100, 40, 14, TabStop, 0, 0},
     {IDCANCEL, ControlKind::PushButton, "Cancel", 150, 100, 40, 14, TabStop, 0, 0},
+    {22, ControlKind::Edit, "", 75, 41, 8, 14, Hidden | Disabled, 0, 0}, // only carries a value
 };
 constexpr DialogTemplate kTemplate{100, "Platform test dialog",  200,      120, "MS Sans Serif",
                                    8,   SystemMenu | ModalFrame, kControls};
