@@ -275,7 +275,7 @@ bool Dialog::IsDlgButtonChecked(int id) const
 
 // A modal dialog's owner and the program's other dialogs; help windows stand apart, as the
 // help program does.
-QList<QWidget*> Dialog::windowsBlockedByModalRun()
+QList<QWidget*> Dialog::windowsBlockedByModalRun() const
 {
     QList<QWidget*> windows;
     if (parentWidget())

@@ -41,7 +41,7 @@ QValidator::State EditRules::validate(QString& input, int& pos) const
     const qsizetype room = std::max<qsizetype>(0, m_nTextLimit - kept - after);
     const qsizetype inserted = pos - kept;
     if (inserted <= room)
-        return Acceptable; // nothing new beyond the limit: a deletion in an over-long text
+        return Acceptable; // it fits, or nothing went in: a deletion in an over-long text
     input.remove(kept + room, inserted - room);
     pos = int(kept + room);
     return Acceptable;
