@@ -5,6 +5,8 @@ ZEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # What building Zel and running its tests needs on Debian 12.
 ZEL_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev)
+# What making and checking the Debian package needs besides.
+ZEL_PACKAGING_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian)
 
 zel_step() {
     printf '\n=== %s\n' "$*"

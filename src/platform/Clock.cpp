@@ -45,26 +45,6 @@ void RealClock::waitForEvents()
     handleEventsWithin(int(1000 - msIntoSecond));
 }
 
-MockClock::MockClock(qint64 startMs, qint64 stepMs) : m_nNowMs(startMs), m_nStepMs(stepMs) {}
-
-qint64 MockClock::seconds() const
-{
-    return m_nNowMs / 1000;
-}
-
-void MockClock::waitForEvents()
-{
-    ++m_nWaits;
-    handleEventsWithin(1);
-    QCoreApplication::processEvents();
-    m_nNowMs += m_nStepMs;
-}
-
-void MockClock::advance(qint64 ms)
-{
-    m_nNowMs += ms;
-}
-
 bool waitPeriod(qint64 periodSeconds, const std::function<bool()>& done)
 {
     Clock& clock = Clock::instance();

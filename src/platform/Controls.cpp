@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,11 +110,25 @@ QWidget* makeReportList(QWidget* parent)
     return list;
 }
 
+// On a screen scaled above 100% the image's "@2x" twin, when there is one, keeps it sharp.
+QPixmap loadPicture(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (qApp->devicePixelRatio() > 1.0 && dot > 0) {
+        QPixmap sharp(path.left(dot) + QStringLiteral("@2x") + path.mid(dot));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QPixmap(path);
+}
+
 QWidget* makePicture(const ControlTemplate& control, QWidget* parent)
 {
     auto* picture = new QLabel(parent);
     // Shown at its own size in the template's rectangle; a missing image shows nothing.
-    picture->setPixmap(QPixmap(textOf(control)));
+    picture->setPixmap(loadPicture(textOf(control)));
     picture->setAlignment(Qt::AlignCenter);
     return picture;
 }

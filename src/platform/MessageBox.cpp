@@ -1,7 +1,6 @@
 #include "MessageBox.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMessageBox>
 
 namespace zel {
@@ -88,7 +87,7 @@ void MessageBox::clearResponder()
 
 QString applicationTitle()
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return QCoreApplication::applicationName();
 }
 
 } // namespace zel

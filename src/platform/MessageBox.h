@@ -52,7 +52,8 @@ public:
     static void clearResponder();
 };
 
-// The application's title: the program's file name without extension.
+// The application's title: the program's file name without extension, unless main() names the
+// application (on Linux, where the program's file is named in lower case).
 QString applicationTitle();
 
 } // namespace zel

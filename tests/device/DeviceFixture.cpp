@@ -1,6 +1,7 @@
 #include "DeviceFixture.h"
 
 #include <QFile>
+#include <QHostAddress>
 
 namespace {
 
@@ -113,4 +114,28 @@ bool startWithMailboxes(DeviceProcess& device, const QTemporaryDir& dir, const Q
     const QString path = writeMailboxFile(dir, kMailboxes);
     return !path.isEmpty() &&
            device.start(QStringList{QStringLiteral("--mailboxes"), path} + extra);
+}
+
+DeviceClient::DeviceClient(quint16 devicePort) : m_devicePort(devicePort)
+{
+    m_socket.bind(QHostAddress::LocalHost, 0);
+}
+
+void DeviceClient::send(const QByteArray& datagram)
+{
+    m_socket.writeDatagram(datagram, QHostAddress::LocalHost, m_devicePort);
+}
+
+std::optional<QNetworkDatagram> DeviceClient::receive(int timeoutMs)
+{
+    if (!m_socket.hasPendingDatagrams() && !m_socket.waitForReadyRead(timeoutMs))
+        return std::nullopt;
+    return m_socket.receiveDatagram();
+}
+
+QByteArray DeviceClient::exchange(const QByteArray& request)
+{
+    send(request);
+    const auto reply = receive();
+    return reply ? reply->data() : QByteArray();
 }

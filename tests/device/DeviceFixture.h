@@ -1,10 +1,13 @@
 #pragma once
 
-#include "DeviceProcess.h"
+#include "support/DeviceProcess.h"
 
 #include <QByteArray>
+#include <QNetworkDatagram>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUdpSocket>
+#include <optional>
 
 // Datagrams and a mailbox file for the device tests. Every expected datagram is written out by
 // hand from the layout tables, never produced by an encoder.
@@ -33,3 +36,20 @@ QString writeMailboxFile(const QTemporaryDir& dir, const QByteArray& json);
 // Starts `device` with kMailboxes written to `dir`, plus `extra` arguments.
 bool startWithMailboxes(DeviceProcess& device, const QTemporaryDir& dir,
                         const QStringList& extra = {});
+
+// A client socket on 127.0.0.1 that talks to one device.
+class DeviceClient
+{
+public:
+    explicit DeviceClient(quint16 devicePort);
+
+    void send(const QByteArray& datagram);
+    // The next datagram, or nothing if none arrives within `timeoutMs`.
+    std::optional<QNetworkDatagram> receive(int timeoutMs = 5000);
+    // Sends `request` and returns the reply's bytes (empty when there was none).
+    QByteArray exchange(const QByteArray& request);
+
+private:
+    QUdpSocket m_socket;
+    quint16 m_devicePort;
+};

@@ -1,8 +1,7 @@
 #include "ExchangeTestSupport.h"
 
-#include "platform/Dialog.h"
-
 #include <QEvent>
+#include <QWidget>
 
 namespace DeviceBytes {
 
@@ -58,37 +57,9 @@ void openLink(DeviceLink& link, quint16 devicePort)
 
 ExchangeBench::ExchangeBench() : link(std::make_unique<DeviceLink>())
 {
-    zel::Clock::setInstance(&clock);
     m_nStartSeconds = clock.seconds();
-    boxes.onBox = [this](const zel::MessageBox::Shown&) { m_nLastBoxSeconds = clock.seconds(); };
+    boxes.onShown = [this](const zel::MessageBox::Shown&) { m_nLastBoxSeconds = clock.seconds(); };
     openLink(*link, device.port());
-}
-
-ExchangeBench::~ExchangeBench()
-{
-    zel::Clock::setInstance(nullptr);
-}
-
-void whenReady(std::function<bool()> ready, std::function<void()> action)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, ready, action] {
-        if (!ready())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        action();
-    });
-    poll->start(1);
-}
-
-int runModal(zel::Dialog& dialog)
-{
-    QTimer safety;
-    safety.setSingleShot(true);
-    QObject::connect(&safety, &QTimer::timeout, &dialog, [&dialog] { dialog.EndDialog(kStuck); });
-    safety.start(10'000);
-    return dialog.DoModal();
 }
 
 ShowCounter::ShowCounter(QWidget* widget)

@@ -1,39 +1,15 @@
 #pragma once
 
-#include "NetTestSupport.h"
 #include "exchange/DeviceLink.h"
-#include "platform/Clock.h"
-#include "platform/MessageBox.h"
+#include "support/BoxRecorder.h"
+#include "support/MockClock.h"
+#include "support/ModalScript.h"
+#include "support/TestPeer.h"
+#include "support/TraceCapture.h"
 
 #include <QByteArray>
-#include <QTimer>
-#include <functional>
+#include <QObject>
 #include <memory>
-
-namespace zel {
-class Dialog;
-}
-
-// Answers every message box with OK (or `answer`) and keeps what it was shown.
-class BoxRecorder
-{
-public:
-    explicit BoxRecorder(zel::MessageBox::Answer answer = zel::MessageBox::IdOk)
-    {
-        zel::MessageBox::setResponder([this, answer](const zel::MessageBox::Shown& shown) {
-            boxes.append(shown);
-            if (onBox)
-                onBox(shown);
-            return answer;
-        });
-    }
-    ~BoxRecorder() { zel::MessageBox::clearResponder(); }
-    BoxRecorder(const BoxRecorder&) = delete;
-    BoxRecorder& operator=(const BoxRecorder&) = delete;
-
-    QList<zel::MessageBox::Shown> boxes;
-    std::function<void(const zel::MessageBox::Shown&)> onBox;
-};
 
 // A device link with its endpoint on a free port, pointed at `devicePort` on 127.0.0.1.
 void openLink(DeviceLink& link, quint16 devicePort);
@@ -56,7 +32,6 @@ inline const QByteArray kSlots12 = QByteArray::fromHex("0102ffffffff");
 struct ExchangeBench
 {
     ExchangeBench();
-    ~ExchangeBench();
 
     // Seconds of fake time between the start and the last box shown.
     qint64 secondsUntilLastBox() const { return m_nLastBoxSeconds - m_nStartSeconds; }
@@ -64,20 +39,13 @@ struct ExchangeBench
 
     TestPeer device;
     std::unique_ptr<DeviceLink> link;
-    zel::MockClock clock;
+    MockClock clock;
     BoxRecorder boxes;
 
 private:
     qint64 m_nStartSeconds;
     qint64 m_nLastBoxSeconds = 0;
 };
-
-// Runs `action` once, from whatever event loop is running, as soon as `ready` holds.
-void whenReady(std::function<bool()> ready, std::function<void()> action);
-
-// DoModal, ended with kStuck by a safety timer if the dialog never ends by itself.
-inline constexpr int kStuck = -99;
-int runModal(zel::Dialog& dialog);
 
 // Counts how often a widget was shown.
 class ShowCounter : public QObject

@@ -1,12 +1,12 @@
 // The two exchanges against the real device simulator, which has its own encoder and
 // decoder: a mistake on our side is not mirrored on its side.
 
-#include "DeviceProcess.h"
 #include "ExchangeTestSupport.h"
 #include "exchange/CApplyDlg.h"
 #include "exchange/CRefreshDlg.h"
 #include "net/CZelAsyncSocket.h"
 #include "res/resource.h"
+#include "support/DeviceProcess.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -87,9 +87,9 @@ void DeviceExchangeTest::viewAndApplyRoundTrip()
     record.doNotDisturb = true;
     record.faxExtensionChoice = 0;
     QCOMPARE(bench.apply(record), zel::IDOK);
-    QCOMPARE(bench.boxes.boxes.size(), 1);
-    QCOMPARE(bench.boxes.boxes[0].text, kCompleted);
-    QCOMPARE(bench.boxes.boxes[0].icon, MessageBox::Information);
+    QCOMPARE(bench.boxes.shown().size(), 1);
+    QCOMPARE(bench.boxes.shown()[0].text, kCompleted);
+    QCOMPARE(bench.boxes.shown()[0].icon, MessageBox::Information);
 
     MailboxRecord stored;
     QCOMPARE(bench.refresh(QStringLiteral("305"), &stored), zel::IDOK);
@@ -106,7 +106,7 @@ void DeviceExchangeTest::replyFromAnotherPortIsFollowed()
     QCOMPARE(bench.refresh(QStringLiteral("305")), zel::IDOK);
     QVERIFY(bench.link.m_nDevicePort != bench.device.port());
     QCOMPARE(bench.link.m_strDeviceAddress, QStringLiteral("127.0.0.1"));
-    QVERIFY(bench.boxes.boxes.isEmpty());
+    QVERIFY(bench.boxes.shown().isEmpty());
 }
 
 void DeviceExchangeTest::unknownMailbox()
@@ -119,8 +119,8 @@ void DeviceExchangeTest::unknownMailbox()
     record.password = "1111";
     QCOMPARE(bench.apply(record), zel::IDOK);
 
-    QCOMPARE(bench.boxes.boxes.size(), 2);
-    for (const MessageBox::Shown& box : bench.boxes.boxes) {
+    QCOMPARE(bench.boxes.shown().size(), 2);
+    for (const MessageBox::Shown& box : bench.boxes.shown()) {
         QCOMPARE(box.text, QStringLiteral("Mailbox number 999 does not exist"));
         QCOMPARE(box.icon, MessageBox::Information);
     }
@@ -158,22 +158,25 @@ void DeviceExchangeTest::faultyReplies()
     QVERIFY(bench.started);
 
     CRefreshDlg dialog(bench.link, QStringLiteral("305"), false);
+    // After a bare acknowledgement the dialog stays open: ask again, and it ends.
+    std::function<void(Script&)> askAgain;
     if (result == zel::IDOK) {
-        // After a bare acknowledgement the dialog stays open: ask again, and it ends.
-        whenReady(
-            [&] {
-                return !bench.boxes.boxes.isEmpty() &&
-                       dialog.GetDlgItem(zel::IDC_REFRESH_REQUEST)->isEnabled();
-            },
-            [&] { dialog.dlgItem<QPushButton>(zel::IDC_REFRESH_REQUEST)->click(); });
+        askAgain = [&](Script& script) {
+            script.when(
+                [&] {
+                    return !bench.boxes.shown().isEmpty() &&
+                           dialog.GetDlgItem(zel::IDC_REFRESH_REQUEST)->isEnabled();
+                },
+                [&] { dialog.dlgItem<QPushButton>(zel::IDC_REFRESH_REQUEST)->click(); });
+        };
     }
-    QCOMPARE(runModal(dialog), result);
+    QCOMPARE(runModal(dialog, askAgain), result);
     if (text.isEmpty()) {
-        QVERIFY(bench.boxes.boxes.isEmpty());
+        QVERIFY(bench.boxes.shown().isEmpty());
     } else {
-        QCOMPARE(bench.boxes.boxes.size(), 1);
-        QCOMPARE(bench.boxes.boxes[0].text, text);
-        QCOMPARE(bench.boxes.boxes[0].icon, MessageBox::Icon(icon));
+        QCOMPARE(bench.boxes.shown().size(), 1);
+        QCOMPARE(bench.boxes.shown()[0].text, text);
+        QCOMPARE(bench.boxes.shown()[0].icon, MessageBox::Icon(icon));
     }
 }
 
@@ -193,20 +196,17 @@ void DeviceExchangeTest::droppedRepliesTimeOutAndTheNextExchangeWorks()
     QVERIFY(bench.started);
     TraceCapture trace;
     {
-        zel::MockClock clock(1'000'000'000'000, 50);
-        zel::Clock::setInstance(&clock);
+        MockClock clock(1'000'000'000'000, 50);
         CRefreshDlg dialog(bench.link, QStringLiteral("305"), false);
-        const int result = runModal(dialog);
-        zel::Clock::setInstance(nullptr);
-        QCOMPARE(result, zel::IDCANCEL);
+        QCOMPARE(runModal(dialog), zel::IDCANCEL);
     }
     QCOMPARE(trace.text, std::string("CZelAsyncSocket::OnReceive\n"));
     QCOMPARE(bench.link.m_nReceived, received);
-    QCOMPARE(bench.boxes.boxes.size(), 1);
-    QCOMPARE(bench.boxes.boxes[0].text, kConnectFailed);
+    QCOMPARE(bench.boxes.shown().size(), 1);
+    QCOMPARE(bench.boxes.shown()[0].text, kConnectFailed);
 
     QCOMPARE(bench.refresh(QStringLiteral("305")), zel::IDOK);
-    QCOMPARE(bench.boxes.boxes.size(), 1);
+    QCOMPARE(bench.boxes.shown().size(), 1);
 }
 
 void DeviceExchangeTest::acknowledgementForAnotherMailbox_data()
@@ -232,9 +232,9 @@ void DeviceExchangeTest::acknowledgementForAnotherMailbox()
     MailboxRecord record;
     QCOMPARE(bench.refresh(QStringLiteral("305"), &record), zel::IDOK);
     QCOMPARE(bench.apply(record), zel::IDOK);
-    QCOMPARE(bench.boxes.boxes.size(), 1);
-    QCOMPARE(bench.boxes.boxes[0].text, text);
-    QCOMPARE(bench.boxes.boxes[0].icon, MessageBox::Icon(icon));
+    QCOMPARE(bench.boxes.shown().size(), 1);
+    QCOMPARE(bench.boxes.shown()[0].text, text);
+    QCOMPARE(bench.boxes.shown()[0].icon, MessageBox::Icon(icon));
 }
 
 int runDeviceExchangeTests(int argc, char** argv)

@@ -104,7 +104,7 @@ void DeviceLinkTest::createBindsWithBroadcastOn()
     link.CreateSocket();
     QCOMPARE(link.m_pSocket, first);
     QVERIFY(link.m_bSocketReady);
-    QVERIFY(boxes.boxes.isEmpty());
+    QVERIFY(boxes.shown().isEmpty());
 }
 
 void DeviceLinkTest::createFailureIsReported_data()
@@ -128,11 +128,11 @@ void DeviceLinkTest::createFailureIsReported()
     QVERIFY(!link.m_bSocketReady);
     QVERIFY(!link.m_pSocket);
     QCOMPARE(link.m_socketError, kSocketFailure);
-    QCOMPARE(boxes.boxes.size(), 1);
-    QCOMPARE(boxes.boxes[0].text, kSocketFailure);
-    QCOMPARE(boxes.boxes[0].title, zel::applicationTitle());
-    QCOMPARE(boxes.boxes[0].icon, zel::MessageBox::Exclamation);
-    QCOMPARE(boxes.boxes[0].buttons, zel::MessageBox::Ok);
+    QCOMPARE(boxes.shown().size(), 1);
+    QCOMPARE(boxes.shown()[0].text, kSocketFailure);
+    QCOMPARE(boxes.shown()[0].title, zel::applicationTitle());
+    QCOMPARE(boxes.shown()[0].icon, zel::MessageBox::Exclamation);
+    QCOMPARE(boxes.shown()[0].buttons, zel::MessageBox::Ok);
 }
 
 void DeviceLinkTest::replyFromAnotherPortRedirectsNextRequest()

@@ -87,7 +87,7 @@ void ExchangeTest::viewRequestGoesOutByItself()
 
     QCOMPARE(runModal(dialog), zel::IDOK);
     QCOMPARE(bench.device.received, QList<QByteArray>({kViewRequest305}));
-    QVERIFY(bench.boxes.boxes.isEmpty());
+    QVERIFY(bench.boxes.shown().isEmpty());
     QVERIFY(dialog.replyReceived());
     QCOMPARE(dialog.record().mailboxNumber, "305");
     QCOMPARE(dialog.record().password, "1234");
@@ -104,8 +104,8 @@ void ExchangeTest::viewTimesOutAfterThreePeriodsWithoutResending()
     CRefreshDlg dialog(*bench.link, QStringLiteral("305"), true);
 
     QCOMPARE(runModal(dialog), zel::IDCANCEL);
-    QCOMPARE(bench.boxes.boxes.size(), 1);
-    compareBox(bench.boxes.boxes[0], kConnectFailed, MessageBox::Exclamation);
+    QCOMPARE(bench.boxes.shown().size(), 1);
+    compareBox(bench.boxes.shown()[0], kConnectFailed, MessageBox::Exclamation);
     QVERIFY2(bench.secondsUntilLastBox() >= 30 && bench.secondsUntilLastBox() <= 33,
              QByteArray::number(bench.secondsUntilLastBox()));
     QTest::qWait(20);
@@ -122,7 +122,7 @@ void ExchangeTest::cancelEndsTheWaitAtOnce()
     };
 
     QCOMPARE(runModal(dialog), zel::IDCANCEL);
-    QVERIFY(bench.boxes.boxes.isEmpty());
+    QVERIFY(bench.boxes.shown().isEmpty());
     QVERIFY(bench.elapsedSeconds() < 2);
     QCOMPARE(bench.device.received.size(), 1);
 }
@@ -136,17 +136,19 @@ void ExchangeTest::replyForAnotherMailboxIsTaken()
     auto* request = dialog.dlgItem<QPushButton>(IDC_REFRESH_REQUEST);
     QString prompt;
     // Button 4 comes back once the wait that brought the reply is over.
-    whenReady([=] { return password->isVisible() && request->isEnabled(); },
-              [&] {
-                  prompt = dialog.GetDlgItemText(IDC_EXCHANGE_STATUS_LINE1);
-                  QTest::keyClicks(password, QStringLiteral("1234"));
-                  request->click();
-              });
+    const auto steps = [&](Script& script) {
+        script.when([=] { return password->isVisible() && request->isEnabled(); },
+                    [&] {
+                        prompt = dialog.GetDlgItemText(IDC_EXCHANGE_STATUS_LINE1);
+                        QTest::keyClicks(password, QStringLiteral("1234"));
+                        request->click();
+                    });
+    };
 
-    QCOMPARE(runModal(dialog), zel::IDOK);
+    QCOMPARE(runModal(dialog, steps), zel::IDOK);
     QCOMPARE(prompt, QStringLiteral("Please enter Password for mailbox 305"));
     QCOMPARE(dialog.record().mailboxNumber, "12");
-    QVERIFY(bench.boxes.boxes.isEmpty());
+    QVERIFY(bench.boxes.shown().isEmpty());
 }
 
 void ExchangeTest::passwordAttempts_data()
@@ -181,20 +183,22 @@ void ExchangeTest::passwordAttempts()
                             QString::number(dialog.focusWidget() == password)}
                     .join(u'|');
     };
-    whenReady([=] { return password->isVisible() && request->isEnabled(); },
-              [&] {
-                  look();
-                  for (const QString& wrong :
-                       {QStringLiteral("1"), QStringLiteral("12345"), QStringLiteral("0000")}) {
-                      password->setText(wrong);
-                      request->click();
-                      look();
-                  }
-                  password->setText(lastAttempt);
-                  request->click();
-              });
+    const auto steps = [&](Script& script) {
+        script.when([=] { return password->isVisible() && request->isEnabled(); },
+                    [&] {
+                        look();
+                        for (const QString& wrong : {QStringLiteral("1"), QStringLiteral("12345"),
+                                                     QStringLiteral("0000")}) {
+                            password->setText(wrong);
+                            request->click();
+                            look();
+                        }
+                        password->setText(lastAttempt);
+                        request->click();
+                    });
+    };
 
-    QCOMPARE(runModal(dialog), result);
+    QCOMPARE(runModal(dialog, steps), result);
     QCOMPARE(seen, QStringList({
                        QStringLiteral("Please enter Password for mailbox 305|Please enter "
                                       "Password for mailbox 305|Password|0|1||1"),
@@ -205,7 +209,7 @@ void ExchangeTest::passwordAttempts()
                        QStringLiteral("Incorrect Password, Please try again|Incorrect Password, "
                                       "Please try again|Password|0|1|0000|1"),
                    }));
-    QVERIFY(bench.boxes.boxes.isEmpty());
+    QVERIFY(bench.boxes.shown().isEmpty());
     QCOMPARE(bench.device.received.size(), 1);
 }
 
@@ -245,10 +249,10 @@ void ExchangeTest::failedReplies()
     QCOMPARE(runModal(dialog), zel::IDCANCEL);
     QCOMPARE(dialog.replyReceived(), replyReceived);
     if (text.isEmpty()) {
-        QVERIFY(bench.boxes.boxes.isEmpty());
+        QVERIFY(bench.boxes.shown().isEmpty());
     } else {
-        QCOMPARE(bench.boxes.boxes.size(), 1);
-        compareBox(bench.boxes.boxes[0], text, MessageBox::Icon(icon));
+        QCOMPARE(bench.boxes.shown().size(), 1);
+        compareBox(bench.boxes.shown()[0], text, MessageBox::Icon(icon));
     }
     QVERIFY(bench.secondsUntilLastBox() < 2);
 }
@@ -260,18 +264,21 @@ void ExchangeTest::bareAcknowledgementLeavesDialogOpen()
     CRefreshDlg dialog(*bench.link, QStringLiteral("305"), true);
     auto* request = dialog.dlgItem<QPushButton>(IDC_REFRESH_REQUEST);
     bool openAndReady = false;
-    whenReady([&] { return bench.boxes.boxes.size() == 1 && request->isEnabled(); },
-              [&] {
-                  openAndReady = dialog.isWindowAlive();
-                  // Asking again waits afresh: the earlier answer does not count for this request.
-                  request->click();
-              });
+    const auto steps = [&](Script& script) {
+        script.when([&] { return bench.boxes.shown().size() == 1 && request->isEnabled(); },
+                    [&] {
+                        openAndReady = dialog.isWindowAlive();
+                        // Asking again waits afresh: the earlier answer does not count for this
+                        // request.
+                        request->click();
+                    });
+    };
 
-    QCOMPARE(runModal(dialog), zel::IDCANCEL);
+    QCOMPARE(runModal(dialog, steps), zel::IDCANCEL);
     QVERIFY(openAndReady);
-    QCOMPARE(bench.boxes.boxes.size(), 2);
-    compareBox(bench.boxes.boxes[0], kCompleted, MessageBox::NoIcon);
-    compareBox(bench.boxes.boxes[1], kConnectFailed, MessageBox::Exclamation);
+    QCOMPARE(bench.boxes.shown().size(), 2);
+    compareBox(bench.boxes.shown()[0], kCompleted, MessageBox::NoIcon);
+    compareBox(bench.boxes.shown()[1], kConnectFailed, MessageBox::Exclamation);
     QCOMPARE(bench.device.received, QList<QByteArray>({kViewRequest305, kViewRequest305}));
 }
 
@@ -280,16 +287,17 @@ void ExchangeTest::viewWithoutEndpoint()
     ExchangeBench bench;
     bench.link->ReleaseSocket();
     CRefreshDlg dialog(*bench.link, QStringLiteral("305"), true);
-    whenReady([&] { return dialog.isVisible(); },
-              [&] {
-                  dialog.dlgItem<QPushButton>(IDC_REFRESH_REQUEST)->click();
-                  dialog.dlgItem<QPushButton>(IDC_CANCEL_BUTTON)->click();
-              });
+    const auto steps = [&](Script& script) {
+        script.then([&] {
+            dialog.dlgItem<QPushButton>(IDC_REFRESH_REQUEST)->click();
+            dialog.dlgItem<QPushButton>(IDC_CANCEL_BUTTON)->click();
+        });
+    };
 
-    QCOMPARE(runModal(dialog), zel::IDCANCEL);
-    QCOMPARE(bench.boxes.boxes.size(), 2);
-    compareBox(bench.boxes.boxes[0], kNoSocket, MessageBox::Stop);
-    compareBox(bench.boxes.boxes[1], kNoSocket, MessageBox::Stop);
+    QCOMPARE(runModal(dialog, steps), zel::IDCANCEL);
+    QCOMPARE(bench.boxes.shown().size(), 2);
+    compareBox(bench.boxes.shown()[0], kNoSocket, MessageBox::Stop);
+    compareBox(bench.boxes.shown()[1], kNoSocket, MessageBox::Stop);
 }
 
 void ExchangeTest::emptyDatagramDoesNotSpoilTheExchange()
@@ -354,8 +362,8 @@ void ExchangeTest::acknowledgements()
 
     QCOMPARE(runModal(dialog), zel::IDOK);
     QCOMPARE(shown.shows, 0);
-    QCOMPARE(bench.boxes.boxes.size(), 1);
-    compareBox(bench.boxes.boxes[0], text, MessageBox::Icon(icon));
+    QCOMPARE(bench.boxes.shown().size(), 1);
+    compareBox(bench.boxes.shown()[0], text, MessageBox::Icon(icon));
     if (timedOut) {
         QVERIFY2(bench.secondsUntilLastBox() >= 30 && bench.secondsUntilLastBox() <= 33,
                  QByteArray::number(bench.secondsUntilLastBox()));
@@ -378,8 +386,8 @@ void ExchangeTest::firstAcknowledgementDecides()
     CApplyDlg dialog(*bench.link, record305());
 
     QCOMPARE(runModal(dialog), zel::IDOK);
-    QCOMPARE(bench.boxes.boxes.size(), 1);
-    compareBox(bench.boxes.boxes[0], kCompleted, MessageBox::Information);
+    QCOMPARE(bench.boxes.shown().size(), 1);
+    compareBox(bench.boxes.shown()[0], kCompleted, MessageBox::Information);
 }
 
 void ExchangeTest::applyWithoutEndpoint()
@@ -391,8 +399,8 @@ void ExchangeTest::applyWithoutEndpoint()
 
     QCOMPARE(runModal(dialog), zel::IDCANCEL);
     QCOMPARE(shown.shows, 0);
-    QCOMPARE(bench.boxes.boxes.size(), 1);
-    compareBox(bench.boxes.boxes[0], kNoSocket, MessageBox::Stop);
+    QCOMPARE(bench.boxes.shown().size(), 1);
+    compareBox(bench.boxes.shown()[0], kNoSocket, MessageBox::Stop);
 }
 
 int runExchangeTests(int argc, char** argv)

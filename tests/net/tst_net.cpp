@@ -1,6 +1,7 @@
-#include "NetTestSupport.h"
 #include "net/CZelAsyncSocket.h"
 #include "net/EndpointListener.h"
+#include "support/TestPeer.h"
+#include "support/TraceCapture.h"
 
 #include <QHostAddress>
 #include <QPointer>

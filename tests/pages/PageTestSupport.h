@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/Dialog.h"
-#include "platform/MessageBox.h"
 #include "platform/PrivateMessage.h"
 #include "res/resource.h"
+#include "support/BoxRecorder.h"
 
 #include <QApplication>
 #include <QList>
@@ -25,10 +25,7 @@ inline QStringList strings(std::initializer_list<const char*> items)
 class InvalidCatcher : public QObject
 {
 public:
-    explicit InvalidCatcher(const int* boxesShown) : m_boxesShown(boxesShown)
-    {
-        zel::setMainWindow(this);
-    }
+    explicit InvalidCatcher(const BoxRecorder& boxes) : m_boxes(boxes) { zel::setMainWindow(this); }
     ~InvalidCatcher() override { zel::setMainWindow(nullptr); }
 
     int count() const { return int(m_boxesShownAtArrival.size()); }
@@ -39,58 +36,36 @@ protected:
     {
         if (event->type() == zel::PrivateMessageEvent::eventType() &&
             static_cast<zel::PrivateMessageEvent*>(event)->message() == zel::WM_PAGE_INVALID) {
-            m_boxesShownAtArrival.append(*m_boxesShown);
+            m_boxesShownAtArrival.append(int(m_boxes.shown().size()));
             return true;
         }
         return QObject::event(event);
     }
 
 private:
-    const int* m_boxesShown;
+    const BoxRecorder& m_boxes;
     QList<int> m_boxesShownAtArrival;
 };
 
-// Answers every message box, records it with the focus widget and the zel::WM_PAGE_INVALID count
-// of that moment.
-class BoxRecorder
+// The boxes a page shows, with the main window's stand-in; notes the focus widget of `page` and
+// the zel::WM_PAGE_INVALID count at the moment each box was shown.
+class PageBoxes : public BoxRecorder
 {
 public:
-    struct Box
+    explicit PageBoxes(QWidget* page = nullptr) : m_invalids(*this)
     {
-        zel::MessageBox::Shown shown;
-        QWidget* focusAtShow;
-        int invalidsAtShow;
-    };
-
-    BoxRecorder() : m_catcher(&m_nShown)
-    {
-        zel::MessageBox::setResponder([this](const zel::MessageBox::Shown& shown) {
-            m_boxes.append(
-                {shown, m_focusOwner ? m_focusOwner->focusWidget() : nullptr, m_catcher.count()});
-            ++m_nShown;
-            return m_answers.isEmpty() ? zel::MessageBox::IdOk : m_answers.takeFirst();
-        });
+        onShown = [this, page](const zel::MessageBox::Shown&) {
+            focusAtShow.append(page ? page->focusWidget() : nullptr);
+            invalidsAtShow.append(m_invalids.count());
+        };
     }
-    ~BoxRecorder() { zel::MessageBox::clearResponder(); }
+    const InvalidCatcher& invalids() const { return m_invalids; }
 
-    void watchFocusIn(QWidget* window) { m_focusOwner = window; }
-    void answerNext(zel::MessageBox::Answer answer) { m_answers.append(answer); }
-    const QList<Box>& boxes() const { return m_boxes; }
-    QStringList texts() const
-    {
-        QStringList result;
-        for (const Box& box : m_boxes)
-            result.append(box.shown.text);
-        return result;
-    }
-    const InvalidCatcher& invalids() const { return m_catcher; }
+    QList<QWidget*> focusAtShow;
+    QList<int> invalidsAtShow;
 
 private:
-    int m_nShown = 0;
-    InvalidCatcher m_catcher;
-    QWidget* m_focusOwner = nullptr;
-    QList<zel::MessageBox::Answer> m_answers;
-    QList<Box> m_boxes;
+    InvalidCatcher m_invalids;
 };
 
 // A page as the main window holds it: created inside a host window that is shown.

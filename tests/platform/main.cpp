@@ -1,14 +1,16 @@
-#include "TestSuites.h"
-
 #include <QApplication>
+
+int runDialogTests(int argc, char** argv);
+int runServicesTests(int argc, char** argv);
+int runProfileFileTests(int argc, char** argv);
+int runIpv4AddressEditTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     int failures = 0;
-    failures += runDialogTests(argc, argv);
-    failures += runServicesTests(argc, argv);
-    failures += runProfileFileTests(argc, argv);
-    failures += runIpv4AddressEditTests(argc, argv);
+    for (auto run :
+         {runDialogTests, runServicesTests, runProfileFileTests, runIpv4AddressEditTests})
+        failures += run(argc, argv);
     return failures;
 }

@@ -1,30 +1,15 @@
-#include "TestCycle.h"
-#include "TestDataInitDlg.h"
-#include "TestMainDlg.h"
-#include "TestStartup.h"
-
 #include <QApplication>
-#include <QTest>
+
+int runDataInitDlgTests(int argc, char** argv);
+int runStartupTests(int argc, char** argv);
+int runMainDlgTests(int argc, char** argv);
+int runCycleTests(int argc, char** argv);
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     int failures = 0;
-    {
-        TestDataInitDlg test;
-        failures += QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestStartup test;
-        failures += QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestMainDlg test;
-        failures += QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestCycle test;
-        failures += QTest::qExec(&test, argc, argv);
-    }
+    for (auto run : {runDataInitDlgTests, runStartupTests, runMainDlgTests, runCycleTests})
+        failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,138 @@
+#include "platform/ProfileFile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zel;
+
+namespace {
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+} // namespace
+
+class ProfileFileTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString pathOf(const QString& name) const { return m_dir.filePath(name); }
+
+private Q_SLOTS:
+    void readsLikeTheWindowsProfileFunctions()
+    {
+        const QString path = pathOf(QStringLiteral("read.ini"));
+        writeFile(path, "; comment\r\n"
+                        "[Zel Server]\r\n"
+                        "IP_address = 127.0.0.1 \r\n"
+                        "Port_num=5001x\r\n"
+                        "[zel client]\r\n"
+                        "Mailbox=\"305\"\r\n"
+                        "Local_Port=-7\r\n"
+                        "Big=99999999999\r\n"
+                        "Text=abc\r\n"
+                        "Spaced=\xC2\xA0"
+                        "5\r\n");
+        const ProfileFile profile(path);
+        QCOMPARE(profile.readString(QStringLiteral("zel server"), QStringLiteral("ip_ADDRESS")),
+                 QStringLiteral("127.0.0.1"));
+        QCOMPARE(profile.readString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox")),
+                 QStringLiteral("305"));
+        QCOMPARE(profile.readString(QStringLiteral("Zel Client"), QStringLiteral("Port_num"),
+                                    QStringLiteral("none")),
+                 QStringLiteral("none"));
+        QCOMPARE(profile.readInt(QStringLiteral("Zel Server"), QStringLiteral("Port_num"), 5000),
+                 5001);
+        QCOMPARE(profile.readInt(QStringLiteral("Zel Client"), QStringLiteral("Local_Port"), 5000),
+                 -7);
+        QCOMPARE(profile.readInt(QStringLiteral("Zel Client"), QStringLiteral("Big"), 0),
+                 std::numeric_limits<int>::max());
+        QCOMPARE(profile.readInt(QStringLiteral("Zel Client"), QStringLiteral("Text"), 5000), 0);
+        // Only the line's own blanks are trimmed; a no-break space ends the number.
+        QCOMPARE(profile.readInt(QStringLiteral("Zel Client"), QStringLiteral("Spaced"), 5000), 0);
+        QCOMPARE(profile.readInt(QStringLiteral("Zel Client"), QStringLiteral("Absent"), 5000),
+                 5000);
+        QCOMPARE(ProfileFile(pathOf(QStringLiteral("missing.ini")))
+                     .readInt(QStringLiteral("Zel Server"), QStringLiteral("Port_num"), 5000),
+                 5000);
+    }
+
+    void writingKeepsEveryOtherLine()
+    {
+        const QString path = pathOf(QStringLiteral("write.ini"));
+        const QByteArray before = "; keep me\r\n"
+                                  "[Other]\r\n"
+                                  "Mailbox=1\r\n"
+                                  "\r\n"
+                                  "[ZEL CLIENT]\r\n"
+                                  "mailbox = 12\r\n"
+                                  "Unknown=x ; y\r\n"
+                                  "\r\n"
+                                  "[Last]\r\n"
+                                  "k=v";
+        writeFile(path, before);
+        ProfileFile profile(path);
+        QVERIFY(profile.writeString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox"),
+                                    QStringLiteral("305")));
+        QVERIFY(profile.writeInt(QStringLiteral("Zel Client"), QStringLiteral("Local_Port"), 5002));
+        QVERIFY(profile.writeString(QStringLiteral("Zel Server"), QStringLiteral("IP_address"),
+                                    QStringLiteral("10.0.0.2")));
+        QCOMPARE(contentOf(path), QByteArray("; keep me\r\n"
+                                             "[Other]\r\n"
+                                             "Mailbox=1\r\n"
+                                             "\r\n"
+                                             "[ZEL CLIENT]\r\n"
+                                             "mailbox=305\r\n"
+                                             "Unknown=x ; y\r\n"
+                                             "Local_Port=5002\r\n"
+                                             "\r\n"
+                                             "[Last]\r\n"
+                                             "k=v\r\n"
+                                             "[Zel Server]\r\n"
+                                             "IP_address=10.0.0.2\r\n"));
+        QCOMPARE(profile.readInt(QStringLiteral("zel client"), QStringLiteral("local_port"), 0),
+                 5002);
+        QCOMPARE(
+            QDir(m_dir.path()).entryList({QStringLiteral("write*")}, QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("write.ini")});
+    }
+
+    void writingCreatesTheFileAndItsFolder()
+    {
+        const QString path = pathOf(QStringLiteral("config/Zel1.ini"));
+        ProfileFile profile(path);
+        QVERIFY(profile.writeString(QStringLiteral("Zel Server"), QStringLiteral("Port_num"),
+                                    QStringLiteral("5000")));
+        QCOMPARE(contentOf(path), QByteArray("[Zel Server]\nPort_num=5000\n"));
+        QCOMPARE(profile.readString(QStringLiteral("Zel Server"), QStringLiteral("Port_num")),
+                 QStringLiteral("5000"));
+    }
+
+    void configFolderFollowsXdg()
+    {
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", m_dir.path().toUtf8());
+        const QString folder = windowsDirectory();
+        qputenv("XDG_CONFIG_HOME", saved);
+        QCOMPARE(folder, m_dir.path());
+    }
+};
+
+int runProfileFileTests(int argc, char** argv)
+{
+    ProfileFileTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_profile_file.moc"

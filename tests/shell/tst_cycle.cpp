@@ -1,0 +1,417 @@
+#include "ShellTestSupport.h"
+#include "platform/PrivateMessage.h"
+#include "platform/TabControl.h"
+#include "res/resource.h"
+#include "shell/CZelMainDlg.h"
+#include "support/BoxRecorder.h"
+#include "support/DeviceProcess.h"
+#include "support/MockClock.h"
+#include "support/ModalScript.h"
+#include "support/TempProfile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+class TestCycle : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void wholeCycle();
+    void deviceWithoutEmail();
+    void failingSettingsPageComesToFront();
+    void failingNotificationsPageAfterTheWait();
+    void applyWithoutEndpointIsRefused();
+};
+
+namespace {
+
+const QString kRefresh = QStringLiteral("Refresh mailbox settings view");
+const QString kSuccess = QStringLiteral("Data Transfer is successfully completed");
+
+QJsonObject mailboxWithEmail()
+{
+    return QJsonObject{
+        {QStringLiteral("mailboxNumber"), QStringLiteral("305")},
+        {QStringLiteral("password"), QStringLiteral("1234")},
+        {QStringLiteral("mailboxType"), 0},
+        {QStringLiteral("languageIndex"), 1},
+        {QStringLiteral("languageCodes"), QJsonArray{0, 1, 5}},
+        {QStringLiteral("notifyExtension"), QStringLiteral("305")},
+        {QStringLiteral("backupExtension"), QStringLiteral("2210")},
+        {QStringLiteral("localNotificationType"), 1},
+        {QStringLiteral("operatorExtensions"),
+         QJsonArray{QStringLiteral("200"), QStringLiteral("201"), QString(), QString(),
+                    QStringLiteral("250"), QString(), QString(), QStringLiteral("9")}},
+        {QStringLiteral("operatorExtensionIndex"), 4},
+        {QStringLiteral("faxExtensions"),
+         QJsonArray{QString(), QStringLiteral("510"), QString(), QStringLiteral("5110")}},
+        {QStringLiteral("faxExtensionChoice"), 2},
+        {QStringLiteral("announcer"), false},
+        {QStringLiteral("doNotDisturb"), false},
+        {QStringLiteral("timeStamp"), true},
+        {QStringLiteral("emailSupported"), true},
+        {QStringLiteral("externalNotificationAllowed"), true},
+        {QStringLiteral("telephoneEnabled"), true},
+        {QStringLiteral("pagerEnabled"), false},
+        {QStringLiteral("smsEnabled"), true},
+        {QStringLiteral("emailEnabled"), true},
+        {QStringLiteral("telephoneNumber"), QStringLiteral("035551234p9")},
+        {QStringLiteral("pagerNumber"), QStringLiteral("*95551234#")},
+        {QStringLiteral("smsNumber"), QStringLiteral("+972541234567")},
+        {QStringLiteral("emailAddress"), QStringLiteral("dana.levi@example.com")},
+        {QStringLiteral("messageType"), 1},
+        {QStringLiteral("newMessages"), 3},
+        {QStringLiteral("savedMessages"), 12},
+        {QStringLiteral("maxMessages"), 50},
+    };
+}
+
+// No e-mail on this device, and no operator extensions to choose from.
+QJsonObject mailboxWithoutEmail()
+{
+    QJsonObject mailbox = mailboxWithEmail();
+    mailbox[QStringLiteral("mailboxNumber")] = QStringLiteral("4120");
+    mailbox[QStringLiteral("password")] = QStringLiteral("5823");
+    mailbox[QStringLiteral("notifyExtension")] = QStringLiteral("4120");
+    mailbox[QStringLiteral("emailSupported")] = false;
+    mailbox[QStringLiteral("emailEnabled")] = false;
+    mailbox[QStringLiteral("emailAddress")] = QString();
+    mailbox[QStringLiteral("messageType")] = 0;
+    mailbox[QStringLiteral("operatorExtensions")] = QJsonArray{
+        QString(), QString(), QString(), QString(), QString(), QString(), QString(), QString()};
+    mailbox[QStringLiteral("operatorExtensionIndex")] = 3;
+    mailbox[QStringLiteral("newMessages")] = -56;
+    mailbox[QStringLiteral("savedMessages")] = 10;
+    return mailbox;
+}
+
+// The device simulator holding the two mailboxes in a file it saves after each apply, and a
+// main window configured for one of them.
+struct Bench
+{
+    explicit Bench(const QString& mailbox)
+    {
+        QFile file(mailboxesPath());
+        file.open(QIODevice::WriteOnly);
+        file.write(
+            QJsonDocument(QJsonObject{{QStringLiteral("mailboxes"),
+                                       QJsonArray{mailboxWithEmail(), mailboxWithoutEmail()}}})
+                .toJson());
+        file.close();
+        started = device.start(
+            {QStringLiteral("--mailboxes"), mailboxesPath(), QStringLiteral("--save")});
+        profile.write(profileFor(device.port(), mailbox));
+        dlg = std::make_unique<CZelMainDlg>(zel::ProfileFile(profile.path()));
+        zel::setMainWindow(dlg.get());
+    }
+    ~Bench() { zel::setMainWindow(nullptr); }
+
+    QString mailboxesPath() const { return folder.filePath(QStringLiteral("mailboxes.json")); }
+
+    // The device's stored record of `mailbox`.
+    QJsonObject stored(const QString& mailbox) const
+    {
+        QFile file(mailboxesPath());
+        file.open(QIODevice::ReadOnly);
+        const QJsonArray all =
+            QJsonDocument::fromJson(file.readAll()).object()[QStringLiteral("mailboxes")].toArray();
+        for (const auto& entry : all) {
+            if (entry.toObject()[QStringLiteral("mailboxNumber")].toString() == mailbox)
+                return entry.toObject();
+        }
+        return {};
+    }
+
+    // Steps that answer the password prompt of the first Refresh and wait for the view.
+    void firstView(Script& script, const QString& password)
+    {
+        script.when(
+            [] {
+                auto* refresh = qobject_cast<zel::Dialog*>(liveWindow(kRefresh));
+                return refresh && refresh->GetDlgItem(zel::IDC_REFRESH_PASSWORD)->isVisible();
+            },
+            [password] {
+                auto* refresh = qobject_cast<zel::Dialog*>(zel::FindWindow(kRefresh));
+                QTest::keyClicks(refresh->GetDlgItem(zel::IDC_REFRESH_PASSWORD), password);
+                refresh->dlgItem<QPushButton>(zel::IDC_REFRESH_REQUEST)->click();
+            });
+        script.when([this] { return dlg->m_bViewed; }, [] {});
+    }
+
+    zel::Dialog& page(int index) { return *dlg->m_pages.at(index); }
+
+    QTemporaryDir folder;
+    DeviceProcess device;
+    bool started = false;
+    TempProfile profile;
+    BoxRecorder boxes;
+    std::unique_ptr<CZelMainDlg> dlg;
+};
+
+void setText(zel::Dialog& page, int id, const QString& text)
+{
+    auto* edit = page.dlgItem<QLineEdit>(id);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+// Fake time steps for the page check's wait, short to keep the exchanges' time-outs far away.
+constexpr qint64 kFakeStepMs = 20;
+
+} // namespace
+
+void TestCycle::wholeCycle()
+{
+    Bench bench(QStringLiteral("305"));
+    QVERIFY(bench.started);
+    CZelMainDlg& dlg = *bench.dlg;
+    QJsonObject expected = mailboxWithEmail();
+    QStringList boxesWhenSecondViewShown;
+    QString passwordWhenSecondViewShown;
+    Script script;
+    bench.firstView(script, QStringLiteral("1234"));
+    script.then([&] {
+        // Filled from the device; the first successful view shows no message.
+        QVERIFY(bench.boxes.texts().isEmpty());
+        QVERIFY(!dlg.m_offlineBanner->isVisible());
+        zel::Dialog& settings = bench.page(0);
+        zel::Dialog& notifications = bench.page(1);
+        zel::Dialog& statistics = bench.page(2);
+        QCOMPARE(settings.GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER), QStringLiteral("305"));
+        QCOMPARE(settings.GetDlgItemText(zel::IDC_SETTINGS_PASSWORD), QStringLiteral("1234"));
+        QCOMPARE(settings.GetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION),
+                 QStringLiteral("2210"));
+        QCOMPARE(settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)->currentText(),
+                 QStringLiteral("English US"));
+        QCOMPARE(settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->currentText(),
+                 QStringLiteral("250"));
+        QCOMPARE(settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)->currentText(),
+                 QStringLiteral("510"));
+        QCOMPARE(notifications.GetDlgItemText(zel::IDC_NOTIFICATIONS_PHONE),
+                 QStringLiteral("035551234p9"));
+        QCOMPARE(notifications.GetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL),
+                 QStringLiteral("dana.levi@example.com"));
+        QCOMPARE(statistics.GetDlgItemText(zel::IDC_STATISTICS_NEW_MESSAGES), QStringLiteral("3"));
+        QCOMPARE(statistics.GetDlgItemText(zel::IDC_STATISTICS_TOTAL_MESSAGES),
+                 QStringLiteral("15"));
+        QCOMPARE(statistics.GetDlgItemText(zel::IDC_STATISTICS_MAX_MESSAGES), QStringLiteral("50"));
+
+        // Change values on both pages.
+        setText(settings, zel::IDC_SETTINGS_PASSWORD, QStringLiteral("4321"));
+        setText(settings, zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("77"));
+        settings.dlgItem<QCheckBox>(zel::IDC_SETTINGS_ANNOUNCER)->click();
+        settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)->setCurrentIndex(2);
+        settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)->setCurrentIndex(2);
+        dlg.m_tab->tabBar()->setCurrentIndex(1);
+        notifications.dlgItem<QCheckBox>(zel::IDC_NOTIFICATIONS_PAGER_ENABLE)->click();
+        setText(notifications, zel::IDC_NOTIFICATIONS_SMS, QStringLiteral("+15551234"));
+        setText(notifications, zel::IDC_NOTIFICATIONS_EMAIL, QStringLiteral("ops@example.org"));
+        expected[QStringLiteral("password")] = QStringLiteral("4321");
+        expected[QStringLiteral("backupExtension")] = QStringLiteral("77");
+        expected[QStringLiteral("announcer")] = true;
+        expected[QStringLiteral("languageIndex")] = 2;
+        expected[QStringLiteral("faxExtensionChoice")] = 4;
+        expected[QStringLiteral("pagerEnabled")] = true;
+        expected[QStringLiteral("smsNumber")] = QStringLiteral("+15551234");
+        expected[QStringLiteral("emailAddress")] = QStringLiteral("ops@example.org");
+        dlg.m_btnApply->click();
+    });
+    script.when([&] { return bench.boxes.texts().contains(kSuccess); },
+                [&] {
+                    QCOMPARE(bench.boxes.texts(), QStringList{kSuccess});
+                    QCOMPARE(bench.stored(QStringLiteral("305")), expected);
+                    QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
+                    // Scribble on the page, then look again: the device's values come back.
+                    setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("9999"));
+                    bench.boxes.onShown = [&](const zel::MessageBox::Shown& box) {
+                        boxesWhenSecondViewShown.append(box.text);
+                        passwordWhenSecondViewShown =
+                            bench.page(0).GetDlgItemText(zel::IDC_SETTINGS_PASSWORD);
+                    };
+                    dlg.m_btnRefresh->click();
+                });
+    script.when(
+        [&] { return bench.boxes.texts().size() == 2; },
+        [&] {
+            const auto success = bench.boxes.shown().constLast();
+            QCOMPARE(success.text, kSuccess);
+            QCOMPARE(success.icon, zel::MessageBox::Information);
+            QCOMPARE(success.title, zel::applicationTitle());
+            // Shown before the pages are filled.
+            QCOMPARE(passwordWhenSecondViewShown, QStringLiteral("9999"));
+            QCOMPARE(bench.page(0).GetDlgItemText(zel::IDC_SETTINGS_PASSWORD),
+                     QStringLiteral("4321"));
+            QCOMPARE(bench.page(0).GetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION),
+                     QStringLiteral("77"));
+            QVERIFY(bench.page(0).IsDlgButtonChecked(zel::IDC_SETTINGS_ANNOUNCER));
+            QCOMPARE(bench.page(0).dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)->currentIndex(),
+                     2);
+            QCOMPARE(bench.page(1).GetDlgItemText(zel::IDC_NOTIFICATIONS_SMS),
+                     QStringLiteral("+15551234"));
+            QVERIFY(bench.page(1).IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_PAGER_ENABLE));
+            QCOMPARE(dlg.m_record.password, std::string("4321"));
+            QCOMPARE(dlg.m_record.emailAddress, std::string("ops@example.org"));
+            dlg.m_btnClose->click();
+        });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+    QCOMPARE(boxesWhenSecondViewShown, QStringList{kSuccess});
+}
+
+void TestCycle::deviceWithoutEmail()
+{
+    Bench bench(QStringLiteral("4120"));
+    QVERIFY(bench.started);
+    CZelMainDlg& dlg = *bench.dlg;
+    QJsonObject expected = mailboxWithoutEmail();
+    Script script;
+    bench.firstView(script, QStringLiteral("5823"));
+    script.then([&] {
+        QCOMPARE(bench.page(2).GetDlgItemText(zel::IDC_STATISTICS_TOTAL_MESSAGES),
+                 QStringLiteral("-46"));
+        // The page's e-mail entries are not touched by a device without e-mail.
+        bench.page(1).SetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL,
+                                     QStringLiteral("kept@example.com"));
+        bench.page(1).SetDlgItemInt(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, 2);
+        dlg.m_btnRefresh->click();
+    });
+    script.when(
+        [&] { return bench.boxes.texts().contains(kSuccess); },
+        [&] {
+            QCOMPARE(bench.page(1).GetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL),
+                     QStringLiteral("kept@example.com"));
+            QCOMPARE(bench.page(1).GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE),
+                     QStringLiteral("2"));
+            QCOMPARE(dlg.m_record.emailAddress, std::string());
+            QCOMPARE(dlg.m_record.messageType, 0);
+            // The Statistics page is never read back: the device keeps its maximum.
+            bench.page(2).SetDlgItemText(zel::IDC_STATISTICS_MAX_MESSAGES, QStringLiteral("99"));
+            // Without operator extensions the page reports -1, which reaches the device as
+            // 0.
+            QCOMPARE(bench.page(0).dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->count(), 0);
+            bench.page(1).SetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL, QString());
+            bench.page(1).SetDlgItemInt(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, 0);
+            expected[QStringLiteral("operatorExtensionIndex")] = 0;
+            bench.boxes.onShown = nullptr;
+            dlg.m_btnApply->click();
+        });
+    script.when([&] { return bench.boxes.texts().size() == 2; },
+                [&] {
+                    QCOMPARE(bench.boxes.texts().constLast(), kSuccess);
+                    QCOMPARE(bench.stored(QStringLiteral("4120")), expected);
+                    dlg.m_btnClose->click();
+                });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+}
+
+void TestCycle::failingSettingsPageComesToFront()
+{
+    Bench bench(QStringLiteral("305"));
+    CZelMainDlg& dlg = *bench.dlg;
+    const QJsonObject before = bench.stored(QStringLiteral("305"));
+    Script script;
+    bench.firstView(script, QStringLiteral("1234"));
+    script.then([&] {
+        MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
+        setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("123"));
+        dlg.m_tab->tabBar()->setCurrentIndex(2);
+        dlg.m_btnApply->click();
+        QCOMPARE(bench.boxes.texts(),
+                 QStringList{QStringLiteral("Password is not valid. Please enter 4 digits")});
+        // Failure is known at once: no wait.
+        QCOMPARE(fakeTime.waits(), 0);
+        QCOMPARE(dlg.m_tab->tabBar()->currentIndex(), 0);
+        QCOMPARE(dlg.m_nCurPage, 0);
+        QVERIFY(bench.page(0).isVisible());
+        QVERIFY(!bench.page(2).isVisible());
+        QVERIFY(dlg.isEnabled());
+        QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
+        QCOMPARE(bench.page(0).GetDlgItemText(zel::IDC_SETTINGS_PASSWORD), QStringLiteral("123"));
+        // The user lands on the faulty entry.
+        QCOMPARE(dlg.focusWidget(), bench.page(0).GetDlgItem(zel::IDC_SETTINGS_PASSWORD));
+        dlg.m_btnClose->click();
+    });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+    QCOMPARE(bench.boxes.texts().size(), 1);
+    QCOMPARE(bench.stored(QStringLiteral("305")), before);
+}
+
+void TestCycle::failingNotificationsPageAfterTheWait()
+{
+    Bench bench(QStringLiteral("305"));
+    CZelMainDlg& dlg = *bench.dlg;
+    const QJsonObject before = bench.stored(QStringLiteral("305"));
+    Script script;
+    bench.firstView(script, QStringLiteral("1234"));
+    script.then([&] {
+        MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
+        setText(bench.page(1), zel::IDC_NOTIFICATIONS_PHONE, QString());
+        const qint64 start = fakeTime.seconds();
+        qint64 shownAt = 0;
+        bench.boxes.onShown = [&](const zel::MessageBox::Shown&) { shownAt = fakeTime.seconds(); };
+        bool disabledWhileWaiting = false;
+        QTimer::singleShot(0, &dlg, [&] { disabledWhileWaiting = !dlg.isEnabled(); });
+        dlg.m_btnApply->click();
+        QCOMPARE(bench.boxes.texts(),
+                 QStringList{QStringLiteral(
+                     "When enabling Phone notification a Phone number must be defined")});
+        // The Settings page passed: its verdict was awaited for more than one second.
+        QVERIFY(shownAt - start >= 1);
+        QVERIFY(shownAt - start <= 2);
+        QVERIFY(disabledWhileWaiting);
+        QVERIFY(dlg.isEnabled());
+        QCOMPARE(dlg.m_tab->tabBar()->currentIndex(), 1);
+        QVERIFY(bench.page(1).isVisible());
+        QVERIFY(!bench.page(0).isVisible());
+        QCOMPARE(dlg.focusWidget(), bench.page(1).GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE));
+        QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
+        bench.boxes.onShown = nullptr;
+        dlg.m_btnClose->click();
+    });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+    QCOMPARE(bench.stored(QStringLiteral("305")), before);
+}
+
+void TestCycle::applyWithoutEndpointIsRefused()
+{
+    Bench bench(QStringLiteral("305"));
+    CZelMainDlg& dlg = *bench.dlg;
+    Script script;
+    bench.firstView(script, QStringLiteral("1234"));
+    script.then([&] {
+        MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
+        const MailboxRecord before = dlg.m_record;
+        dlg.m_link.ReleaseSocket();
+        setText(bench.page(0), zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("42"));
+        dlg.m_btnApply->click();
+        QCOMPARE(bench.boxes.texts(),
+                 QStringList{QStringLiteral("Failed to create UDP socket! Please restart ZEL "
+                                            "program")});
+        QCOMPARE(bench.boxes.shown().constFirst().icon, zel::MessageBox::Stop);
+        QVERIFY(dlg.m_record == before);
+        dlg.m_btnClose->click();
+    });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+}
+
+#include "tst_cycle.moc"
+
+int runCycleTests(int argc, char** argv)
+{
+    TestCycle test;
+    return QTest::qExec(&test, argc, argv);
+}

@@ -1,0 +1,329 @@
+#include "ShellTestSupport.h"
+#include "platform/Help.h"
+#include "platform/PrivateMessage.h"
+#include "platform/TabControl.h"
+#include "res/resource.h"
+#include "shell/CZelMainDlg.h"
+#include "support/BoxRecorder.h"
+#include "support/ModalScript.h"
+#include "support/TempProfile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QUdpSocket>
+
+class TestMainDlg : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsOnSettingsPageWithMailbox();
+    void tabsShowExactlyOnePage();
+    void offlineYesKeepsWindowAndRefusesApply();
+    void offlineNoEndsProgramQuietly();
+    void everyWayOutClosesTheSocket_data();
+    void everyWayOutClosesTheSocket();
+    void aboutEntryOpensAboutBox();
+    void helpShowsMainWindowTopic();
+    void accessibleNames();
+};
+
+namespace {
+
+const QString kRefresh = QStringLiteral("Refresh mailbox settings view");
+
+// A main window whose device never answers (nothing listens on the port of a socket that
+// was closed again); the first Refresh is cancelled and the user chooses to work offline.
+struct OfflineWindow
+{
+    OfflineWindow() : dlg(zel::ProfileFile(profile.path()))
+    {
+        QUdpSocket probe;
+        probe.bind(QHostAddress::LocalHost, 0);
+        const quint16 silentPort = probe.localPort();
+        probe.close();
+        profile.write(profileFor(silentPort, QStringLiteral("305")));
+        zel::setMainWindow(&dlg);
+    }
+    ~OfflineWindow() { zel::setMainWindow(nullptr); }
+
+    // Adds the steps that take the window off line; `thenDo` runs once it is.
+    void goOffline(Script& script)
+    {
+        boxes.answerNext(zel::MessageBox::IdYes);
+        script.when([] { return liveWindow(kRefresh) != nullptr; },
+                    [] { clickButton(kRefresh, zel::IDCANCEL); });
+        script.when([this] { return dlg.m_offlineBanner->isVisible(); }, [] {});
+    }
+
+    TempProfile profile;
+    BoxRecorder boxes;
+    CZelMainDlg dlg;
+};
+
+zel::Dialog* page(CZelMainDlg& dlg, int index)
+{
+    return dlg.m_pages.at(index);
+}
+
+QStringList itemTexts(QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts.append(combo->itemText(i));
+    return texts;
+}
+
+} // namespace
+
+void TestMainDlg::startsOnSettingsPageWithMailbox()
+{
+    OfflineWindow window;
+    CZelMainDlg& dlg = window.dlg;
+    Script script;
+    script.when([&dlg] { return dlg.isVisible(); },
+                [&dlg] {
+                    QCOMPARE(dlg.windowTitle(), QStringLiteral("Zel"));
+                    QCOMPARE(dlg.m_nCurPage, 0);
+                    QVERIFY(page(dlg, 0)->isVisible());
+                    QVERIFY(!page(dlg, 1)->isVisible());
+                    QVERIFY(!page(dlg, 2)->isVisible());
+                    QCOMPARE(page(dlg, 0)->GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER),
+                             QStringLiteral("305"));
+                    // Until the first view the off-line banner is hidden.
+                    QVERIFY(!dlg.m_offlineBanner->isVisible());
+                    QCOMPARE(dlg.m_tab->tabBar()->count(), 3);
+                    QCOMPARE(dlg.m_tab->tabBar()->tabText(0), QStringLiteral("Mailbox Settings"));
+                    QCOMPARE(dlg.m_tab->tabBar()->tabText(1),
+                             QStringLiteral("Mailbox Notifications"));
+                    QCOMPARE(dlg.m_tab->tabBar()->tabText(2), QStringLiteral("Mailbox Statistics"));
+                });
+    window.goOffline(script);
+    script.then([&dlg] {
+        // Settings page after working offline at start: default languages, no operators,
+        // fax list "None".
+        auto* settings = page(dlg, 0);
+        QCOMPARE(itemTexts(settings->dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)),
+                 (QStringList{QStringLiteral("1st Language"), QStringLiteral("2nd Language"),
+                              QStringLiteral("3rd Language")}));
+        QCOMPARE(settings->dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->count(), 0);
+        QCOMPARE(itemTexts(settings->dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)),
+                 QStringList{QStringLiteral("None")});
+        QCOMPARE(page(dlg, 2)->GetDlgItemText(zel::IDC_STATISTICS_NEW_MESSAGES), QString());
+        dlg.m_btnClose->click();
+    });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+}
+
+void TestMainDlg::tabsShowExactlyOnePage()
+{
+    OfflineWindow window;
+    CZelMainDlg& dlg = window.dlg;
+    Script script;
+    window.goOffline(script);
+    script.then([&dlg] {
+        // Only the very first display writes the mailbox number.
+        page(dlg, 0)->SetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER, QStringLiteral("changed"));
+        for (int index : {2, 1, 0, 2}) {
+            dlg.m_tab->tabBar()->setCurrentIndex(index);
+            QCOMPARE(dlg.m_nCurPage, index);
+            for (int other = 0; other < 3; ++other)
+                QCOMPARE(page(dlg, other)->isVisible(), other == index);
+        }
+        QCOMPARE(page(dlg, 0)->GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER),
+                 QStringLiteral("changed"));
+        dlg.m_btnClose->click();
+    });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+}
+
+void TestMainDlg::offlineYesKeepsWindowAndRefusesApply()
+{
+    OfflineWindow window;
+    CZelMainDlg& dlg = window.dlg;
+    Script script;
+    window.goOffline(script);
+    script.then([&] {
+        QVERIFY(!dlg.m_bViewed);
+        QVERIFY(dlg.m_bFirstRefresh);
+        QVERIFY(dlg.m_link.m_pSocket);
+        QCOMPARE(window.boxes.texts(), QStringList{QStringLiteral("Do you want to work offline?")});
+        dlg.m_btnApply->click();
+        QCOMPARE(window.boxes.texts().size(), 2);
+        const auto refused = window.boxes.shown().constLast();
+        QCOMPARE(refused.text,
+                 QStringLiteral("Current mailbox configuration must be viewed before applying "
+                                "new data!\n\nPlease do 'Refresh' first!"));
+        QCOMPARE(refused.icon, zel::MessageBox::Exclamation);
+        QCOMPARE(refused.title, zel::applicationTitle());
+        QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
+        QVERIFY(dlg.isVisible());
+
+        // A second Refresh asks for the password again, since no view has succeeded yet.
+        window.boxes.answerNext(zel::MessageBox::IdYes);
+        dlg.m_btnRefresh->click();
+    });
+    script.when([] { return liveWindow(kRefresh) != nullptr; },
+                [&] {
+                    auto* refresh = qobject_cast<zel::Dialog*>(zel::FindWindow(kRefresh));
+                    QVERIFY(refresh);
+                    clickButton(kRefresh, zel::IDCANCEL);
+                });
+    script.when([&] { return window.boxes.texts().size() == 3; },
+                [&] {
+                    QVERIFY(dlg.m_offlineBanner->isVisible());
+                    dlg.m_btnClose->click();
+                });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+    QVERIFY(!dlg.m_link.m_pSocket);
+}
+
+void TestMainDlg::offlineNoEndsProgramQuietly()
+{
+    OfflineWindow window;
+    CZelMainDlg& dlg = window.dlg;
+    Script script;
+    script.when([] { return liveWindow(kRefresh) != nullptr; },
+                [] { clickButton(kRefresh, zel::IDCANCEL); });
+    window.boxes.answerNext(zel::MessageBox::IdNo);
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QCOMPARE(window.boxes.texts(), QStringList{QStringLiteral("Do you want to work offline?")});
+    QCOMPARE(window.boxes.shown().constFirst().buttons, zel::MessageBox::YesNo);
+    QVERIFY(!dlg.m_link.m_pSocket);
+    QVERIFY(!dlg.isVisible());
+}
+
+void TestMainDlg::everyWayOutClosesTheSocket_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("Close button") << 0;
+    QTest::newRow("Escape") << 1;
+    QTest::newRow("close box") << 2;
+}
+
+void TestMainDlg::everyWayOutClosesTheSocket()
+{
+    QFETCH(int, way);
+    OfflineWindow window;
+    CZelMainDlg& dlg = window.dlg;
+    Script script;
+    window.goOffline(script);
+    script.then([&dlg, way] {
+        QVERIFY(dlg.m_link.m_pSocket);
+        if (way == 0)
+            dlg.m_btnClose->click();
+        else if (way == 1)
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+        else
+            dlg.close();
+    });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+    // Released by the way out itself: the window object still exists.
+    QVERIFY(!dlg.m_link.m_pSocket);
+    QVERIFY(dlg.m_link.m_strDeviceAddress.isEmpty());
+    QCOMPARE(window.boxes.texts().size(), 1);
+}
+
+void TestMainDlg::aboutEntryOpensAboutBox()
+{
+    OfflineWindow window;
+    CZelMainDlg& dlg = window.dlg;
+    const QString aboutCaption = QStringLiteral("About Zel");
+    Script script;
+    QAction* about = nullptr;
+    QStringList firstTexts;
+    window.goOffline(script);
+    script.then([&] {
+        QWidget* banner = dlg.GetDlgItem(zel::IDC_MAIN_BANNER);
+        QCOMPARE(banner->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(banner->actions().size(), 1);
+        about = banner->actions().constFirst();
+        QCOMPARE(about->text(), QStringLiteral("&About Zel..."));
+        about->trigger();
+    });
+    for (int round = 0; round < 2; ++round) {
+        script.when([&] { return liveWindow(aboutCaption) != nullptr; },
+                    [&, round] {
+                        QStringList texts;
+                        for (QLabel* label : zel::FindWindow(aboutCaption)->findChildren<QLabel*>())
+                            texts.append(label->text());
+                        if (round == 0) {
+                            firstTexts = texts;
+                            QVERIFY(texts.contains(QStringLiteral("ZEL Version 1.02.0")));
+                        } else {
+                            QCOMPARE(texts, firstTexts);
+                        }
+                        clickButton(aboutCaption, zel::IDOK);
+                    });
+        script.when([&] { return !zel::FindWindow(aboutCaption); },
+                    [&, round] {
+                        if (round == 0)
+                            about->trigger();
+                    });
+    }
+    script.then([&dlg] { dlg.m_btnClose->click(); });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+}
+
+void TestMainDlg::helpShowsMainWindowTopic()
+{
+    OfflineWindow window;
+    CZelMainDlg& dlg = window.dlg;
+    Script script;
+    window.goOffline(script);
+    script.then([&] {
+        dlg.m_btnHelp->click();
+        QTextBrowser* help = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* browser = qobject_cast<QTextBrowser*>(widget);
+                browser && browser->isVisible())
+                help = browser;
+        }
+        QVERIFY(help);
+        QCOMPARE(help->windowTitle(), QStringLiteral("Zel"));
+        QVERIFY(help->toPlainText().contains(QStringLiteral("Refresh asks the device")));
+        dlg.m_btnClose->click();
+    });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+}
+
+void TestMainDlg::accessibleNames()
+{
+    OfflineWindow window;
+    CZelMainDlg& dlg = window.dlg;
+    Script script;
+    window.goOffline(script);
+    script.then([&dlg] {
+        QCOMPARE(dlg.m_btnRefresh->accessibleName(), QStringLiteral("Refresh"));
+        QCOMPARE(dlg.m_btnApply->accessibleName(), QStringLiteral("Apply"));
+        QCOMPARE(dlg.m_btnClose->accessibleName(), QStringLiteral("Close"));
+        QCOMPARE(dlg.m_btnHelp->accessibleName(), QStringLiteral("Help"));
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(page(dlg, i)->accessibleName(), dlg.m_tab->tabBar()->tabText(i));
+            QCOMPARE(dlg.m_tab->tabBar()->accessibleTabName(i), dlg.m_tab->tabBar()->tabText(i));
+        }
+        dlg.m_btnClose->click();
+    });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+}
+
+#include "tst_main_dlg.moc"
+
+int runMainDlgTests(int argc, char** argv)
+{
+    TestMainDlg test;
+    return QTest::qExec(&test, argc, argv);
+}

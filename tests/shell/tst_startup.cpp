@@ -1,0 +1,263 @@
+#include "ShellTestSupport.h"
+#include "platform/Ipv4AddressEdit.h"
+#include "platform/PrivateMessage.h"
+#include "res/resource.h"
+#include "shell/CDataInitDlg.h"
+#include "shell/CZelApp.h"
+#include "shell/CZelMainDlg.h"
+#include "shell/ProfileKeys.h"
+#include "support/BoxRecorder.h"
+#include "support/ModalScript.h"
+#include "support/TempProfile.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QUdpSocket>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void profilePathFollowsConfigFolder();
+    void noProfileAsksAndSavesThreeKeys();
+    void oneValueMissingStillAsks_data();
+    void oneValueMissingStillAsks();
+    void cancellingShutsDownAndWritesNothing();
+    void completeProfileIsNotRewritten();
+    void endpointInUseEndsBeforeShowing();
+    void demoProfileIsReadAsMeant();
+};
+
+namespace {
+
+const QString kDataInit = QStringLiteral("Zel Data Initializing");
+const QString kRefresh = QStringLiteral("Refresh mailbox settings view");
+
+// Section, key and value of each line of a profile text, in file order.
+QStringList profileEntries(const QByteArray& contents)
+{
+    QStringList entries;
+    QString section;
+    for (const QByteArray& rawLine : contents.split('\n')) {
+        const QString line = QString::fromLatin1(rawLine).trimmed();
+        if (line.startsWith(u'['))
+            section = line;
+        else if (!line.isEmpty())
+            entries.append(section + line);
+    }
+    return entries;
+}
+
+// Runs the main window; when it shows, the automatic Refresh is cancelled and the offer to
+// work offline answered No, so the program ends.
+struct MainRun
+{
+    explicit MainRun(const QString& profilePath) : dlg(zel::ProfileFile(profilePath))
+    {
+        zel::setMainWindow(&dlg);
+    }
+    ~MainRun() { zel::setMainWindow(nullptr); }
+
+    int runUntilShownThenQuit(Script& script)
+    {
+        script.when([] { return liveWindow(kRefresh) != nullptr; },
+                    [this] {
+                        wasShown = dlg.isVisible();
+                        clickButton(kRefresh, zel::IDCANCEL);
+                    });
+        return dlg.DoModal();
+    }
+
+    CZelMainDlg dlg;
+    bool wasShown = false;
+};
+
+} // namespace
+
+void TestStartup::profilePathFollowsConfigFolder()
+{
+    QTemporaryDir config;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const QString path = CZelApp::profilePath();
+    if (saved.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", saved);
+    QCOMPARE(path, config.path() + QStringLiteral("/Zel1.ini"));
+}
+
+void TestStartup::noProfileAsksAndSavesThreeKeys()
+{
+    TempProfile profile;
+    QVERIFY(!profile.exists());
+    BoxRecorder boxes;
+    MainRun run(profile.path());
+    Script script;
+    script.when([] { return liveWindow(kDataInit) != nullptr; },
+                [&run] {
+                    auto* dlg = qobject_cast<CDataInitDlg*>(zel::FindWindow(kDataInit));
+                    QVERIFY(dlg);
+                    QVERIFY(!run.dlg.isVisible());
+                    QCOMPARE(dlg->GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX), QString());
+                    QCOMPARE(dlg->m_ipAddress->address(), (std::array<quint8, 4>{0, 0, 0, 0}));
+                    QTest::keyClicks(dlg->dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX),
+                                     QStringLiteral("305"));
+                    const QStringList address{QStringLiteral("127"), QStringLiteral("0"),
+                                              QStringLiteral("0"), QStringLiteral("1")};
+                    // Each field holds "0" to start with: type over it.
+                    for (int i = 0; i < 4; ++i) {
+                        dlg->m_ipAddress->field(i)->selectAll();
+                        QTest::keyClicks(dlg->m_ipAddress->field(i), address[i]);
+                    }
+                    dlg->dlgItem<QPushButton>(zel::IDOK)->click();
+                });
+    // Port 5000 may be taken on this machine; either way the values are saved first.
+    script.when([&] { return liveWindow(kRefresh) || !boxes.texts().isEmpty(); },
+                [&] {
+                    if (liveWindow(kRefresh))
+                        clickButton(kRefresh, zel::IDCANCEL);
+                });
+    run.dlg.DoModal();
+
+    QCOMPARE(profileEntries(profile.contents()),
+             (QStringList{QStringLiteral("[Zel Server]Port_num=5000"),
+                          QStringLiteral("[Zel Server]IP_address=127.0.0.1"),
+                          QStringLiteral("[Zel Client]Mailbox=305")}));
+    QCOMPARE(run.dlg.m_strMailbox, QStringLiteral("305"));
+    QCOMPARE(run.dlg.m_link.m_nLocalPort, 5000u);
+    QCOMPARE(run.dlg.m_link.m_nDevicePort, 5000u);
+}
+
+void TestStartup::oneValueMissingStillAsks_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("mailbox");
+    QTest::addColumn<QList<int>>("address");
+    QTest::newRow("address empty")
+        << QByteArray("[Zel Server]\nIP_address=\n[Zel Client]\nMailbox=4120\n")
+        << QStringLiteral("4120") << QList<int>{0, 0, 0, 0};
+    QTest::newRow("mailbox missing")
+        << QByteArray("[Zel Server]\nIP_address=192.168.10.7\nPort_num=6001\n") << QString()
+        << QList<int>{192, 168, 10, 7};
+}
+
+void TestStartup::oneValueMissingStillAsks()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, mailbox);
+    QFETCH(QList<int>, address);
+    TempProfile profile;
+    profile.write(contents);
+    BoxRecorder boxes;
+    MainRun run(profile.path());
+    Script script;
+    QString shownMailbox;
+    QList<int> shownAddress;
+    script.when([] { return liveWindow(kDataInit) != nullptr; },
+                [&] {
+                    auto* dlg = qobject_cast<CDataInitDlg*>(zel::FindWindow(kDataInit));
+                    shownMailbox = dlg->GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX);
+                    const auto bytes = dlg->m_ipAddress->address();
+                    shownAddress = {bytes[0], bytes[1], bytes[2], bytes[3]};
+                    dlg->dlgItem<QPushButton>(zel::IDCANCEL)->click();
+                });
+    QCOMPARE(run.dlg.DoModal(), zel::IDCANCEL);
+    QCOMPARE(shownMailbox, mailbox);
+    QCOMPARE(shownAddress, address);
+}
+
+void TestStartup::cancellingShutsDownAndWritesNothing()
+{
+    TempProfile profile;
+    const QByteArray contents("; kept as it is\n[Zel Server]\nIP_address=10.1.2.3\n"
+                              "Port_num=7000\n[Other]\nx=1\n");
+    profile.write(contents);
+    BoxRecorder boxes;
+    MainRun run(profile.path());
+    bool everShown = false;
+    Script script;
+    script.when([] { return liveWindow(kDataInit) != nullptr; },
+                [&] {
+                    everShown = run.dlg.isVisible();
+                    QTest::keyClick(zel::FindWindow(kDataInit), Qt::Key_Escape);
+                });
+    QCOMPARE(run.dlg.DoModal(), zel::IDCANCEL);
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Shutting down Zel program!")});
+    QCOMPARE(boxes.shown().constFirst().icon, zel::MessageBox::Exclamation);
+    QVERIFY(!everShown);
+    QVERIFY(!run.dlg.m_link.m_pSocket);
+    QCOMPARE(profile.contents(), contents);
+}
+
+void TestStartup::completeProfileIsNotRewritten()
+{
+    TempProfile profile;
+    const QByteArray contents("[Zel Server]\nIP_address=127.0.0.1\n[Zel Client]\nMailbox=305\n"
+                              "Local_Port=0\n");
+    profile.write(contents);
+    BoxRecorder boxes;
+    MainRun run(profile.path());
+    Script script;
+    QCOMPARE(run.runUntilShownThenQuit(script), zel::IDCANCEL);
+    QVERIFY(run.wasShown);
+    QCOMPARE(run.dlg.m_link.m_nDevicePort, 5000u);
+    QCOMPARE(run.dlg.m_link.m_nLocalPort, 0u);
+    QCOMPARE(run.dlg.m_strMailbox, QStringLiteral("305"));
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Do you want to work offline?")});
+    QCOMPARE(profile.contents(), contents);
+}
+
+void TestStartup::endpointInUseEndsBeforeShowing()
+{
+    QUdpSocket occupant;
+    QVERIFY(occupant.bind(QHostAddress::AnyIPv4, 0, QUdpSocket::DontShareAddress));
+    TempProfile profile;
+    profile.write(QStringLiteral("[Zel Server]\nIP_address=127.0.0.1\n[Zel Client]\nMailbox=305\n"
+                                 "Local_Port=%1\n")
+                      .arg(occupant.localPort())
+                      .toLatin1());
+    BoxRecorder boxes;
+    MainRun run(profile.path());
+    bool everShown = false;
+    boxes.onShown = [&](const zel::MessageBox::Shown&) { everShown = run.dlg.isVisible(); };
+    QCOMPARE(run.dlg.DoModal(), zel::IDCANCEL);
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral(
+                                "Failed to create UDP socket! Please restart ZEL program")});
+    QVERIFY(!everShown);
+    QVERIFY(!run.dlg.isVisible());
+    QVERIFY(!run.dlg.m_link.m_pSocket);
+}
+
+// scripts/demo writes its own profile text; Zel must find every value in it.
+void TestStartup::demoProfileIsReadAsMeant()
+{
+    QFile script(QStringLiteral(ZEL_SOURCE_DIR "/scripts/demo"));
+    QVERIFY(script.open(QIODevice::ReadOnly));
+    const auto heredoc = QRegularExpression(QStringLiteral("Zel1\\.ini\" <<INI\n(.*?)\nINI\n"),
+                                            QRegularExpression::DotMatchesEverythingOption)
+                             .match(QString::fromUtf8(script.readAll()));
+    QVERIFY(heredoc.hasMatch());
+    TempProfile profile;
+    profile.write(heredoc.captured(1)
+                      .replace(QStringLiteral("$port"), QStringLiteral("6123"))
+                      .replace(QStringLiteral("$mailbox"), QStringLiteral("4120"))
+                      .toLatin1());
+    const ProfileConfiguration read = readProfileConfiguration(zel::ProfileFile(profile.path()));
+    QCOMPARE(read.deviceAddress, QStringLiteral("127.0.0.1"));
+    QCOMPARE(read.devicePort, 6123);
+    QCOMPARE(read.mailbox, QStringLiteral("4120"));
+    QCOMPARE(read.localPort, 0);
+}
+
+#include "tst_startup.moc"
+
+int runStartupTests(int argc, char** argv)
+{
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}

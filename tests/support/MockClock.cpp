@@ -1,0 +1,32 @@
+#include "MockClock.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+MockClock::MockClock(qint64 startMs, qint64 stepMs) : m_nNowMs(startMs), m_nStepMs(stepMs)
+{
+    setInstance(this);
+}
+
+MockClock::~MockClock()
+{
+    setInstance(nullptr);
+}
+
+qint64 MockClock::seconds() const
+{
+    return m_nNowMs / 1000;
+}
+
+void MockClock::waitForEvents()
+{
+    ++m_nWaits;
+    // Blocks for one event at most a millisecond, as the real clock blocks until the next second.
+    QTimer wakeUp;
+    wakeUp.setSingleShot(true);
+    wakeUp.setTimerType(Qt::PreciseTimer);
+    wakeUp.start(1);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents();
+    m_nNowMs += m_nStepMs;
+}
