@@ -25,16 +25,6 @@ QString textOf(const ControlTemplate& control)
     return QString::fromUtf8(control.text ? control.text : "");
 }
 
-// "&Help" reads as "Help"; "&&" stays one ampersand.
-QString withoutMnemonic(QString text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == u'&')
-            text.remove(i, 1);
-    }
-    return text;
-}
-
 // A check box drawn flat: a plain square with a tick, no 3-D edge.
 class FlatCheckBox : public QCheckBox
 {
@@ -91,19 +81,19 @@ QWidget* makeCombo(const ControlTemplate& control, QWidget* parent)
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
         applyEditRules(combo->lineEdit(), control);
-        // Typed text selects the item it names exactly, or nothing.
+        // Typed text never selects an item, not even one it names exactly; only the list
+        // does. QComboBox would pick the matching item when editing finishes (Enter, focus
+        // leaving), so that connection goes.
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
         QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
                          [combo](const QString& text) {
-                             const int index = combo->findText(text);
-                             if (index == combo->currentIndex())
+                             if (combo->currentIndex() < 0)
                                  return;
                              QLineEdit* edit = combo->lineEdit();
                              const int cursor = edit->cursorPosition();
-                             combo->setCurrentIndex(index);
-                             if (edit->text() != text) {
-                                 edit->setText(text);
-                                 edit->setCursorPosition(cursor);
-                             }
+                             combo->setCurrentIndex(-1);
+                             edit->setText(text);
+                             edit->setCursorPosition(cursor);
                          });
     }
     return combo;
@@ -204,9 +194,8 @@ QWidget* makeControl(const ControlTemplate& control, QWidget* parent)
 {
     QWidget* widget = makeWidget(control, parent);
     widget->setObjectName(QStringLiteral("ctl%1").arg(control.id));
-    const QString text = textOf(control);
-    if (!text.isEmpty() && control.kind != ControlKind::Picture)
-        widget->setAccessibleName(withoutMnemonic(text));
+    // No fixed accessible name: labels, buttons and frames report their current text, and
+    // edits and combos the label in front of them (their buddy).
     if (control.styles & Bordered) {
         if (auto* frame = qobject_cast<QFrame*>(widget))
             frame->setFrameStyle(QFrame::Box | QFrame::Plain);

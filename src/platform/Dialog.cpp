@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "platform/Controls.h"
+#include "platform/InputBlock.h"
 #include "platform/LeadingNumber.h"
 #include "platform/PrivateMessage.h"
 
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <optional>
 
 namespace zel {
 
@@ -50,6 +53,64 @@ Qt::WindowFlags windowFlagsOf(unsigned styles)
     if (styles & ContextHelp)
         flags |= Qt::WindowContextHelpButtonHint;
     return flags;
+}
+
+bool isLabel(const ControlTemplate& row)
+{
+    return row.kind == ControlKind::Label || row.kind == ControlKind::CenteredLabel;
+}
+
+// A combo's template height includes its dropped-down list; its line is one row high.
+QRect lineOf(const ControlTemplate& row)
+{
+    const bool combo =
+        row.kind == ControlKind::DropDownList || row.kind == ControlKind::DropDownCombo;
+    return QRect(row.x, row.y, row.width, combo ? std::min(row.height, 14) : row.height);
+}
+
+bool sameLine(const QRect& a, const QRect& b)
+{
+    return a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
+// The label in front of an edit or combo, which names it for screen readers: the nearest
+// label to its left on the same line with no other control in between, or else a label
+// right above it; one that starts hidden as the control does. Hidden disabled rows only
+// carry values and never show, so they have none.
+std::optional<qsizetype> labelInFront(std::span<const ControlTemplate> rows, qsizetype index)
+{
+    constexpr int kMaxGapAbove = 8; // dialog units: one line of text
+    const unsigned hidden = rows[index].styles & Hidden;
+    if (hidden && (rows[index].styles & Disabled))
+        return std::nullopt;
+    const QRect control = lineOf(rows[index]);
+    std::optional<qsizetype> left;
+    std::optional<qsizetype> above;
+    for (qsizetype i = 0; i < qsizetype(rows.size()); ++i) {
+        if (!isLabel(rows[i]) || (rows[i].styles & Hidden) != hidden)
+            continue;
+        const QRect label = lineOf(rows[i]);
+        // Some labels run a little under the control they name.
+        if (sameLine(label, control) && label.center().x() < control.left() &&
+            (!left || label.right() > lineOf(rows[*left]).right()))
+            left = i;
+        const int gap = control.top() - label.bottom() - 1;
+        if (gap >= 0 && gap <= kMaxGapAbove && label.left() <= control.right() &&
+            control.left() <= label.right() &&
+            (!above || label.bottom() > lineOf(rows[*above]).bottom()))
+            above = i;
+    }
+    if (left) {
+        const QRect label = lineOf(rows[*left]);
+        const bool between = std::any_of(rows.begin(), rows.end(), [&](const ControlTemplate& row) {
+            const QRect other = lineOf(row);
+            return takesFocus(row.kind) && sameLine(other, control) &&
+                   other.left() > label.right() && other.right() < control.left();
+        });
+        if (!between)
+            return left;
+    }
+    return above;
 }
 
 } // namespace
@@ -94,8 +155,10 @@ QRect Dialog::dialogUnitsToPixels(int x, int y, int width, int height) const
 void Dialog::buildControls()
 {
     QWidget* previous = nullptr;
+    QList<QWidget*> built;
     for (const ControlTemplate& control : m_template.controls) {
         QWidget* widget = makeControl(control, this);
+        built.append(widget);
         QRect geometry = dialogUnitsToPixels(control.x, control.y, control.width, control.height);
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
             // A combo's height in a template includes its dropped-down list.
@@ -116,6 +179,12 @@ void Dialog::buildControls()
             else if (control.id == IDCANCEL)
                 connect(button, &QPushButton::clicked, this, &Dialog::reject);
         }
+    }
+    for (qsizetype i = 0; i < built.size(); ++i) {
+        if (!qobject_cast<QLineEdit*>(built[i]) && !qobject_cast<QComboBox*>(built[i]))
+            continue;
+        if (const auto label = labelInFront(m_template.controls, i))
+            static_cast<QLabel*>(built[*label])->setBuddy(built[i]);
     }
 }
 
@@ -195,8 +264,26 @@ bool Dialog::IsDlgButtonChecked(int id) const
     return button && button->isChecked();
 }
 
+// A modal dialog's owner and the program's other dialogs; help windows stand apart, as the
+// help program does.
+QList<QWidget*> Dialog::windowsBlockedByModalRun() const
+{
+    QList<QWidget*> windows;
+    if (parentWidget())
+        windows.append(parentWidget()->window());
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    for (QWidget* window : topLevels) {
+        if (window != this && qobject_cast<Dialog*>(window))
+            windows.append(window);
+    }
+    return windows;
+}
+
 int Dialog::DoModal()
 {
+    // Blocked from the start of the opening step, which may run a whole exchange before
+    // the modal loop begins.
+    const InputBlock block(windowsBlockedByModalRun(), this);
     m_bAlive = true;
     m_nResult = 0;
     OnInitDialog();

@@ -21,12 +21,13 @@ struct HelpInfo
 // A dialog built from a template: one QWidget per control row, addressed by id, each named
 // "ctl<id>". Kinds map to: push button/check box -> QPushButton/QCheckBox, group box ->
 // QGroupBox, labels and pictures -> QLabel, edit -> QLineEdit, drop-down list/combo ->
-// QComboBox (the combo editable: typed text that names no item leaves no selection, index -1),
-// report list -> QTreeWidget without root decoration, tab control -> zel::TabControl (tabs
+// QComboBox (the combo editable: typed text never selects an item, index -1; only the list
+// does), report list -> QTreeWidget without root decoration, tab control -> zel::TabControl (tabs
 // only; pages are its children, placed and shown by their owner), IPv4 -> zel::Ipv4AddressEdit.
 // Subclasses keep the framework's shape: OnInitDialog, OnOK, OnCancel, WindowProc.
 // Keys: Escape -> OnCancel (in a page it goes on to the window around it); Enter clicks the
-// focused or the template's default button, or else calls OnOK; F1 -> OnHelpInfo.
+// focused or the template's default button, or else calls OnOK; F1 -> OnHelpInfo. Edits and
+// combos are the buddies of the labels in front of them, which name them for screen readers.
 class Dialog : public QDialog
 {
     Q_OBJECT
@@ -35,8 +36,10 @@ public:
     explicit Dialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
     ~Dialog() override;
 
-    // Modal run: OnInitDialog, then the modal loop unless the dialog already ended.
-    // Returns the value given to EndDialog (IDOK / IDCANCEL).
+    // Modal run: OnInitDialog, then the modal loop unless the dialog already ended. From
+    // the start, the owner and every other dialog of the program take no input (InputBlock);
+    // this dialog and what it opens stay usable. Returns the value given to EndDialog (IDOK /
+    // IDCANCEL).
     int DoModal();
     // Modeless creation inside or on top of `parent`: OnInitDialog, no loop. The window
     // stays hidden until the caller shows it.
@@ -77,6 +80,7 @@ protected:
 
 private:
     void buildControls();
+    QList<QWidget*> windowsBlockedByModalRun() const;
     HelpInfo helpInfoFor(QWidget* widget) const;
     void pressDefaultButton();
 

@@ -21,16 +21,29 @@ EditRules::EditRules(QLineEdit* edit, int textLimit, bool digitsOnly)
             [this](const QString& text) { m_strBefore = text; });
 }
 
-QValidator::State EditRules::validate(QString& input, int&) const
+QValidator::State EditRules::validate(QString& input, int& pos) const
 {
     // QLineEdit::setText resets the undo state, so an unmodified edit means the program set
     // the text: keep it as it is.
     if (!m_edit->isModified())
         return Acceptable;
-    if (m_nTextLimit > 0 && input.size() > m_nTextLimit && input.size() > m_strBefore.size())
-        return Invalid;
     if (m_bDigitsOnly && nonDigits(input) > nonDigits(m_strBefore))
         return Invalid;
+    if (m_nTextLimit <= 0 || input.size() <= m_nTextLimit)
+        return Acceptable;
+    // The cursor ends behind what was inserted; what follows it was there before, and so
+    // is what both texts start with.
+    const qsizetype after = input.size() - pos;
+    qsizetype kept = 0;
+    const qsizetype maxKept = std::min<qsizetype>(pos, m_strBefore.size() - after);
+    while (kept < maxKept && input.at(kept) == m_strBefore.at(kept))
+        ++kept;
+    const qsizetype room = std::max<qsizetype>(0, m_nTextLimit - kept - after);
+    const qsizetype inserted = pos - kept;
+    if (inserted <= room)
+        return Acceptable; // it fits, or nothing went in: a deletion in an over-long text
+    input.remove(kept + room, inserted - room);
+    pos = int(kept + room);
     return Acceptable;
 }
 

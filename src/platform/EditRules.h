@@ -8,7 +8,8 @@ namespace zel {
 
 // The typing rules of a Windows edit control: a length limit and "digits only" that hold for
 // what the user types or pastes, while text the program sets stays whole (QLineEdit's own
-// maxLength would cut it). An edit that would break a rule is refused as a whole.
+// maxLength would cut it). Typed or pasted text goes in as far as the limit leaves room
+// beside the text that stays; an edit that adds a non-digit is refused as a whole.
 class EditRules : public QValidator
 {
 public:

@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QWhatsThis>
 #include <QWidget>
+#include <QWindow>
 
 namespace zel {
 
@@ -34,15 +35,17 @@ void showHelpPopup(QWidget* control, const QString& text)
     QWhatsThis::showText(control->mapToGlobal(below), text, control);
 }
 
-void showHelpWindow(const QString& title, const QString& text, QWidget* parent)
+void showHelpWindow(const QString& title, const QString& text, QWidget* near)
 {
     QPointer<QTextBrowser>& window = helpWindow();
     if (!window) {
-        window = new QTextBrowser(parent);
-        window->setWindowFlags(Qt::Window);
+        // Owned by no dialog: it stays open when the dialog that asked for it ends.
+        window = new QTextBrowser;
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setOpenExternalLinks(false);
         window->resize(480, 400);
+        if (near && near->isVisible())
+            window->move(near->window()->frameGeometry().center() - window->rect().center());
     }
     window->setWindowTitle(title);
     if (Qt::mightBeRichText(text))
@@ -50,6 +53,10 @@ void showHelpWindow(const QString& title, const QString& text, QWidget* parent)
     else
         window->setPlainText(text);
     window->show();
+    // Kept usable while the modal dialog that asked for it runs, though that dialog does not
+    // own it.
+    if (near && near->window()->windowHandle())
+        window->windowHandle()->setTransientParent(near->window()->windowHandle());
     window->raise();
     window->activateWindow();
 }
@@ -57,8 +64,7 @@ void showHelpWindow(const QString& title, const QString& text, QWidget* parent)
 void closeHelp()
 {
     QWhatsThis::hideText();
-    if (QTextBrowser* window = helpWindow())
-        window->close();
+    delete helpWindow(); // at once: the program may be ending, with no event loop left
 }
 
 } // namespace zel

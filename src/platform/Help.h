@@ -17,8 +17,9 @@ struct HelpPair
 int helpContextOf(int controlId, std::span<const HelpPair> pairs);
 // Context help: `text` as a pop-up at `control` (WinHelp's HELP_WM_HELP).
 void showHelpPopup(QWidget* control, const QString& text);
-// The Help command: a help window with `title` and `text`; one window, reused.
-void showHelpWindow(const QString& title, const QString& text, QWidget* parent);
+// The Help command: a help window with `title` and `text`, first placed over `near`; one
+// window, reused, that no dialog owns: it stays open until the user closes it or closeHelp.
+void showHelpWindow(const QString& title, const QString& text, QWidget* near);
 // Closes any help window this program opened.
 void closeHelp();
 

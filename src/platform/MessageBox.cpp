@@ -30,6 +30,18 @@ QMessageBox::Icon qtIcon(MessageBox::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// Qt centres a box on its owner's window. An owner that was never shown sits at the screen's
+// corner, so the box goes over the nearest visible window around it, or the active one.
+QWidget* placeOver(QWidget* owner)
+{
+    for (QWidget* window = owner ? owner->window() : nullptr; window;
+         window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
+        if (window->isVisible())
+            return window;
+    }
+    return QApplication::activeWindow();
+}
+
 MessageBox::Answer show(QWidget* owner, const MessageBox::Shown& shown)
 {
     if (const auto& answer = responder())
@@ -37,7 +49,7 @@ MessageBox::Answer show(QWidget* owner, const MessageBox::Shown& shown)
 
     const QMessageBox::StandardButtons buttons =
         shown.buttons == MessageBox::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-    QMessageBox box(qtIcon(shown.icon), shown.title, shown.text, buttons, owner);
+    QMessageBox box(qtIcon(shown.icon), shown.title, shown.text, buttons, placeOver(owner));
     box.setWindowModality(Qt::ApplicationModal);
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -1,5 +1,6 @@
 #include "TabControl.h"
 
+#include <QShortcut>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
@@ -13,6 +14,22 @@ TabControl::TabControl(QWidget* parent) : QWidget(parent), m_tabBar(new QTabBar(
     m_tabBar->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_tabBar);
     connect(m_tabBar, &QTabBar::currentChanged, this, [this] { update(); });
+    const auto addStep = [this](QKeyCombination keys, int delta) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, delta] { step(delta); });
+    };
+    addStep(Qt::CTRL | Qt::Key_Tab, 1);
+    addStep(Qt::CTRL | Qt::Key_PageDown, 1);
+    addStep(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1);
+    addStep(Qt::CTRL | Qt::Key_PageUp, -1);
+}
+
+void TabControl::step(int delta)
+{
+    const int count = m_tabBar->count();
+    if (count > 0)
+        m_tabBar->setCurrentIndex((m_tabBar->currentIndex() + delta + count) % count);
 }
 
 QRect TabControl::itemRect(int index) const

@@ -9,7 +9,9 @@ namespace zel {
 // The tab control: a row of tabs on top of a framed client area. Like the Windows control it
 // only shows tabs; whoever owns the pages makes them children of this widget, places them
 // below the tabs (itemRect) and shows or hides them when the selection changes
-// (tabBar()->currentChanged).
+// (tabBar()->currentChanged). Ctrl+Tab / Ctrl+PgDn and Ctrl+Shift+Tab / Ctrl+PgUp move to the
+// next or previous tab from anywhere in the window, wrapping at the ends; the arrow keys do
+// when the tabs have the focus. Each switch is a selection change, as a click is.
 class TabControl : public QWidget
 {
     Q_OBJECT
@@ -25,6 +27,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void step(int delta);
+
     QTabBar* m_tabBar;
 };
 

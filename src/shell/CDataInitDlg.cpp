@@ -48,7 +48,8 @@ bool CDataInitDlg::DoDataExchange(bool saveAndValidate)
     m_lblExplanation = dlgItem<QLabel>(zel::IDC_DATA_INIT_PROMPT);
 
     if (!saveAndValidate) {
-        m_editMailbox->setMaxLength(kMailboxLimit);
+        // The template's limit bounds typing; a longer number from the profile shows whole,
+        // and taking it out below refuses it.
         m_editMailbox->setText(m_strMailbox);
         m_editPort->setText(m_strPort);
         return true;

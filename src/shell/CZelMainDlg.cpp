@@ -177,10 +177,12 @@ void CZelMainDlg::OnSelChangeTab()
     page->show();
     if (m_nCurPage == -1)
         page->SetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER, m_strMailbox);
-    else if (m_nCurPage != selected)
-        m_pages[m_nCurPage]->hide();
     page->update();
+    // Focused before the old page hides: hiding the page that holds the focus would move it
+    // on by itself, into this page's first control, and this page would forget its last one.
     focusPage(page);
+    if (m_nCurPage != -1 && m_nCurPage != selected)
+        m_pages[m_nCurPage]->hide();
     m_nCurPage = selected;
 }
 
@@ -192,11 +194,24 @@ void CZelMainDlg::placePage(zel::Dialog* page)
 
 void CZelMainDlg::focusPage(zel::Dialog* page)
 {
-    // As a dialog does when it gets the focus: back to the control that had it last.
-    if (QWidget* last = page->focusWidget())
-        last->setFocus(Qt::OtherFocusReason);
-    else
-        page->setFocus(Qt::OtherFocusReason);
+    // As a dialog does when it gets the focus: back to the control that had it last, or else
+    // to its first control that the Tab key reaches. A page without one takes it itself.
+    const auto canTakeFocus = [page](const QWidget* control) {
+        return control && control != page && page->isAncestorOf(control) && control->isEnabled() &&
+               control->isVisibleTo(page);
+    };
+    QWidget* target = page->focusWidget();
+    if (!canTakeFocus(target)) {
+        target = page;
+        for (QWidget* next = page->nextInFocusChain(); next != page;
+             next = next->nextInFocusChain()) {
+            if ((next->focusPolicy() & Qt::TabFocus) && canTakeFocus(next)) {
+                target = next;
+                break;
+            }
+        }
+    }
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 void CZelMainDlg::OnAbout()

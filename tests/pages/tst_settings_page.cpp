@@ -3,6 +3,7 @@
 #include "pages/CSettingsPage.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -134,7 +135,9 @@ private Q_SLOTS:
         QFETCH(int, id);
         QFETCH(QString, name);
         HostedPage<Page> hosted;
-        QCOMPARE(hosted.page->GetDlgItem(id)->accessibleName(), name);
+        QCOMPARE(QAccessible::queryAccessibleInterface(hosted.page->GetDlgItem(id))
+                     ->text(QAccessible::Name),
+                 name);
     }
 
     void loadsOperatorAndFaxListsBySlot_data()

@@ -1,14 +1,21 @@
 #include "platform/Dialog.h"
+#include "platform/InputBlock.h"
 #include "platform/Ipv4AddressEdit.h"
 #include "platform/PrivateMessage.h"
+#include "platform/TabControl.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
 using namespace zel;
 
@@ -23,11 +30,13 @@ constexpr int kAddress = 16;
 constexpr int kNoTabStopEdit = 17;
 constexpr int kPicture = 18;
 constexpr int kPassword = 19;
+constexpr int kComboLabel = 21;
 
 constexpr ControlTemplate kControls[] = {
     {kLimitedEdit, ControlKind::Edit, "", 10, 10, 40, 14, TabStop, 4, 0},
     {kDigitsEdit, ControlKind::Edit, "", 10, 30, 40, 14, TabStop | DigitsOnly, 0, 0},
     {kStaticId, ControlKind::Label, "&Name:", 60, 10, 40, 8, NoStyle, 0, 0},
+    {kComboLabel, ControlKind::Label, "Choice", 10, 41, 60, 8, NoStyle, 0, 0},
     {kCombo, ControlKind::DropDownCombo, "", 10, 50, 60, 40, TabStop, 0, 0},
     {kList, ControlKind::DropDownList, "", 80, 50, 60, 40, TabStop, 0, 0},
     {kCheck, ControlKind::CheckBox, "Check me", 10, 70, 60, 10, TabStop, 0, 0},
@@ -37,6 +46,7 @@ constexpr ControlTemplate kControls[] = {
     {kPassword, ControlKind::Edit, "", 100, 10, 40, 14, TabStop | PasswordChars, 4, 0},
     {IDOK, ControlKind::DefPushButton, "OK", 100, 100, 40, 14, TabStop, 0, 0},
     {IDCANCEL, ControlKind::PushButton, "Cancel", 150, 100, 40, 14, TabStop, 0, 0},
+    {22, ControlKind::Edit, "", 75, 41, 8, 14, Hidden | Disabled, 0, 0}, // only carries a value
 };
 constexpr DialogTemplate kTemplate{100, "Platform test dialog",  200,      120, "MS Sans Serif",
                                    8,   SystemMenu | ModalFrame, kControls};
@@ -53,6 +63,7 @@ class ProbeDialog : public Dialog
 public:
     using Dialog::Dialog;
     int endDuringInit = 0; // EndDialog(this) inside OnInitDialog when not 0
+    std::function<void()> duringInit;
     int okCalls = 0;
     bool passOnHelp = false;
     QList<int> messages;
@@ -62,6 +73,8 @@ public:
 protected:
     bool OnInitDialog() override
     {
+        if (duringInit)
+            duringInit();
         if (endDuringInit)
             EndDialog(endDuringInit);
         return true;
@@ -93,6 +106,39 @@ void typeInto(QWidget* widget, const QString& text)
 {
     widget->setFocus();
     QTest::keyClicks(widget, text);
+}
+
+void paste(QLineEdit* edit, const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+}
+
+QString accessibleName(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// A click as the window system delivers it: through the window handle, so that QApplication
+// moves the focus and closes pop-ups as it does for a real click.
+void clickAsUser(QWidget* target, QPoint pos = {})
+{
+    if (pos.isNull())
+        pos = target->rect().center();
+    QTest::mouseClick(target->window()->windowHandle(), Qt::LeftButton, {},
+                      target->mapTo(target->window(), pos));
+}
+
+// What the user can try on a window: click OK, press Enter and Escape, close it through its
+// window handle as the window manager does.
+void tryEverything(ProbeDialog& window)
+{
+    clickAsUser(window.GetDlgItem(IDOK));
+    QTest::keyClick(&window, Qt::Key_Return);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window.windowHandle(), &close);
+    window.windowHandle()->close();
 }
 
 } // namespace
@@ -131,11 +177,31 @@ private Q_SLOTS:
         QVERIFY(dialog.dlgItem<QPushButton>(IDOK)->isDefault());
         QVERIFY(!dialog.GetDlgItem(999));
         QCOMPARE(dialog.controlId(dialog.GetDlgItem(kList)), kList);
-        QCOMPARE(dialog.GetDlgItem(kCheck)->accessibleName(), QStringLiteral("Check me"));
-        const auto* label = dialog.findChild<QLabel*>(QStringLiteral("ctl-1"));
-        QVERIFY(label);
-        QCOMPARE(label->accessibleName(), QStringLiteral("Name:"));
         QVERIFY(dialog.dlgItem<QLabel>(kPicture)->pixmap().isNull());
+    }
+
+    void screenReadersHearWhatIsShown()
+    {
+        Dialog dialog(kTemplate);
+        QCOMPARE(accessibleName(dialog.GetDlgItem(kCheck)), QStringLiteral("Check me"));
+        dialog.SetDlgItemText(kCheck, QStringLiteral("&Now this"));
+        QCOMPARE(accessibleName(dialog.GetDlgItem(kCheck)), QStringLiteral("Now this"));
+        auto* comboLabel = dialog.dlgItem<QLabel>(kComboLabel);
+        dialog.SetDlgItemText(kComboLabel, QStringLiteral("Changed"));
+        QCOMPARE(accessibleName(comboLabel), QStringLiteral("Changed"));
+
+        // Each edit and combo is labelled by the label in front of it: to its left on the
+        // same line (not one with another control in between), or right above it.
+        auto* name = dialog.findChild<QLabel*>(QStringLiteral("ctl-1"));
+        QCOMPARE(name->buddy(), dialog.GetDlgItem(kPassword));
+        QCOMPARE(accessibleName(dialog.GetDlgItem(kPassword)), QStringLiteral("Name:"));
+        QCOMPARE(comboLabel->buddy(), dialog.GetDlgItem(kCombo));
+        const auto labels = QAccessible::queryAccessibleInterface(dialog.GetDlgItem(kCombo))
+                                ->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->object(), comboLabel);
+        QCOMPARE(accessibleName(dialog.GetDlgItem(kCombo)), QStringLiteral("Changed"));
+        QVERIFY(accessibleName(dialog.GetDlgItem(kList)).isEmpty());
     }
 
     void tabOrderFollowsTemplate()
@@ -182,6 +248,20 @@ private Q_SLOTS:
         QCOMPARE(limited->text(), QStringLiteral("123456"));
         QTest::keyClick(limited, Qt::Key_Backspace);
         QCOMPARE(limited->text(), QStringLiteral("12345"));
+
+        // A paste goes in as far as it fits beside the text that stays.
+        limited->clear();
+        paste(limited, QStringLiteral("123456"));
+        QCOMPARE(limited->text(), QStringLiteral("1234"));
+        dialog.SetDlgItemText(kLimitedEdit, QStringLiteral("ab"));
+        limited->setCursorPosition(1);
+        paste(limited, QStringLiteral("123"));
+        QCOMPARE(limited->text(), QStringLiteral("a12b"));
+        QCOMPARE(limited->cursorPosition(), 3);
+        dialog.SetDlgItemText(kLimitedEdit, QStringLiteral("1234567")); // longer than the limit
+        limited->selectAll();
+        paste(limited, QStringLiteral("abcde"));
+        QCOMPARE(limited->text(), QStringLiteral("abcd"));
 
         auto* password = dialog.dlgItem<QLineEdit>(kPassword);
         QCOMPARE(password->echoMode(), QLineEdit::Password);
@@ -233,14 +313,30 @@ private Q_SLOTS:
         typeInto(combo->lineEdit(), QStringLiteral("x"));
         QCOMPARE(combo->currentIndex(), -1);
         QCOMPARE(dialog.GetDlgItemText(kCombo), QStringLiteral("Twox"));
+        // Typed text never selects, even when it names an item: not on Enter, not when the
+        // focus leaves.
         QTest::keyClick(combo->lineEdit(), Qt::Key_Backspace);
-        QCOMPARE(combo->currentIndex(), 1);
+        QCOMPARE(combo->currentIndex(), -1);
         combo->lineEdit()->selectAll();
         QTest::keyClicks(combo->lineEdit(), QStringLiteral("On"));
         QCOMPARE(combo->lineEdit()->text(), QStringLiteral("On")); // no completion
-        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
-        QCOMPARE(combo->count(), 2);
+        QTest::keyClick(combo->lineEdit(), Qt::Key_E);
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
+        QVERIFY(!combo->hasFocus());
         QCOMPARE(combo->currentIndex(), -1);
+        combo->setFocus();
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return); // ends the dialog too
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(dialog.GetDlgItemText(kCombo), QStringLiteral("One"));
+        // Choosing from the list does select.
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(combo->model()->index(1, 0)).center());
+        QCOMPARE(combo->currentIndex(), 1);
 
         dialog.SetDlgItemText(kCombo, QStringLiteral("One"));
         QCOMPARE(combo->currentIndex(), 0);
@@ -278,6 +374,106 @@ private Q_SLOTS:
         QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
         QCOMPARE(dialog.DoModal(), IDCANCEL);
         QCOMPARE(dialog.okCalls, 1);
+    }
+
+    void blockedWindowTakesNoInputAndKeepsItsState()
+    {
+        ProbeDialog window(kTemplate);
+        window.Create(nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* combo = window.dlgItem<QComboBox>(kList);
+        combo->addItems({QStringLiteral("A"), QStringLiteral("B")});
+        auto* edit = window.dlgItem<QLineEdit>(kLimitedEdit);
+        window.SetDlgItemText(kLimitedEdit, QStringLiteral("12"));
+        edit->setFocus();
+        combo->showPopup();
+        QCoreApplication::processEvents(); // the list becomes the active pop-up
+        edit->selectAll();
+        QAbstractItemView* list = combo->view();
+        const QPoint itemB = list->visualRect(combo->model()->index(1, 0)).center();
+        {
+            const InputBlock block(edit);
+            QVERIFY(InputBlock::isBlocked(list));
+            tryEverything(window);
+            QTest::keyClick(edit, Qt::Key_X);
+            clickAsUser(list->viewport(), itemB);
+            clickAsUser(window.GetDlgItem(kCheck));
+
+            QCOMPARE(window.okCalls, 0);
+            QVERIFY(window.isVisible() && window.isWindowAlive());
+            QCOMPARE(edit->text(), QStringLiteral("12"));
+            QVERIFY(!window.IsDlgButtonChecked(kCheck));
+            QCOMPARE(combo->currentIndex(), 0);
+            QVERIFY(list->isVisible());
+            // Drawn as it is: nothing disabled, focus and selection kept.
+            QVERIFY(window.isEnabled() && combo->isEnabled());
+            QCOMPARE(window.focusWidget(), edit);
+            QCOMPARE(edit->selectedText(), QStringLiteral("12"));
+        }
+        QVERIFY(!InputBlock::isBlocked(list));
+        clickAsUser(list->viewport(), itemB);
+        QCOMPARE(combo->currentIndex(), 1);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(window.okCalls, 1);
+    }
+
+    void modalRunBlocksTheOtherWindowsFromItsOpeningStep()
+    {
+        ProbeDialog owner(kTemplate);
+        owner.Create(nullptr);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowActive(&owner));
+        ProbeDialog nested(kTemplate); // exists before the outer run starts
+        ProbeDialog modal(kTemplate, &owner);
+        modal.duringInit = [&] {
+            tryEverything(owner);
+            QCOMPARE(owner.okCalls, 0);
+            QVERIFY(owner.isVisible() && owner.isWindowAlive());
+        };
+        bool nestedRan = false;
+        QTimer::singleShot(0, &modal, [&] {
+            QTimer::singleShot(0, &nested, [&] { QTest::keyClick(&nested, Qt::Key_Return); });
+            nestedRan = nested.DoModal() == IDOK;
+            QTest::keyClick(&modal, Qt::Key_Escape);
+        });
+        QCOMPARE(modal.DoModal(), IDCANCEL);
+        QVERIFY(nestedRan);
+        QCOMPARE(owner.okCalls, 0);
+
+        clickAsUser(owner.GetDlgItem(IDOK));
+        QCOMPARE(owner.okCalls, 1);
+    }
+
+    void tabControlSwitchesPagesFromTheKeyboard()
+    {
+        QWidget window;
+        auto* tabs = new TabControl(&window);
+        auto* edit = new QLineEdit(&window);
+        edit->move(0, 60);
+        for (const char* caption : {"One", "Two", "Three"})
+            tabs->tabBar()->addTab(QString::fromUtf8(caption));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        edit->setFocus();
+        QSignalSpy switches(tabs->tabBar(), &QTabBar::currentChanged);
+
+        QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_PageDown, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier); // wraps to the first
+        QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(edit, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(edit, Qt::Key_PageUp, Qt::ControlModifier);
+        tabs->tabBar()->setFocus();
+        QTest::keyClick(tabs->tabBar(), Qt::Key_Right);
+        {
+            const InputBlock block(&window);
+            QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+        }
+        QList<int> seen;
+        for (const QList<QVariant>& change : std::as_const(switches))
+            seen.append(change.first().toInt());
+        QCOMPARE(seen, (QList<int>{1, 2, 0, 2, 1, 0, 1}));
     }
 
     void findWindowSeesOnlyLiveDialogs()

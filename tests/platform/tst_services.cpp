@@ -4,6 +4,7 @@
 #include "platform/Trace.h"
 #include "support/MockClock.h"
 
+#include <QDialog>
 #include <QNetworkDatagram>
 #include <QTextBrowser>
 #include <QTimer>
@@ -50,6 +51,59 @@ private Q_SLOTS:
         QCOMPARE(shown[1].buttons, MessageBox::YesNo);
         QCOMPARE(shown[2].icon, MessageBox::NoIcon);
         QCOMPARE(shown[2].title, QStringLiteral("Zel"));
+    }
+
+    void boxOfAnUnshownOwnerIsCentredOnAVisibleWindow()
+    {
+        QWidget mainWindow;
+        mainWindow.setGeometry(300, 200, 400, 300);
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        QDialog neverShown(&mainWindow); // sits at the screen's corner
+        QPoint boxCentre;
+        QTimer::singleShot(0, &mainWindow, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            boxCentre = box->geometry().center();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        MessageBox::windowBox(&neverShown, QStringLiteral("Done"), QStringLiteral("Zel"),
+                              MessageBox::Ok, MessageBox::Information);
+        const QPoint offset = boxCentre - mainWindow.geometry().center();
+        QVERIFY2(offset.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+    }
+
+    void helpWindowOutlivesTheDialogThatOpenedIt()
+    {
+        // Counts the clicks that reach the help text.
+        struct ClickCounter : QObject
+        {
+            int clicks = 0;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                clicks += event->type() == QEvent::MouseButtonPress;
+                return false;
+            }
+        } counter;
+        QPointer<QTextBrowser> help;
+        auto dialog = std::make_unique<QDialog>();
+        QTimer::singleShot(0, dialog.get(), [&] {
+            showHelpWindow(QStringLiteral("Zel Help"), QStringLiteral("Topic"), dialog.get());
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* browser = qobject_cast<QTextBrowser*>(widget))
+                    help = browser;
+            }
+            help->viewport()->installEventFilter(&counter);
+            // Usable while the modal dialog that asked for it runs.
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
+            dialog->accept();
+        });
+        dialog->exec();
+        dialog.reset();
+        QCOMPARE(counter.clicks, 1);
+        QVERIFY(help && help->isVisible());
+        closeHelp();
+        QVERIFY(!help);
     }
 
     void periodEndsWhenMoreThanItsSecondsHavePassed_data()

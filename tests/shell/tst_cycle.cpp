@@ -9,6 +9,7 @@
 #include "support/ModalScript.h"
 #include "support/TempProfile.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -28,6 +29,7 @@ class TestCycle : public QObject
 private Q_SLOTS:
     void wholeCycle();
     void deviceWithoutEmail();
+    void keyboardSwitchesPages();
     void failingSettingsPageComesToFront();
     void failingNotificationsPageAfterTheWait();
     void applyWithoutEndpointIsRefused();
@@ -311,6 +313,56 @@ void TestCycle::deviceWithoutEmail()
                     QCOMPARE(bench.stored(QStringLiteral("4120")), expected);
                     dlg.m_btnClose->click();
                 });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+}
+
+// Each way of switching pages from the keyboard runs the page switch (the Ctrl keys wrap at
+// the ends) and puts the focus in the new page as a click on its tab does: on the control that
+// had it last, or else on the first one the Tab key reaches (the Statistics page has none).
+void TestCycle::keyboardSwitchesPages()
+{
+    Bench bench(QStringLiteral("305"));
+    CZelMainDlg& dlg = *bench.dlg;
+    Script script;
+    bench.firstView(script, QStringLiteral("1234"));
+    script.then([&] {
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QTabBar* tabs = dlg.m_tab->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(QApplication::focusWidget(),
+                 bench.page(1).GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE_ENABLE));
+        QWidget* chosen = bench.page(1).GetDlgItem(zel::IDC_NOTIFICATIONS_SMS);
+        QTest::mouseClick(chosen, Qt::LeftButton);
+        QWidget* password = bench.page(0).GetDlgItem(zel::IDC_SETTINGS_PASSWORD);
+        struct Step
+        {
+            QKeyCombination keys;
+            int page;
+            QWidget* focus;
+        };
+        const Step steps[] = {
+            {Qt::CTRL | Qt::Key_Tab, 2, &bench.page(2)},
+            {Qt::CTRL | Qt::Key_PageDown, 0, password},
+            {Qt::CTRL | Qt::Key_Tab, 1, chosen},
+            {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 0, password},
+            {Qt::CTRL | Qt::Key_PageUp, 2, &bench.page(2)},
+            {QKeyCombination(Qt::Key_Left), 1, chosen},
+            {QKeyCombination(Qt::Key_Right), 2, &bench.page(2)},
+        };
+        for (const Step& step : steps) {
+            if (step.keys.keyboardModifiers() == Qt::NoModifier)
+                tabs->setFocus(Qt::TabFocusReason); // arrows act when the tabs have the focus
+            QTest::keyClick(QApplication::focusWidget(), step.keys.key(),
+                            step.keys.keyboardModifiers());
+            QCOMPARE(dlg.m_nCurPage, step.page);
+            for (int other = 0; other < 3; ++other)
+                QCOMPARE(bench.page(other).isVisible(), other == step.page);
+            QCOMPARE(QApplication::focusWidget(), step.focus);
+        }
+        dlg.m_btnClose->click();
+    });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
 }

@@ -10,11 +10,14 @@
 #include "support/ModalScript.h"
 #include "support/TempProfile.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUdpSocket>
 
 class TestStartup : public QObject
@@ -27,6 +30,8 @@ private Q_SLOTS:
     void oneValueMissingStillAsks_data();
     void oneValueMissingStillAsks();
     void cancellingShutsDownAndWritesNothing();
+    void overlongMailboxIsShownWholeAndRefused();
+    void helpOutlivesTheDataInitDialog();
     void completeProfileIsNotRewritten();
     void endpointInUseEndsBeforeShowing();
     void portOutOfRangeEndsBeforeAsking_data();
@@ -52,6 +57,23 @@ QStringList profileEntries(const QByteArray& contents)
             entries.append(section + line);
     }
     return entries;
+}
+
+CDataInitDlg* dataInitDlg()
+{
+    return qobject_cast<CDataInitDlg*>(zel::FindWindow(kDataInit));
+}
+
+const QStringList kLoopback{QStringLiteral("127"), QStringLiteral("0"), QStringLiteral("0"),
+                            QStringLiteral("1")};
+
+void typeAddress(CDataInitDlg& dlg, const QStringList& fields)
+{
+    // Each field holds "0" to start with: type over it.
+    for (int i = 0; i < 4; ++i) {
+        dlg.m_ipAddress->field(i)->selectAll();
+        QTest::keyClicks(dlg.m_ipAddress->field(i), fields[i]);
+    }
 }
 
 // Runs the main window; when it shows, the automatic Refresh is cancelled and the offer to
@@ -109,13 +131,7 @@ void TestStartup::noProfileAsksAndSavesThreeKeys()
                     QCOMPARE(dlg->m_ipAddress->address(), (std::array<quint8, 4>{0, 0, 0, 0}));
                     QTest::keyClicks(dlg->dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX),
                                      QStringLiteral("305"));
-                    const QStringList address{QStringLiteral("127"), QStringLiteral("0"),
-                                              QStringLiteral("0"), QStringLiteral("1")};
-                    // Each field holds "0" to start with: type over it.
-                    for (int i = 0; i < 4; ++i) {
-                        dlg->m_ipAddress->field(i)->selectAll();
-                        QTest::keyClicks(dlg->m_ipAddress->field(i), address[i]);
-                    }
+                    typeAddress(*dlg, kLoopback);
                     dlg->dlgItem<QPushButton>(zel::IDOK)->click();
                 });
     // Port 5000 may be taken on this machine; either way the values are saved first.
@@ -194,6 +210,68 @@ void TestStartup::cancellingShutsDownAndWritesNothing()
     QVERIFY(!everShown);
     QVERIFY(!run.dlg.m_link.m_pSocket);
     QCOMPARE(profile.contents(), contents);
+}
+
+void TestStartup::overlongMailboxIsShownWholeAndRefused()
+{
+    TempProfile profile;
+    const QByteArray contents("[Zel Client]\nMailbox=12345678\nLocal_Port=0\n");
+    profile.write(contents);
+    BoxRecorder boxes;
+    MainRun run(profile.path());
+    Script script;
+    script.when([] { return liveWindow(kDataInit) != nullptr; },
+                [&] {
+                    CDataInitDlg* dlg = dataInitDlg();
+                    auto* mailbox = dlg->dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX);
+                    QCOMPARE(mailbox->text(), QStringLiteral("12345678"));
+                    typeAddress(*dlg, kLoopback);
+                    dlg->dlgItem<QPushButton>(zel::IDOK)->click();
+                    QCOMPARE(boxes.texts(), QStringList{QStringLiteral(
+                                                "Please enter no more than 6 characters.")});
+                    QVERIFY(dlg->isVisible());
+                    QCOMPARE(profile.contents(), contents);
+                    // Its whole text is selected: what the user types replaces it.
+                    QTest::keyClicks(mailbox, QStringLiteral("4120"));
+                    dlg->dlgItem<QPushButton>(zel::IDOK)->click();
+                });
+    QCOMPARE(run.runUntilShownThenQuit(script), zel::IDCANCEL);
+    QVERIFY(
+        profileEntries(profile.contents()).contains(QStringLiteral("[Zel Client]Mailbox=4120")));
+}
+
+// The help window belongs to no dialog; only the main window's end closes it.
+void TestStartup::helpOutlivesTheDataInitDialog()
+{
+    TempProfile profile;
+    profile.write("[Zel Client]\nMailbox=305\nLocal_Port=0\n");
+    BoxRecorder boxes;
+    QPointer<QTextBrowser> help;
+    bool openAfterTheDialog = false;
+    {
+        MainRun run(profile.path());
+        Script script;
+        script.when([] { return liveWindow(kDataInit) != nullptr; },
+                    [&] {
+                        CDataInitDlg* dlg = dataInitDlg();
+                        QTest::mouseClick(dlg->GetDlgItem(zel::ID_HELP), Qt::LeftButton);
+                        const QWidgetList windows = QApplication::topLevelWidgets();
+                        for (QWidget* window : windows) {
+                            if (auto* browser = qobject_cast<QTextBrowser*>(window);
+                                browser && browser->isVisible())
+                                help = browser;
+                        }
+                        QVERIFY(help);
+                        QCOMPARE(help->windowTitle(), kDataInit);
+                        typeAddress(*dlg, kLoopback);
+                        dlg->dlgItem<QPushButton>(zel::IDOK)->click();
+                    });
+        script.when([] { return liveWindow(kRefresh) != nullptr; },
+                    [&] { openAfterTheDialog = help && help->isVisible(); });
+        QCOMPARE(run.runUntilShownThenQuit(script), zel::IDCANCEL);
+    }
+    QVERIFY(openAfterTheDialog);
+    QVERIFY(!help);
 }
 
 void TestStartup::completeProfileIsNotRewritten()
