@@ -23,11 +23,22 @@
 #include <QTabBar>
 
 namespace {
+
 constexpr int kTabTextLimit = 49;
+
+// Every size the artwork is drawn at, so that the window manager never scales a small one up.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/zel/icons/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 CZelMainDlg::CZelMainDlg(zel::ProfileFile profile, QWidget* parent)
-    : zel::Dialog(zel::res::mainDialog(), parent), m_hIcon(QStringLiteral(":/zel/icon.png")),
+    : zel::Dialog(zel::res::mainDialog(), parent), m_hIcon(applicationIcon()),
       m_profile(std::move(profile))
 {}
 
