@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <chrono>
 #include <span>
+#include <thread>
 
 namespace {
 
@@ -34,9 +36,11 @@ CRefreshDlg::CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequire
 {
     m_workingCopy.fill(0xFF);
     m_startTimer.setSingleShot(true);
-    // A coarse timer may fire half a millisecond late on a 10 ms interval.
+    // Qt rounds a timer's remaining time up to whole milliseconds whenever the event loop goes
+    // to sleep, so a timer started before the dialog is shown fires as late as showing and
+    // drawing it took. It wakes the dialog a millisecond early; the rest is slept exactly.
     m_startTimer.setTimerType(Qt::PreciseTimer);
-    m_startTimer.setInterval(kStartDelayMs);
+    m_startTimer.setInterval(kStartDelayMs - 1);
     connect(&m_startTimer, &QTimer::timeout, this, &CRefreshDlg::OnTimer);
     connect(dlgItem<QPushButton>(IDC_REFRESH_REQUEST), &QPushButton::clicked, this,
             &CRefreshDlg::OnRequestButton);
@@ -70,10 +74,12 @@ bool CRefreshDlg::OnInitDialog()
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("To view your mailbox settings"));
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, tr("Press OK"));
 
-    if (m_link.m_pSocket)
+    if (m_link.m_pSocket) {
+        m_sinceStart.start();
         m_startTimer.start();
-    else
+    } else {
         ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
+    }
     return true;
 }
 
@@ -89,6 +95,10 @@ void CRefreshDlg::OnCancel()
 void CRefreshDlg::OnTimer()
 {
     m_startTimer.stop();
+    const auto early = std::chrono::milliseconds(kStartDelayMs) -
+                       std::chrono::nanoseconds(m_sinceStart.nsecsElapsed());
+    if (early > std::chrono::nanoseconds::zero())
+        std::this_thread::sleep_for(early);
     OnRequestButton();
 }
 

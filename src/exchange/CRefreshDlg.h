@@ -4,6 +4,7 @@
 #include "platform/Dialog.h"
 #include "protocol/MailboxRecord.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
 
@@ -58,4 +59,5 @@ private:
     MailboxRecord m_record;
     int m_nWrongAttempts = 0;
     QTimer m_startTimer;
+    QElapsedTimer m_sinceStart;
 };

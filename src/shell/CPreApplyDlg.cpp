@@ -3,3 +3,5 @@
 #include "res/DialogTemplates.h"
 
 CPreApplyDlg::CPreApplyDlg(QWidget* parent) : Dialog(zel::res::preApplyDialog(), parent) {}
+
+void CPreApplyDlg::OnOK() {}

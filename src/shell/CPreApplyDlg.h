@@ -10,4 +10,8 @@ class CPreApplyDlg : public zel::Dialog
 
 public:
     explicit CPreApplyDlg(QWidget* parent = nullptr);
+
+protected:
+    // The user cannot act on this window: Enter leaves it in place.
+    void OnOK() override;
 };

@@ -7,6 +7,7 @@
 #include "pages/CSettingsPage.h"
 #include "pages/CStatisticsPage.h"
 #include "platform/Clock.h"
+#include "platform/InputBlock.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateMessage.h"
 #include "platform/TabControl.h"
@@ -16,7 +17,6 @@
 #include "shell/RecordBinding.h"
 
 #include <QLabel>
-#include <QPointer>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <memory>
@@ -118,42 +118,28 @@ bool CZelMainDlg::ValidatePages()
     const auto awaitVerdict = [this] {
         zel::waitPeriod(kPageVerdictSeconds, [this] { return m_bPageInvalid; });
     };
-    // A failing page puts the focus on the faulty entry; the disabled window loses it, so it is
-    // given back once the window takes input again.
-    const auto refuse = [this](zel::Dialog* page, const QPointer<QWidget>& faulty) {
-        setEnabled(true);
-        if (faulty)
-            faulty->setFocus(Qt::OtherFocusReason);
-        else
-            focusPage(page);
-        return false;
-    };
+    // No input and no close until both pages have answered. The window is drawn as it is and
+    // keeps what a failing page set up: the focus and selection of the faulty entry, or the
+    // list it opened, which the user can use as soon as the check is over.
+    const zel::InputBlock block(this);
 
     m_bPageInvalid = false;
     zel::SendMessage(m_pSettingsPage, zel::WM_PAGE_VALIDATE);
-    const QPointer<QWidget> settingsFocus = m_pSettingsPage->focusWidget();
-    setEnabled(false);
     awaitVerdict();
     if (m_bPageInvalid) {
         if (shown != 0)
             bringPageToFront(0, shown);
-        return refuse(m_pSettingsPage, settingsFocus);
+        return false;
     }
 
-    // Enabled while the page checks, so that a failing page can put the focus on its entry;
-    // its message box keeps the user out of the window meanwhile.
     m_bPageInvalid = false;
-    setEnabled(true);
     zel::SendMessage(m_pNotificationsPage, zel::WM_PAGE_VALIDATE);
-    const QPointer<QWidget> notificationsFocus = m_pNotificationsPage->focusWidget();
-    setEnabled(false);
     awaitVerdict();
     if (m_bPageInvalid) {
         if (shown != 1)
             bringPageToFront(1, shown);
-        return refuse(m_pNotificationsPage, notificationsFocus);
+        return false;
     }
-    setEnabled(true);
     return true;
 }
 
