@@ -38,7 +38,7 @@ CRefreshDlg::CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequire
     m_startTimer.setSingleShot(true);
     // Qt rounds a timer's remaining time up to whole milliseconds whenever the event loop goes
     // to sleep, so a timer started before the dialog is shown fires as late as showing and
-    // drawing it took. It wakes the dialog a millisecond early; the rest is slept exactly.
+    // drawing it took. It wakes the dialog a millisecond early; the request waits out the rest.
     m_startTimer.setTimerType(Qt::PreciseTimer);
     m_startTimer.setInterval(kStartDelayMs - 1);
     connect(&m_startTimer, &QTimer::timeout, this, &CRefreshDlg::OnTimer);
@@ -95,14 +95,15 @@ void CRefreshDlg::OnCancel()
 void CRefreshDlg::OnTimer()
 {
     m_startTimer.stop();
-    const auto early = std::chrono::milliseconds(kStartDelayMs) -
-                       std::chrono::nanoseconds(m_sinceStart.nsecsElapsed());
-    if (early > std::chrono::nanoseconds::zero())
-        std::this_thread::sleep_for(early);
-    OnRequestButton();
+    requestRecord(RequestTime::TenMillisecondsAfterOpening);
 }
 
 void CRefreshDlg::OnRequestButton()
+{
+    requestRecord(RequestTime::Now);
+}
+
+void CRefreshDlg::requestRecord(RequestTime when)
 {
     if (m_stage == Stage::Password) {
         checkPassword();
@@ -125,6 +126,14 @@ void CRefreshDlg::OnRequestButton()
     GetDlgItem(IDC_REFRESH_REQUEST)->setEnabled(false);
     repaint();
 
+    // The start timer woke the dialog early, so that the drawing above fits in the time
+    // before the request is due: it leaves 10 ms after opening, not 10 ms plus the drawing.
+    if (when == RequestTime::TenMillisecondsAfterOpening) {
+        const auto early = std::chrono::milliseconds(kStartDelayMs) -
+                           std::chrono::nanoseconds(m_sinceStart.nsecsElapsed());
+        if (early > std::chrono::nanoseconds::zero())
+            std::this_thread::sleep_for(early);
+    }
     const std::size_t size =
         Datagram::buildViewRequest(m_strMailbox.toStdString(), m_link.m_txBuffer);
     m_link.m_pSocket->queue(m_link.m_txBuffer.data(), int(size));

@@ -43,6 +43,12 @@ private:
 
     void OnTimer();
     void OnRequestButton();
+    enum class RequestTime
+    {
+        Now,
+        TenMillisecondsAfterOpening,
+    };
+    void requestRecord(RequestTime when);
     void waitForReply();
     // True when the datagram received is the reply: the reply magic and a length that fits.
     bool OnViewReply();
