@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,28 @@ int averageLetterWidth(const QFontMetrics& metrics)
     const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return (letters / 26 + 1) / 2;
+}
+
+struct TemplateMetrics
+{
+    QFont font;
+    int baseUnitX;
+    int baseUnitY;
+};
+
+// A template's font and base units, looked up and measured once for each application font:
+// the font list and the letters' layout cost more than building the controls.
+const TemplateMetrics& metricsOf(const DialogTemplate& dialogTemplate)
+{
+    static QHash<QPair<const DialogTemplate*, QString>, TemplateMetrics> known;
+    const auto key = qMakePair(&dialogTemplate, QApplication::font().key());
+    auto found = known.constFind(key);
+    if (found == known.constEnd()) {
+        const QFont font = templateFont(dialogTemplate);
+        const QFontMetrics metrics(font);
+        found = known.insert(key, {font, averageLetterWidth(metrics), metrics.height()});
+    }
+    return *found;
 }
 
 Qt::WindowFlags windowFlagsOf(unsigned styles)
@@ -120,11 +143,10 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
 {
     if (m_template.styles & ChildDialog)
         setWindowFlags(Qt::Widget); // QDialog's constructor made it a window
-    setFont(templateFont(m_template));
-    // Measured once: laying out the letters for every control slowed start-up noticeably.
-    const QFontMetrics metrics(font());
-    m_nBaseUnitX = averageLetterWidth(metrics);
-    m_nBaseUnitY = metrics.height();
+    const TemplateMetrics& metrics = metricsOf(m_template);
+    setFont(metrics.font);
+    m_nBaseUnitX = metrics.baseUnitX;
+    m_nBaseUnitY = metrics.baseUnitY;
     setWindowTitle(QString::fromUtf8(m_template.caption ? m_template.caption : ""));
     const QSize size = dialogUnitsToPixels(0, 0, m_template.width, m_template.height).size();
     if (m_template.styles & ChildDialog)
