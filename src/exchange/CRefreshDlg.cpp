@@ -20,8 +20,26 @@
 namespace {
 
 constexpr int kStartDelayMs = 10;
+constexpr int kWokenEarlyMs = 2;
 // Wrong passwords that leave the dialog open; the attempt after them is the last.
 constexpr int kForgivenWrongPasswords = 3;
+// A sleep may overshoot by a good part of a tenth of a millisecond: the last stretch before the
+// request is due is waited out awake.
+constexpr auto kAwakeBeforeDue = std::chrono::microseconds(200);
+
+// Returns once `sinceStart` reaches the start delay.
+void waitUntilDue(const QElapsedTimer& sinceStart)
+{
+    using namespace std::chrono;
+    const auto due = nanoseconds(milliseconds(kStartDelayMs));
+    for (auto left = due - nanoseconds(sinceStart.nsecsElapsed()); left > nanoseconds::zero();
+         left = due - nanoseconds(sinceStart.nsecsElapsed())) {
+        if (left > kAwakeBeforeDue)
+            std::this_thread::sleep_for(left - kAwakeBeforeDue);
+        else
+            std::this_thread::yield();
+    }
+}
 
 } // namespace
 
@@ -38,9 +56,10 @@ CRefreshDlg::CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequire
     m_startTimer.setSingleShot(true);
     // Qt rounds a timer's remaining time up to whole milliseconds whenever the event loop goes
     // to sleep, so a timer started before the dialog is shown fires as late as showing and
-    // drawing it took. It wakes the dialog a millisecond early; the request waits out the rest.
+    // drawing it took. It wakes the dialog early enough to draw the new status on a busy machine;
+    // the request then waits out the rest.
     m_startTimer.setTimerType(Qt::PreciseTimer);
-    m_startTimer.setInterval(kStartDelayMs - 1);
+    m_startTimer.setInterval(kStartDelayMs - kWokenEarlyMs);
     connect(&m_startTimer, &QTimer::timeout, this, &CRefreshDlg::OnTimer);
     connect(dlgItem<QPushButton>(IDC_REFRESH_REQUEST), &QPushButton::clicked, this,
             &CRefreshDlg::OnRequestButton);
@@ -128,12 +147,8 @@ void CRefreshDlg::requestRecord(RequestTime when)
 
     // The start timer woke the dialog early, so that the drawing above fits in the time
     // before the request is due: it leaves 10 ms after opening, not 10 ms plus the drawing.
-    if (when == RequestTime::TenMillisecondsAfterOpening) {
-        const auto early = std::chrono::milliseconds(kStartDelayMs) -
-                           std::chrono::nanoseconds(m_sinceStart.nsecsElapsed());
-        if (early > std::chrono::nanoseconds::zero())
-            std::this_thread::sleep_for(early);
-    }
+    if (when == RequestTime::TenMillisecondsAfterOpening)
+        waitUntilDue(m_sinceStart);
     const std::size_t size =
         Datagram::buildViewRequest(m_strMailbox.toStdString(), m_link.m_txBuffer);
     m_link.m_pSocket->queue(m_link.m_txBuffer.data(), int(size));
