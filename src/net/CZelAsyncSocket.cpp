@@ -185,12 +185,8 @@ int CZelAsyncSocket::Send(const void* buffer, int size)
 void CZelAsyncSocket::OnReceive(int /*errorCode*/)
 {
     zel::OutputDebugStringA("CZelAsyncSocket::OnReceive\n");
-    if (m_pUdp->pendingDatagramSize() > qint64(m_receiveBuffer.size())) {
-        char discarded;
-        m_pUdp->readDatagram(&discarded, sizeof discarded);
-        m_listener.oversizeDatagramDropped();
-        return;
-    }
+    // Read at once, without asking for the size first: a longer datagram is cut to the
+    // buffer and then dropped whole.
     QHostAddress sender;
     quint16 senderPort = 0;
     const qint64 received =
@@ -198,6 +194,10 @@ void CZelAsyncSocket::OnReceive(int /*errorCode*/)
                              qint64(m_receiveBuffer.size()), &sender, &senderPort);
     if (received < 0) {
         m_bReadFailed = true;
+        return;
+    }
+    if (received > qint64(Datagram::kMaxSize)) {
+        m_listener.oversizeDatagramDropped();
         return;
     }
     // An empty datagram is valid UDP that any host may send: drop it, stay open.

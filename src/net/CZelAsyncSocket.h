@@ -55,7 +55,8 @@ private:
     EndpointListener& m_listener;
     QUdpSocket* m_pUdp;
     QSocketNotifier* m_pWriteNotifier = nullptr;
-    DatagramBuffer m_receiveBuffer;
+    // One byte more than the largest datagram taken: a datagram that fills it is too long.
+    std::array<std::uint8_t, Datagram::kMaxSize + 1> m_receiveBuffer;
     bool m_bClosed = false;
     bool m_bReadFailed = false;
     // Depth of socket notifications on the stack: the Qt socket must outlive them.
