@@ -193,7 +193,7 @@ bool isButton(ControlKind kind)
 QWidget* makeControl(const ControlTemplate& control, QWidget* parent)
 {
     QWidget* widget = makeWidget(control, parent);
-    widget->setObjectName(QStringLiteral("ctl%1").arg(control.id));
+    widget->setObjectName(QStringLiteral("ctl") + QString::number(control.id));
     // No fixed accessible name: labels, buttons and frames report their current text, and
     // edits and combos the label in front of them (their buddy).
     if (control.styles & Bordered) {

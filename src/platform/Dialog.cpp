@@ -53,13 +53,19 @@ struct TemplateMetrics
 // the font list and the letters' layout cost more than building the controls.
 const TemplateMetrics& metricsOf(const DialogTemplate& dialogTemplate)
 {
-    static QHash<QPair<const DialogTemplate*, QString>, TemplateMetrics> known;
-    const auto key = qMakePair(&dialogTemplate, QApplication::font().key());
-    auto found = known.constFind(key);
+    static QHash<const DialogTemplate*, TemplateMetrics> known;
+    static QFont knownFor;
+    // Comparing fonts is cheaper than spelling out a font's key for every dialog built.
+    if (QApplication::font() != knownFor) {
+        known.clear();
+        knownFor = QApplication::font();
+    }
+    auto found = known.constFind(&dialogTemplate);
     if (found == known.constEnd()) {
         const QFont font = templateFont(dialogTemplate);
         const QFontMetrics metrics(font);
-        found = known.insert(key, {font, averageLetterWidth(metrics), metrics.height()});
+        found =
+            known.insert(&dialogTemplate, {font, averageLetterWidth(metrics), metrics.height()});
     }
     return *found;
 }
