@@ -24,7 +24,8 @@ constexpr int kWokenEarlyMs = 2;
 // Wrong passwords that leave the dialog open; the attempt after them is the last.
 constexpr int kForgivenWrongPasswords = 3;
 // A sleep may overshoot by a good part of a tenth of a millisecond: the last stretch before the
-// request is due is waited out awake.
+// request is due is waited out awake. Awake means spinning: yielding the processor to a busy
+// neighbour hands it over for a whole time slice, milliseconds on a loaded machine.
 constexpr auto kAwakeBeforeDue = std::chrono::microseconds(200);
 
 // Returns once `sinceStart` reaches the start delay.
@@ -32,12 +33,10 @@ void waitUntilDue(const QElapsedTimer& sinceStart)
 {
     using namespace std::chrono;
     const auto due = nanoseconds(milliseconds(kStartDelayMs));
-    for (auto left = due - nanoseconds(sinceStart.nsecsElapsed()); left > nanoseconds::zero();
-         left = due - nanoseconds(sinceStart.nsecsElapsed())) {
-        if (left > kAwakeBeforeDue)
-            std::this_thread::sleep_for(left - kAwakeBeforeDue);
-        else
-            std::this_thread::yield();
+    const auto left = due - nanoseconds(sinceStart.nsecsElapsed());
+    if (left > kAwakeBeforeDue)
+        std::this_thread::sleep_for(left - kAwakeBeforeDue);
+    while (nanoseconds(sinceStart.nsecsElapsed()) < due) {
     }
 }
 
@@ -140,17 +139,17 @@ void CRefreshDlg::requestRecord(RequestTime when)
     // A reply to an earlier request must not cut this request's wait short.
     m_bReplyReceived = false;
 
-    // The wait's disabled button and the new status are drawn before the request goes out,
-    // so that a quick reply is not kept waiting behind the repaint.
+    // The request is assembled and the wait's disabled button and new status are drawn
+    // before the request goes out, so that a quick reply is not kept waiting behind them.
+    const std::size_t size =
+        Datagram::buildViewRequest(m_strMailbox.toStdString(), m_link.m_txBuffer);
     GetDlgItem(IDC_REFRESH_REQUEST)->setEnabled(false);
     repaint();
 
-    // The start timer woke the dialog early, so that the drawing above fits in the time
-    // before the request is due: it leaves 10 ms after opening, not 10 ms plus the drawing.
+    // The start timer woke the dialog early, so that the work above fits in the time before
+    // the request is due: it leaves 10 ms after opening, not 10 ms plus the drawing.
     if (when == RequestTime::TenMillisecondsAfterOpening)
         waitUntilDue(m_sinceStart);
-    const std::size_t size =
-        Datagram::buildViewRequest(m_strMailbox.toStdString(), m_link.m_txBuffer);
     m_link.m_pSocket->queue(m_link.m_txBuffer.data(), int(size));
     clearDatagramBuffer(m_link.m_txBuffer);
     waitForReply();
