@@ -150,6 +150,21 @@ struct Bench
         script.when([this] { return dlg->m_bViewed; }, [] {});
     }
 
+    // Runs the window through the first view with `password`, then `whileViewed`, then
+    // Close; it must end as cancelled with every step done. Close comes even after a failed
+    // check, so that a failure does not leave the window waiting.
+    void runViewed(const QString& password, const std::function<void()>& whileViewed)
+    {
+        Script script;
+        firstView(script, password);
+        script.then([&] {
+            whileViewed();
+            dlg->m_btnClose->click();
+        });
+        QCOMPARE(dlg->DoModal(), zel::IDCANCEL);
+        QVERIFY(script.finished());
+    }
+
     zel::Dialog& page(int index) { return *dlg->m_pages.at(index); }
 
     QTemporaryDir folder;
@@ -324,9 +339,7 @@ void TestCycle::keyboardSwitchesPages()
 {
     Bench bench(QStringLiteral("305"));
     CZelMainDlg& dlg = *bench.dlg;
-    Script script;
-    bench.firstView(script, QStringLiteral("1234"));
-    script.then([&] {
+    bench.runViewed(QStringLiteral("1234"), [&] {
         dlg.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QTabBar* tabs = dlg.m_tab->tabBar();
@@ -361,10 +374,7 @@ void TestCycle::keyboardSwitchesPages()
                 QCOMPARE(bench.page(other).isVisible(), other == step.page);
             QCOMPARE(QApplication::focusWidget(), step.focus);
         }
-        dlg.m_btnClose->click();
     });
-    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
-    QVERIFY(script.finished());
 }
 
 void TestCycle::failingSettingsPageComesToFront()
@@ -372,9 +382,7 @@ void TestCycle::failingSettingsPageComesToFront()
     Bench bench(QStringLiteral("305"));
     CZelMainDlg& dlg = *bench.dlg;
     const QJsonObject before = bench.stored(QStringLiteral("305"));
-    Script script;
-    bench.firstView(script, QStringLiteral("1234"));
-    script.then([&] {
+    bench.runViewed(QStringLiteral("1234"), [&] {
         MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
         setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("123"));
         dlg.m_tab->tabBar()->setCurrentIndex(2);
@@ -392,10 +400,7 @@ void TestCycle::failingSettingsPageComesToFront()
         QCOMPARE(bench.page(0).GetDlgItemText(zel::IDC_SETTINGS_PASSWORD), QStringLiteral("123"));
         // The user lands on the faulty entry.
         QCOMPARE(dlg.focusWidget(), bench.page(0).GetDlgItem(zel::IDC_SETTINGS_PASSWORD));
-        dlg.m_btnClose->click();
     });
-    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
-    QVERIFY(script.finished());
     QCOMPARE(bench.boxes.texts().size(), 1);
     QCOMPARE(bench.stored(QStringLiteral("305")), before);
 }
@@ -405,9 +410,7 @@ void TestCycle::failingNotificationsPageAfterTheWait()
     Bench bench(QStringLiteral("305"));
     CZelMainDlg& dlg = *bench.dlg;
     const QJsonObject before = bench.stored(QStringLiteral("305"));
-    Script script;
-    bench.firstView(script, QStringLiteral("1234"));
-    script.then([&] {
+    bench.runViewed(QStringLiteral("1234"), [&] {
         MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
         setText(bench.page(1), zel::IDC_NOTIFICATIONS_PHONE, QString());
         const qint64 start = fakeTime.seconds();
@@ -430,10 +433,7 @@ void TestCycle::failingNotificationsPageAfterTheWait()
         QCOMPARE(dlg.focusWidget(), bench.page(1).GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE));
         QVERIFY(!zel::FindWindow(QStringLiteral("Pre-Apply settings")));
         bench.boxes.onShown = nullptr;
-        dlg.m_btnClose->click();
     });
-    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
-    QVERIFY(script.finished());
     QCOMPARE(bench.stored(QStringLiteral("305")), before);
 }
 
@@ -441,9 +441,7 @@ void TestCycle::applyWithoutEndpointIsRefused()
 {
     Bench bench(QStringLiteral("305"));
     CZelMainDlg& dlg = *bench.dlg;
-    Script script;
-    bench.firstView(script, QStringLiteral("1234"));
-    script.then([&] {
+    bench.runViewed(QStringLiteral("1234"), [&] {
         MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
         const MailboxRecord before = dlg.m_record;
         dlg.m_link.ReleaseSocket();
@@ -454,10 +452,7 @@ void TestCycle::applyWithoutEndpointIsRefused()
                                             "program")});
         QCOMPARE(bench.boxes.shown().constFirst().icon, zel::MessageBox::Stop);
         QVERIFY(dlg.m_record == before);
-        dlg.m_btnClose->click();
     });
-    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
-    QVERIFY(script.finished());
 }
 
 #include "tst_cycle.moc"
