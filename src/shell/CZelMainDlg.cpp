@@ -152,7 +152,13 @@ bool CZelMainDlg::ReadConfiguration(ProfileConfiguration configuration)
     configuration.mailbox = m_strMailbox;
     configuration.devicePort = int(m_link.m_nDevicePort);
     configuration.deviceAddress = m_link.m_strDeviceAddress;
-    saveAskedConfiguration(m_profile, configuration);
+    if (!saveAskedConfiguration(m_profile, configuration)) {
+        // The values still serve this run; the user must know they will be asked again.
+        zel::MessageBox::appBox(
+            tr("Zel could not save the settings in %1.\n\n"
+               "They are used until Zel ends, and Zel will ask for them again at its next start.")
+                .arg(QDir::toNativeSeparators(m_profile.path())));
+    }
     return true;
 }
 
