@@ -4,6 +4,7 @@
 #include "pages/CSettingsPage.h"
 #include "pages/CStatisticsPage.h"
 #include "platform/Help.h"
+#include "platform/InputBlock.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateMessage.h"
 #include "platform/TabControl.h"
@@ -279,7 +280,8 @@ void CZelMainDlg::paintEvent(QPaintEvent* event)
 bool CZelMainDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
     if (isAboutCommand(message)) {
-        OnAbout();
+        if (!zel::InputBlock::isBlockedForNativeCommands(this))
+            OnAbout();
         *result = 0;
         return true;
     }
