@@ -12,6 +12,18 @@ zel_step() {
     printf '\n=== %s\n' "$*"
 }
 
+# Runs a command as root: directly when we are root, through sudo otherwise.
+zel_sudo() {
+    if ((EUID == 0)); then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "Not root and no sudo: cannot run $*. Run as root." >&2
+        return 1
+    fi
+}
+
 # Installs the packages of ZEL_PACKAGES that are missing. Touches the network only when
 # something is missing.
 zel_install_packages() {
@@ -30,17 +42,9 @@ zel_install_packages() {
         return 0
     fi
 
-    local sudo=()
-    if ((EUID != 0)); then
-        if ! command -v sudo >/dev/null; then
-            echo "Missing Debian packages: ${missing[*]}. Run as root, or install them first." >&2
-            return 1
-        fi
-        sudo=(sudo)
-    fi
     zel_step "Installing Debian packages: ${missing[*]}"
-    "${sudo[@]}" apt-get update
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    zel_sudo apt-get update
+    zel_sudo env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y --no-install-recommends "${missing[@]}"
 }
 

@@ -1,0 +1,82 @@
+# Qt for Windows, cross-built once from Debian's own qtbase source and kept in a cache folder.
+# Sourced by scripts/windows (after common.sh); defines functions and the folder's name only.
+
+# The host Qt's version: the Windows Qt is built from the very same Debian source package, so
+# that Debian's moc, rcc and uic (the host tools) match it.
+ZEL_QT_DEBIAN_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)"
+ZEL_QT_VERSION="${ZEL_QT_DEBIAN_VERSION%%+*}"
+ZEL_WINDOWS_QT="${ZEL_WINDOWS_QT:-${XDG_CACHE_HOME:-$HOME/.cache}/zel/qt-$ZEL_QT_VERSION-mingw-w64}"
+ZEL_WINDOWS_TOOLCHAIN="$ZEL_ROOT/cmake/mingw-w64-x86_64.cmake"
+
+# Only what Zel uses: Core, Gui, Widgets, Network, Test, the windows and offscreen platform
+# plugins. FreeType is bundled because the offscreen plugin is built only with it; the wintab
+# sources (tablet events) are not in Debian's source.
+zel_windows_qt_configure_options=(
+    -release -shared -nomake examples -nomake tests
+    -no-opengl -no-dbus -no-icu -no-ssl -no-fontconfig
+    -qt-freetype -qt-zlib -qt-pcre -qt-libpng -no-libjpeg -qt-harfbuzz -qt-doubleconversion
+    -no-feature-sql -no-feature-printsupport -no-feature-concurrent -no-feature-xml
+    -no-feature-vulkan -no-feature-zstd -no-feature-brotli -no-feature-direct2d
+    -no-feature-tuiotouch -no-feature-androiddeployqt -no-feature-tabletevent
+)
+zel_windows_qt_patches=("$ZEL_ROOT"/packaging/windows/qtbase-*.patch)
+
+# What the cached Qt was built from: a change of version, options, patch or toolchain builds
+# it again.
+zel_windows_qt_recipe() {
+    echo "qt6-base $ZEL_QT_DEBIAN_VERSION"
+    echo "${zel_windows_qt_configure_options[*]}"
+    cat "${zel_windows_qt_patches[@]}" "$ZEL_WINDOWS_TOOLCHAIN"
+}
+
+zel_windows_qt_is_cached() {
+    [[ -n "$ZEL_QT_VERSION" && -f "$ZEL_WINDOWS_QT/zel-recipe.txt" ]] &&
+        cmp -s "$ZEL_WINDOWS_QT/zel-recipe.txt" <(zel_windows_qt_recipe)
+}
+
+# Adds the deb-src entry `apt-get source` needs, beside Debian's own deb entries.
+zel_enable_debian_sources() {
+    local sources=/etc/apt/sources.list.d/debian.sources
+    local added=/etc/apt/sources.list.d/zel-deb-src.sources
+    if apt-get source --print-uris qt6-base >/dev/null 2>&1; then
+        return 0
+    fi
+    [[ -f "$sources" ]] || {
+        echo "No $sources to derive a deb-src entry from; add one for qt6-base by hand." >&2
+        return 1
+    }
+    sed 's/^Types: deb$/Types: deb-src/' "$sources" | zel_sudo tee "$added" >/dev/null
+    zel_sudo apt-get update
+}
+
+zel_build_windows_qt() {
+    if zel_windows_qt_is_cached; then
+        echo "Qt $ZEL_QT_VERSION for Windows: cached in $ZEL_WINDOWS_QT"
+        return 0
+    fi
+    zel_step "Qt $ZEL_QT_VERSION for Windows, built once into $ZEL_WINDOWS_QT (about 40 minutes on 2 cores)"
+    local started=$SECONDS work
+    work="$(mktemp -d "${TMPDIR:-/tmp}/zel-windows-qt.XXXXXX")"
+    zel_enable_debian_sources
+    (cd "$work" && apt-get source -q "qt6-base=$ZEL_QT_DEBIAN_VERSION" >/dev/null)
+    local source
+    source="$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
+    local patch
+    for patch in "${zel_windows_qt_patches[@]}"; do
+        patch -d "$source" -p1 --forward <"$patch"
+    done
+    rm -rf "$ZEL_WINDOWS_QT"
+    mkdir -p "$work/build"
+    (cd "$work/build" &&
+        "$source/configure" -prefix "$ZEL_WINDOWS_QT" -xplatform win32-g++ \
+            -qt-host-path /usr "${zel_windows_qt_configure_options[@]}" -- -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$ZEL_WINDOWS_TOOLCHAIN" \
+            -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+    cmake --build "$work/build" --parallel "$(nproc)"
+    cmake --install "$work/build"
+    zel_windows_qt_recipe >"$ZEL_WINDOWS_QT/zel-recipe.txt"
+    rm -rf "$work"
+    local minutes=$(((SECONDS - started + 59) / 60))
+    echo "Qt $ZEL_QT_VERSION for Windows: built in $minutes minutes," \
+        "$(du -sh "$ZEL_WINDOWS_QT" | cut -f1) in $ZEL_WINDOWS_QT"
+}
