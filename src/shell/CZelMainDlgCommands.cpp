@@ -101,6 +101,9 @@ void CZelMainDlg::OnApply()
         return;
     }
     readPagesIntoRecord();
+    // What goes to the device is what both pages show.
+    writeCopiesToPage(m_record, BoundPage::Notifications, *m_pNotificationsPage);
+    zel::SendMessage(m_pNotificationsPage, zel::WM_PAGE_LOAD);
     CApplyDlg dlg(m_link, m_record, this);
     dlg.DoModal();
 }
