@@ -25,14 +25,27 @@ struct Line
     QByteArray ending;
 };
 
-std::vector<Line> readLines(const QString& path)
+// Some editors start a UTF-8 file with a byte-order mark; it is no part of the first line.
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// The file's lines, and its byte-order mark if it has one.
+struct ProfileText
 {
+    QByteArray byteOrderMark;
     std::vector<Line> lines;
+};
+
+ProfileText readText(const QString& path)
+{
+    ProfileText text;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return lines;
+        return text;
     const QByteArray content = file.readAll();
-    qsizetype start = 0;
+    if (content.startsWith(kByteOrderMark))
+        text.byteOrderMark = kByteOrderMark;
+    std::vector<Line>& lines = text.lines;
+    qsizetype start = text.byteOrderMark.size();
     while (start < content.size()) {
         const qsizetype newline = content.indexOf('\n', start);
         if (newline < 0) {
@@ -44,7 +57,7 @@ std::vector<Line> readLines(const QString& path)
         lines.push_back({content.mid(start, textEnd - start), crlf ? "\r\n" : "\n"});
         start = newline + 1;
     }
-    return lines;
+    return text;
 }
 
 // "[name]" -> name, trimmed.
@@ -135,14 +148,14 @@ ProfileFile::ProfileFile(QString path) : m_strPath(std::move(path)) {}
 QString ProfileFile::readString(const QString& section, const QString& key,
                                 const QString& defaultValue) const
 {
-    const std::vector<Line> lines = readLines(m_strPath);
+    const std::vector<Line> lines = readText(m_strPath).lines;
     const Position position = find(lines, section, key);
     return position.key ? valueOf(lines[*position.key].text) : defaultValue;
 }
 
 int ProfileFile::readInt(const QString& section, const QString& key, int defaultValue) const
 {
-    const std::vector<Line> lines = readLines(m_strPath);
+    const std::vector<Line> lines = readText(m_strPath).lines;
     const Position position = find(lines, section, key);
     if (!position.key)
         return defaultValue;
@@ -153,7 +166,8 @@ int ProfileFile::readInt(const QString& section, const QString& key, int default
 
 bool ProfileFile::writeString(const QString& section, const QString& key, const QString& value)
 {
-    std::vector<Line> lines = readLines(m_strPath);
+    ProfileText text = readText(m_strPath);
+    std::vector<Line>& lines = text.lines;
     const Position position = find(lines, section, key);
     const QByteArray ending = newLineEnding(lines);
 
@@ -182,6 +196,7 @@ bool ProfileFile::writeString(const QString& section, const QString& key, const 
     QSaveFile file(m_strPath);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    file.write(text.byteOrderMark);
     for (const Line& line : lines) {
         file.write(line.text);
         file.write(line.ending);
