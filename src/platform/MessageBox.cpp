@@ -1,6 +1,8 @@
 #include "MessageBox.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace zel {
@@ -42,6 +44,30 @@ QWidget* placeOver(QWidget* owner)
     return QApplication::activeWindow();
 }
 
+// As the system's own boxes: one without a Cancel button is answered by its buttons alone.
+// Qt would take Escape and the close box for "No".
+class SystemMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (standardButtons() == (Yes | No) && event->matches(QKeySequence::Cancel))
+            return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (standardButtons() == (Yes | No)) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+};
+
 MessageBox::Answer show(QWidget* owner, const MessageBox::Shown& shown)
 {
     if (const auto& answer = responder())
@@ -49,7 +75,7 @@ MessageBox::Answer show(QWidget* owner, const MessageBox::Shown& shown)
 
     const QMessageBox::StandardButtons buttons =
         shown.buttons == MessageBox::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-    QMessageBox box(qtIcon(shown.icon), shown.title, shown.text, buttons, placeOver(owner));
+    SystemMessageBox box(qtIcon(shown.icon), shown.title, shown.text, buttons, placeOver(owner));
     box.setWindowModality(Qt::ApplicationModal);
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -4,7 +4,9 @@
 #include "platform/Trace.h"
 #include "support/MockClock.h"
 
+#include <QAbstractButton>
 #include <QDialog>
+#include <QMessageBox>
 #include <QNetworkDatagram>
 #include <QTextBrowser>
 #include <QTimer>
@@ -71,6 +73,20 @@ private Q_SLOTS:
         const QPoint offset = boxCentre - mainWindow.geometry().center();
         QVERIFY2(offset.manhattanLength() <= 4,
                  qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+    }
+
+    // As the system's own: a box without a Cancel button takes neither Escape nor the close box.
+    void yesNoBoxIsAnsweredByItsButtonsOnly()
+    {
+        QTimer::singleShot(0, this, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QTest::keyClick(box, Qt::Key_Escape);
+            box->windowHandle()->close();
+            QVERIFY(box->isVisible());
+            box->button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(MessageBox::appBox(QStringLiteral("Work offline?"), MessageBox::YesNo),
+                 MessageBox::IdYes);
     }
 
     void helpWindowOutlivesTheDialogThatOpenedIt()
