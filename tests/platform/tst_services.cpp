@@ -1,4 +1,5 @@
 #include "platform/Clock.h"
+#include "platform/Dialog.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Trace.h"
@@ -102,7 +103,8 @@ private Q_SLOTS:
             }
         } counter;
         QPointer<QTextBrowser> help;
-        auto dialog = std::make_unique<QDialog>();
+        static constexpr DialogTemplate kAsker{1, "", 100, 40, nullptr, 8, ModalFrame, {}};
+        auto dialog = std::make_unique<Dialog>(kAsker);
         QTimer::singleShot(0, dialog.get(), [&] {
             showHelpWindow(QStringLiteral("Zel Help"), QStringLiteral("Topic"), dialog.get());
             for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -112,9 +114,9 @@ private Q_SLOTS:
             help->viewport()->installEventFilter(&counter);
             // Usable while the modal dialog that asked for it runs.
             QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
-            dialog->accept();
+            dialog->EndDialog(IDOK);
         });
-        dialog->exec();
+        dialog->DoModal();
         dialog.reset();
         QCOMPARE(counter.clicks, 1);
         QVERIFY(help && help->isVisible());

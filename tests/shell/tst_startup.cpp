@@ -243,7 +243,7 @@ void TestStartup::overlongMailboxIsShownWholeAndRefused()
         profileEntries(profile.contents()).contains(QStringLiteral("[Zel Client]Mailbox=4120")));
 }
 
-// The help window belongs to no dialog; only the main window's end closes it.
+// The help window belongs to no dialog, no modal run blocks it, the main window's end closes it.
 void TestStartup::helpOutlivesTheDataInitDialog()
 {
     TempProfile profile;
@@ -251,6 +251,7 @@ void TestStartup::helpOutlivesTheDataInitDialog()
     BoxRecorder boxes;
     QPointer<QTextBrowser> help;
     bool openAfterTheDialog = false;
+    bool tookKeys = false;
     {
         MainRun run(profile.path());
         Script script;
@@ -269,11 +270,18 @@ void TestStartup::helpOutlivesTheDataInitDialog()
                         typeAddress(*dlg, kLoopback);
                         dlg->dlgItem<QPushButton>(zel::IDOK)->click();
                     });
+        // The main window and the exchange over it are modal; the help takes keys all the same.
         script.when([] { return liveWindow(kRefresh) != nullptr; },
-                    [&] { openAfterTheDialog = help && help->isVisible(); });
+                    [&] {
+                        openAfterTheDialog = help && help->isVisible();
+                        if (openAfterTheDialog)
+                            QTest::keyClick(help->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+                        tookKeys = help && help->textCursor().hasSelection();
+                    });
         QCOMPARE(run.runUntilShownThenQuit(script), zel::IDCANCEL);
     }
     QVERIFY(openAfterTheDialog);
+    QVERIFY(tookKeys);
     QVERIFY(!help);
 }
 
