@@ -26,7 +26,7 @@ constexpr std::array kControls{
     ControlTemplate{IDC_NOTIFICATIONS_EMAIL_ENABLE, ControlKind::CheckBox, "Enable", 20, 133, 38,
                     10, TabStop, 0, IDH_NOTIFICATIONS_EMAIL_ENABLE},
     ControlTemplate{IDC_NOTIFICATIONS_EMAIL, ControlKind::Edit, "", 20, 148, 162, 14,
-                    kEdit | TabStop, 60, IDH_NOTIFICATIONS_EMAIL},
+                    kEdit | TabStop | Latin1Only, 60, IDH_NOTIFICATIONS_EMAIL},
     ControlTemplate{IDC_NOTIFICATIONS_MESSAGE_TYPE, ControlKind::DropDownCombo, "", 20, 181, 162,
                     52, TabStop, 0, IDH_NOTIFICATIONS_MESSAGE_TYPE},
     ControlTemplate{IDC_NOTIFICATIONS_SMS_ENABLE, ControlKind::CheckBox, "Enable", 210, 133, 38, 10,
