@@ -46,7 +46,7 @@ constexpr std::array kControls{
     ControlTemplate{IDC_NOTIFICATIONS_EXTERNAL_ALLOWED, ControlKind::CheckBox, "", 20, 51, 13, 10,
                     Flat | Disabled | TabStop, 0, 0},
     ControlTemplate{IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT, ControlKind::Label,
-                    "External notification ia Allowed", 34, 52, 137, 8, NoStyle, 0, 0},
+                    "External notification is Allowed", 34, 52, 137, 8, NoStyle, 0, 0},
     ControlTemplate{IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, ControlKind::Edit, "", 198, 186, 10, 14,
                     kEdit | Hidden, 0, 0},
     ControlTemplate{IDC_NOTIFICATIONS_EMAIL_SUPPORTED, ControlKind::Edit, "", 198, 173, 10, 14,
