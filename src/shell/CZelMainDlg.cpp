@@ -289,6 +289,8 @@ bool CZelMainDlg::nativeEvent(const QByteArray& eventType, void* message, qintpt
 void CZelMainDlg::OnDestroy()
 {
     if (m_tab) {
+        // Removing the tabs moves the selection: no page is shown for that.
+        disconnect(m_tab->tabBar(), &QTabBar::currentChanged, this, &CZelMainDlg::OnSelChangeTab);
         while (m_tab->tabBar()->count() > 0)
             m_tab->tabBar()->removeTab(0);
     }
