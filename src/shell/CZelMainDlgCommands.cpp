@@ -87,8 +87,9 @@ void CZelMainDlg::OnApply()
         return;
     }
 
+    // Owned by the main window, which the window manager then activates again when it goes.
     auto waitWindow = std::make_unique<CPreApplyDlg>();
-    waitWindow->Create(nullptr);
+    waitWindow->Create(this);
     waitWindow->move(frameGeometry().center() - waitWindow->rect().center());
     waitWindow->show();
     if (!ValidatePages())
