@@ -87,8 +87,10 @@ bool CApplyDlg::OnAcknowledgement()
     m_nResult =
         Datagram::readAcknowledgement(std::span<const std::uint8_t>(m_link.m_rxBuffer.data(), size),
                                       m_record.mailboxNumber, m_nResult);
-    // Without the reply magic it still ends the wait, but any host may have sent it.
-    return m_nResult != AckResult::Waiting && m_nResult != AckResult::BadMagic;
+    // Only the device's own verdict comes from the device. One without the reply magic, for
+    // another mailbox or cut short still ends the wait, but any host may have sent it.
+    return m_nResult == AckResult::Applied || m_nResult == AckResult::NoSuchMailbox ||
+           m_nResult == AckResult::NotValid;
 }
 
 void CApplyDlg::showOutcome(int outcome)

@@ -59,7 +59,6 @@ constexpr std::array<Target, 4> kTargets{{
      zel::IDC_NOTIFICATIONS_SMS},
 }};
 
-constexpr int kRealMailbox = 0;
 constexpr int kAttachedAndSaved = 2;
 constexpr int kAttachedAndDeleted = 3;
 
@@ -221,10 +220,8 @@ void CNotificationsPage::OnMessageTypeChange()
 
 void CNotificationsPage::OnPageValidate()
 {
-    m_strExtension = GetDlgItemText(zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION);
-    if (m_nMailboxType == kRealMailbox && (m_strExtension.size() < 2 || m_strExtension.size() > 6))
-        return fail(tr("Extension number is not valid"), zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION,
-                    FailOrder::MessageFirst);
+    // The extension to notify is not checked: the user cannot change it, and it goes back as
+    // the device sent it.
 
     // A target's characters are checked even while it is switched off: it is sent all the same.
     // Not one the user cannot reach: that goes back as the device sent it.

@@ -53,5 +53,4 @@ private:
     QString m_strPager;
     QString m_strSms;
     QString m_strPhone;
-    QString m_strExtension;
 };

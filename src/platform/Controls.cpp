@@ -58,8 +58,11 @@ protected:
 
 void applyEditRules(QLineEdit* edit, const ControlTemplate& control)
 {
-    if (control.textLimit > 0 || (control.styles & DigitsOnly))
-        edit->setValidator(new EditRules(edit, control.textLimit, control.styles & DigitsOnly));
+    const EditCharacters characters = (control.styles & DigitsOnly)   ? EditCharacters::Digits
+                                      : (control.styles & Latin1Only) ? EditCharacters::Latin1
+                                                                      : EditCharacters::Any;
+    if (control.textLimit > 0 || characters != EditCharacters::Any)
+        edit->setValidator(new EditRules(edit, control.textLimit, characters));
 }
 
 QWidget* makeEdit(const ControlTemplate& control, QWidget* parent)

@@ -318,6 +318,9 @@ int Dialog::DoModal()
     if (!m_bAlive)
         return m_nResult;
     m_bInModalLoop = true;
+    // The block above covers the program's dialogs; Qt's modality only keeps this one over its
+    // owner. An application-modal run would block the help window too.
+    setWindowModality(Qt::WindowModal);
     const int result = exec();
     m_bInModalLoop = false;
     if (m_bAlive) { // ended by Qt itself, not through EndDialog

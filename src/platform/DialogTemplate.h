@@ -38,6 +38,7 @@ enum ControlStyle : unsigned
     Bordered = 1u << 7,
     AutoHScroll = 1u << 8,
     CenteredCaption = 1u << 9, // group box with its caption centred
+    Latin1Only = 1u << 10,     // an edit that takes no character past Latin-1 from the user
 };
 
 // Style flags of a dialog.

@@ -5,20 +5,27 @@
 
 namespace zel {
 
-namespace {
-qsizetype nonDigits(const QString& text)
-{
-    return std::count_if(text.begin(), text.end(), [](QChar c) { return c < u'0' || c > u'9'; });
-}
-} // namespace
-
-EditRules::EditRules(QLineEdit* edit, int textLimit, bool digitsOnly)
-    : QValidator(edit), m_edit(edit), m_nTextLimit(textLimit), m_bDigitsOnly(digitsOnly),
+EditRules::EditRules(QLineEdit* edit, int textLimit, EditCharacters characters)
+    : QValidator(edit), m_edit(edit), m_nTextLimit(textLimit), m_characters(characters),
       m_strBefore(edit->text())
 {
     // Validation runs before textChanged, so this always holds the previous text.
     connect(edit, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_strBefore = text; });
+}
+
+qsizetype EditRules::refusedCharacters(const QString& text) const
+{
+    switch (m_characters) {
+    case EditCharacters::Digits:
+        return std::count_if(text.begin(), text.end(),
+                             [](QChar c) { return c < u'0' || c > u'9'; });
+    case EditCharacters::Latin1:
+        return std::count_if(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; });
+    case EditCharacters::Any:
+        break;
+    }
+    return 0;
 }
 
 QValidator::State EditRules::validate(QString& input, int& pos) const
@@ -27,7 +34,7 @@ QValidator::State EditRules::validate(QString& input, int& pos) const
     // the text: keep it as it is.
     if (!m_edit->isModified())
         return Acceptable;
-    if (m_bDigitsOnly && nonDigits(input) > nonDigits(m_strBefore))
+    if (refusedCharacters(input) > refusedCharacters(m_strBefore))
         return Invalid;
     if (m_nTextLimit <= 0 || input.size() <= m_nTextLimit)
         return Acceptable;

@@ -4,7 +4,6 @@
 #include <QTextBrowser>
 #include <QWhatsThis>
 #include <QWidget>
-#include <QWindow>
 
 namespace zel {
 
@@ -39,7 +38,9 @@ void showHelpWindow(const QString& title, const QString& text, QWidget* near)
 {
     QPointer<QTextBrowser>& window = helpWindow();
     if (!window) {
-        // Owned by no dialog: it stays open when the dialog that asked for it ends.
+        // Owned by no window, as the help program's: it stays open when the dialog that asked
+        // for it ends, and no modal dialog blocks it, since the program's own modal runs block
+        // only their owners and the program's dialogs.
         window = new QTextBrowser;
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setOpenExternalLinks(false);
@@ -53,12 +54,13 @@ void showHelpWindow(const QString& title, const QString& text, QWidget* near)
     else
         window->setPlainText(text);
     window->show();
-    // Kept usable while the modal dialog that asked for it runs, though that dialog does not
-    // own it.
-    if (near && near->window()->windowHandle())
-        window->windowHandle()->setTransientParent(near->window()->windowHandle());
     window->raise();
     window->activateWindow();
+}
+
+bool isHelpWindow(const QWidget* window)
+{
+    return window && window == helpWindow();
 }
 
 void closeHelp()

@@ -1,6 +1,11 @@
 #include "MessageBox.h"
 
+#include "platform/Help.h"
+#include "platform/InputBlock.h"
+
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace zel {
@@ -31,16 +36,50 @@ QMessageBox::Icon qtIcon(MessageBox::Icon icon)
 }
 
 // Qt centres a box on its owner's window. An owner that was never shown sits at the screen's
-// corner, so the box goes over the nearest visible window around it, or the active one.
+// corner, so the box goes over the nearest visible window around it, or the active one. Never
+// over the help window, which the box would block.
 QWidget* placeOver(QWidget* owner)
 {
     for (QWidget* window = owner ? owner->window() : nullptr; window;
          window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
-        if (window->isVisible())
+        if (window->isVisible() && !isHelpWindow(window))
             return window;
     }
-    return QApplication::activeWindow();
+    QWidget* active = QApplication::activeWindow();
+    return isHelpWindow(active) ? nullptr : active;
 }
+
+// Modal for every window of the program but the help window.
+QList<QWidget*> windowsBlockedByBox()
+{
+    QList<QWidget*> windows = QApplication::topLevelWidgets();
+    windows.removeIf([](const QWidget* window) { return isHelpWindow(window); });
+    return windows;
+}
+
+// As the system's own boxes: one without a Cancel button is answered by its buttons alone.
+// Qt would take Escape and the close box for "No".
+class SystemMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (standardButtons() == (Yes | No) && event->matches(QKeySequence::Cancel))
+            return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (standardButtons() == (Yes | No)) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+};
 
 MessageBox::Answer show(QWidget* owner, const MessageBox::Shown& shown)
 {
@@ -49,8 +88,9 @@ MessageBox::Answer show(QWidget* owner, const MessageBox::Shown& shown)
 
     const QMessageBox::StandardButtons buttons =
         shown.buttons == MessageBox::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-    QMessageBox box(qtIcon(shown.icon), shown.title, shown.text, buttons, placeOver(owner));
-    box.setWindowModality(Qt::ApplicationModal);
+    const InputBlock block(windowsBlockedByBox(), nullptr);
+    SystemMessageBox box(qtIcon(shown.icon), shown.title, shown.text, buttons, placeOver(owner));
+    box.setWindowModality(Qt::WindowModal);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageBox::IdYes;

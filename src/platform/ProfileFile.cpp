@@ -26,14 +26,27 @@ struct Line
     QByteArray ending;
 };
 
-std::vector<Line> readLines(const QString& path)
+// Some editors start a UTF-8 file with a byte-order mark; it is no part of the first line.
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// The file's lines, and its byte-order mark if it has one.
+struct ProfileText
 {
+    QByteArray byteOrderMark;
     std::vector<Line> lines;
+};
+
+ProfileText readText(const QString& path)
+{
+    ProfileText text;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return lines;
+        return text;
     const QByteArray content = file.readAll();
-    qsizetype start = 0;
+    if (content.startsWith(kByteOrderMark))
+        text.byteOrderMark = kByteOrderMark;
+    std::vector<Line>& lines = text.lines;
+    qsizetype start = text.byteOrderMark.size();
     while (start < content.size()) {
         const qsizetype newline = content.indexOf('\n', start);
         if (newline < 0) {
@@ -45,7 +58,7 @@ std::vector<Line> readLines(const QString& path)
         lines.push_back({content.mid(start, textEnd - start), crlf ? "\r\n" : "\n"});
         start = newline + 1;
     }
-    return lines;
+    return text;
 }
 
 // "[name]" -> name, trimmed.
@@ -129,13 +142,14 @@ QByteArray newLineEnding(const std::vector<Line>& lines)
 #endif
 }
 
-bool writeLines(const QString& path, const std::vector<Line>& lines)
+bool writeText(const QString& path, const ProfileText& text)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    for (const Line& line : lines) {
+    file.write(text.byteOrderMark);
+    for (const Line& line : text.lines) {
         file.write(line.text);
         file.write(line.ending);
     }
@@ -151,14 +165,14 @@ ProfileFile::ProfileFile(QString path, QString fallbackPath)
 QString ProfileFile::readString(const QString& section, const QString& key,
                                 const QString& defaultValue) const
 {
-    const std::vector<Line> lines = readLines(m_strPath);
+    const std::vector<Line> lines = readText(m_strPath).lines;
     const Position position = find(lines, section, key);
     return position.key ? valueOf(lines[*position.key].text) : defaultValue;
 }
 
 int ProfileFile::readInt(const QString& section, const QString& key, int defaultValue) const
 {
-    const std::vector<Line> lines = readLines(m_strPath);
+    const std::vector<Line> lines = readText(m_strPath).lines;
     const Position position = find(lines, section, key);
     if (!position.key)
         return defaultValue;
@@ -169,7 +183,8 @@ int ProfileFile::readInt(const QString& section, const QString& key, int default
 
 bool ProfileFile::writeString(const QString& section, const QString& key, const QString& value)
 {
-    std::vector<Line> lines = readLines(m_strPath);
+    ProfileText text = readText(m_strPath);
+    std::vector<Line>& lines = text.lines;
     const Position position = find(lines, section, key);
     const QByteArray ending = newLineEnding(lines);
 
@@ -194,10 +209,10 @@ bool ProfileFile::writeString(const QString& section, const QString& key, const 
             lines[i].ending = ending;
     }
 
-    if (writeLines(m_strPath, lines))
+    if (writeText(m_strPath, text))
         return true;
     // The whole file moves, so that the next start finds every key in one place.
-    if (m_strFallbackPath.isEmpty() || !writeLines(m_strFallbackPath, lines))
+    if (m_strFallbackPath.isEmpty() || !writeText(m_strFallbackPath, text))
         return false;
     m_strPath = std::exchange(m_strFallbackPath, {});
     return true;

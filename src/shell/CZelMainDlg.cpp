@@ -84,7 +84,7 @@ bool CZelMainDlg::OnInitDialog()
     connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });
 
     const ProfileConfiguration configuration = readProfileConfiguration(m_profile);
-    if (!portsInRange(configuration)) {
+    if (!profileUsable(configuration)) {
         OnCancel();
         return false;
     }
@@ -113,21 +113,27 @@ bool CZelMainDlg::OnInitDialog()
     return true;
 }
 
-// A port the endpoint cannot use would only fail later, without saying why: name it and leave
-// the file for the user to correct.
-bool CZelMainDlg::portsInRange(const ProfileConfiguration& configuration)
+// A port or a device address the endpoint cannot use would only fail later, without saying
+// why: name it and leave the file for the user to correct.
+bool CZelMainDlg::profileUsable(const ProfileConfiguration& configuration)
 {
-    const ProfileKey* key = keyOutOfRange(configuration);
+    const ProfileKey* key = unusableKey(configuration);
     if (!key)
         return true;
     const QString name = QString::fromLatin1(key->key);
     const QString value = m_profile.readString(QString::fromLatin1(key->section), name);
-    zel::MessageBox::appBox(tr("The value \"%1\" of \"%2\" in %3 is not a port Zel can use.\n\n"
-                               "Please set it to a number from %4 to %5 and start Zel again.")
-                                .arg(value, name, QDir::toNativeSeparators(m_profile.path()),
-                                     QString::number(key->range.lowest),
-                                     QString::number(key->range.highest)),
-                            zel::MessageBox::Ok, zel::MessageBox::Stop);
+    const QString file = QDir::toNativeSeparators(m_profile.path());
+    const QString text =
+        key->shape == ValueShape::Ipv4Address
+            ? tr("The value \"%1\" of \"%2\" in %3 is not an IPv4 address.\n\nPlease set it "
+                 "to four numbers from 0 to 255 joined by dots, without leading zeros (such as "
+                 "192.168.1.20), and start Zel again.")
+                  .arg(value, name, file)
+            : tr("The value \"%1\" of \"%2\" in %3 is not a port Zel can use.\n\n"
+                 "Please set it to a number from %4 to %5 and start Zel again.")
+                  .arg(value, name, file, QString::number(key->range.lowest),
+                       QString::number(key->range.highest));
+    zel::MessageBox::appBox(text, zel::MessageBox::Ok, zel::MessageBox::Stop);
     return false;
 }
 
@@ -137,7 +143,7 @@ bool CZelMainDlg::ReadConfiguration(ProfileConfiguration configuration)
     m_link.m_nDevicePort = quint32(configuration.devicePort);
     m_link.m_strDeviceAddress = configuration.deviceAddress;
     m_strMailbox = configuration.mailbox;
-    if (!m_strMailbox.isEmpty() && !m_link.m_strDeviceAddress.isEmpty())
+    if (!needsAsking(configuration))
         return true;
 
     CDataInitDlg dlg(this);
@@ -291,6 +297,8 @@ bool CZelMainDlg::nativeEvent(const QByteArray& eventType, void* message, qintpt
 void CZelMainDlg::OnDestroy()
 {
     if (m_tab) {
+        // Removing the tabs moves the selection: no page is shown for that.
+        disconnect(m_tab->tabBar(), &QTabBar::currentChanged, this, &CZelMainDlg::OnSelChangeTab);
         while (m_tab->tabBar()->count() > 0)
             m_tab->tabBar()->removeTab(0);
     }

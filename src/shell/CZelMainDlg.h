@@ -66,8 +66,9 @@ protected:
 
 private:
     void DoDataExchange(bool saveAndValidate);
-    // False, after saying so, when the profile holds a port the endpoint cannot use.
-    bool portsInRange(const ProfileConfiguration& configuration);
+    // False, after saying so, when the profile holds a port or an address the endpoint cannot
+    // use.
+    bool profileUsable(const ProfileConfiguration& configuration);
     // False when the user cancelled the data-initialising dialog.
     bool ReadConfiguration(ProfileConfiguration configuration);
     void CreatePages();

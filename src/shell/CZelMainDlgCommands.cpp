@@ -87,8 +87,9 @@ void CZelMainDlg::OnApply()
         return;
     }
 
+    // Owned by the main window, which the window manager then activates again when it goes.
     auto waitWindow = std::make_unique<CPreApplyDlg>();
-    waitWindow->Create(nullptr);
+    waitWindow->Create(this);
     waitWindow->move(frameGeometry().center() - waitWindow->rect().center());
     waitWindow->show();
     if (!ValidatePages())
@@ -101,6 +102,9 @@ void CZelMainDlg::OnApply()
         return;
     }
     readPagesIntoRecord();
+    // What goes to the device is what both pages show.
+    writeCopiesToPage(m_record, BoundPage::Notifications, *m_pNotificationsPage);
+    zel::SendMessage(m_pNotificationsPage, zel::WM_PAGE_LOAD);
     CApplyDlg dlg(m_link, m_record, this);
     dlg.DoModal();
 }

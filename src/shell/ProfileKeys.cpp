@@ -1,23 +1,51 @@
 #include "ProfileKeys.h"
 
+#include <QStringList>
+#include <algorithm>
+
 namespace {
 
 using C = ProfileConfiguration;
 using W = ProfileWrite;
+using S = ValueShape;
 constexpr int kDefaultPort = 5000;
 constexpr NumberRange kDevicePorts{1, 65535};
 // 0 lets the system choose the local port.
 constexpr NumberRange kLocalPorts{0, 65535};
-constexpr NumberRange kNoRange{0, 0}; // for texts
+constexpr NumberRange kAddressLength{1, 15}; // up to "255.255.255.255"
+// A request carries six digits: a longer number would be cut to another mailbox's.
+constexpr NumberRange kMailboxLength{1, 6};
 
 // clang-format off
 const ProfileKey kProfileKeys[] = {
-    {"Zel Server", "Port_num",   &C::devicePort,    kDefaultPort, W::WhenAsked, kDevicePorts},
-    {"Zel Server", "IP_address", &C::deviceAddress, 0,            W::WhenAsked, kNoRange},
-    {"Zel Client", "Mailbox",    &C::mailbox,       0,            W::WhenAsked, kNoRange},
-    {"Zel Client", "Local_Port", &C::localPort,     kDefaultPort, W::Never,     kLocalPorts},
+    {"Zel Server", "Port_num",   &C::devicePort,    kDefaultPort, W::WhenAsked, S::Port,        kDevicePorts},
+    {"Zel Server", "IP_address", &C::deviceAddress, 0,            W::WhenAsked, S::Ipv4Address, kAddressLength},
+    {"Zel Client", "Mailbox",    &C::mailbox,       0,            W::WhenAsked, S::Text,        kMailboxLength},
+    {"Zel Client", "Local_Port", &C::localPort,     kDefaultPort, W::Never,     S::Port,        kLocalPorts},
 };
 // clang-format on
+
+bool inRange(qsizetype value, NumberRange range)
+{
+    return value >= range.lowest && value <= range.highest;
+}
+
+// Four numbers 0 to 255 joined by dots. The address parser would take fewer parts ("192.168.1"
+// as 192.168.0.1) and read a leading zero as octal ("010" as 8): neither is what was meant.
+bool isDottedIpv4(const QString& text)
+{
+    const QStringList parts = text.split(u'.');
+    if (parts.size() != 4)
+        return false;
+    for (const QString& part : parts) {
+        const bool digits =
+            !part.isEmpty() && part.size() <= 3 &&
+            std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (!digits || (part.size() > 1 && part.front() == u'0') || part.toInt() > 255)
+            return false;
+    }
+    return true;
+}
 
 QString section(const ProfileKey& key)
 {
@@ -49,17 +77,31 @@ ProfileConfiguration readProfileConfiguration(const zel::ProfileFile& profile)
     return configuration;
 }
 
-const ProfileKey* keyOutOfRange(const ProfileConfiguration& configuration)
+const ProfileKey* unusableKey(const ProfileConfiguration& configuration)
 {
     for (const ProfileKey& key : kProfileKeys) {
-        const auto* number = std::get_if<int C::*>(&key.value);
-        if (!number)
-            continue;
-        const int value = configuration.**number;
-        if (value < key.range.lowest || value > key.range.highest)
+        if (key.shape == S::Port &&
+            !inRange(configuration.*std::get<int C::*>(key.value), key.range))
             return &key;
+        if (key.shape == S::Ipv4Address) {
+            const QString& address = configuration.*std::get<QString C::*>(key.value);
+            // An empty one is asked for.
+            if (!address.isEmpty() && !isDottedIpv4(address))
+                return &key;
+        }
     }
     return nullptr;
+}
+
+bool needsAsking(const ProfileConfiguration& configuration)
+{
+    for (const ProfileKey& key : kProfileKeys) {
+        const auto* text = std::get_if<QString C::*>(&key.value);
+        if (text && key.written == W::WhenAsked &&
+            !inRange((configuration.**text).size(), key.range))
+            return true;
+    }
+    return false;
 }
 
 bool saveAskedConfiguration(zel::ProfileFile& profile, const ProfileConfiguration& configuration)

@@ -21,11 +21,21 @@ enum class ProfileWrite
     Never,
 };
 
-// The values a number may take for the program to work with it.
+// The values a number may take, or how many characters a text may have, for the program to
+// work with it.
 struct NumberRange
 {
     int lowest;
     int highest;
+};
+
+// What a value must look like. A port outside its range or an address that is not a dotted IPv4
+// one stops the program; a text of the wrong length (a missing one too) is asked for.
+enum class ValueShape
+{
+    Port,
+    Ipv4Address,
+    Text,
 };
 
 struct ProfileKey
@@ -35,14 +45,17 @@ struct ProfileKey
     std::variant<QString ProfileConfiguration::*, int ProfileConfiguration::*> value;
     int defaultNumber; // for a number that is missing; a missing text is empty
     ProfileWrite written;
-    NumberRange range; // for a number
+    ValueShape shape;
+    NumberRange range; // a port's values, a text's length
 };
 
 // Every key, in the order the asked-for values are written.
 std::span<const ProfileKey> profileKeys();
 
-// The first number key whose value in `configuration` lies outside its range, or null.
-const ProfileKey* keyOutOfRange(const ProfileConfiguration& configuration);
+// The first key whose value in `configuration` the program can neither use nor ask for, or null.
+const ProfileKey* unusableKey(const ProfileConfiguration& configuration);
+// Whether a value the user is asked for at start is missing or of the wrong length.
+bool needsAsking(const ProfileConfiguration& configuration);
 
 ProfileConfiguration readProfileConfiguration(const zel::ProfileFile& profile);
 // False when a value could not be written.

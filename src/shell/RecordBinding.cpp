@@ -23,6 +23,8 @@ enum class Direction
 {
     Both,        // written by Refresh, read by Apply
     RefreshOnly, // only written; Apply leaves the field as the last Refresh left it
+    Copy,        // a page's copy of a field another page holds: written by Refresh, and again
+                 // with what Apply read there, so that the pages never disagree
 };
 
 enum class Condition
@@ -53,7 +55,7 @@ using enum Condition;
 using R = MailboxRecord;
 
 // Refresh writes these rows in this order, Apply reads the rows it takes back in the same
-// order; a later row for the same field replaces an earlier one.
+// order.
 // clang-format off
 const Row kBinding[] = {
     {Settings,      zel::IDC_SETTINGS_MAILBOX_NUMBER,      Text,          &R::mailboxNumber},
@@ -84,9 +86,11 @@ const Row kBinding[] = {
     {Notifications, zel::IDC_NOTIFICATIONS_EMAIL_SUPPORTED,       Integer,      &R::emailSupported},
     {Notifications, zel::IDC_NOTIFICATIONS_EMAIL,                 Text,         &R::emailAddress, Both, WithEmail},
     {Notifications, zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE,    Integer,      &R::messageType,  Both, WithEmail},
-    {Notifications, zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION,      Text,         &R::notifyExtension},
-    {Notifications, zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE,    Integer,      &R::localNotificationType},
-    {Notifications, zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE,    Integer,      &R::mailboxType},
+    // Shown only here; the Settings page holds them, and its list is where the user changes
+    // the local notification when a virtual mailbox may not have one.
+    {Notifications, zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION,      Text,         &R::notifyExtension,       Copy},
+    {Notifications, zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE,    Integer,      &R::localNotificationType, Copy},
+    {Notifications, zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE,    Integer,      &R::mailboxType,           Copy},
 
     {Statistics,    zel::IDC_STATISTICS_NEW_MESSAGES,      Integer,       &R::newMessages,   RefreshOnly},
     {Statistics,    zel::IDC_STATISTICS_SAVED_MESSAGES,    Integer,       &R::savedMessages, RefreshOnly},
@@ -142,6 +146,20 @@ QString writtenText(const MailboxRecord& record, const Row& row)
     return {};
 }
 
+void writeRow(const MailboxRecord& record, const Row& row, zel::Dialog& page)
+{
+    switch (row.transfer) {
+    case Check:
+        page.CheckDlgButton(row.controlId, fieldOf<bool R::*>(record, row.field));
+        break;
+    case Integer:
+        page.SetDlgItemInt(row.controlId, fieldOf<int R::*>(record, row.field));
+        break;
+    default:
+        page.SetDlgItemText(row.controlId, writtenText(record, row));
+    }
+}
+
 } // namespace
 
 void writeRecordToPage(MailboxRecord& record, BoundPage which, zel::Dialog& page)
@@ -153,23 +171,22 @@ void writeRecordToPage(MailboxRecord& record, BoundPage which, zel::Dialog& page
             std::visit([&record](auto member) { record.*member = {}; }, row.field);
             continue;
         }
-        switch (row.transfer) {
-        case Check:
-            page.CheckDlgButton(row.controlId, fieldOf<bool R::*>(record, row.field));
-            break;
-        case Integer:
-            page.SetDlgItemInt(row.controlId, fieldOf<int R::*>(record, row.field));
-            break;
-        default:
-            page.SetDlgItemText(row.controlId, writtenText(record, row));
-        }
+        writeRow(record, row, page);
+    }
+}
+
+void writeCopiesToPage(const MailboxRecord& record, BoundPage which, zel::Dialog& page)
+{
+    for (const Row& row : kBinding) {
+        if (row.page == which && row.direction == Copy)
+            writeRow(record, row, page);
     }
 }
 
 void readPageIntoRecord(const zel::Dialog& page, BoundPage which, MailboxRecord& record)
 {
     for (const Row& row : kBinding) {
-        if (row.page != which || row.direction == RefreshOnly)
+        if (row.page != which || row.direction != Both)
             continue;
         switch (row.transfer) {
         case Text:

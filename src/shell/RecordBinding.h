@@ -19,6 +19,9 @@ enum class BoundPage
 // the Notifications page's e-mail entries as they are and loses its own.
 void writeRecordToPage(MailboxRecord& record, BoundPage which, zel::Dialog& page);
 
-// Apply: reads the controls of `page` back into `record`. The Apply command reads the Settings
-// page, then the Notifications page, whose values replace those the two pages share.
+// Apply: reads the controls of `page` back into `record`: the Settings page, then the
+// Notifications page, which takes nothing back of what it only shows of the Settings page's.
 void readPageIntoRecord(const zel::Dialog& page, BoundPage which, MailboxRecord& record);
+
+// After Apply has read the pages: writes into `page` its copies of another page's fields.
+void writeCopiesToPage(const MailboxRecord& record, BoundPage which, zel::Dialog& page);

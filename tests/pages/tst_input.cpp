@@ -127,6 +127,14 @@ void InputTest::pasteGoesInAsFarAsTheLimit_data()
     QTest::newRow("telephone, limit 20, 25 set by the program")
         << false << zel::IDC_NOTIFICATIONS_PHONE << digits.left(25) << digits.right(22)
         << digits.right(22).left(20);
+    // The device stores the address one byte a character.
+    const QString address = QStringLiteral("dana@example.com");
+    QTest::newRow("e-mail, a character past Latin-1 refuses the paste")
+        << false << zel::IDC_NOTIFICATIONS_EMAIL << address << QStringLiteral("\u20ac@example.com")
+        << address;
+    QTest::newRow("e-mail, Latin-1 letters")
+        << false << zel::IDC_NOTIFICATIONS_EMAIL << address
+        << QStringLiteral("j\u00f6rg@example.com") << QStringLiteral("j\u00f6rg@example.com");
 }
 
 // Select all and paste replaces the text with as much of the clipboard as the limit takes;

@@ -108,6 +108,18 @@ private Q_SLOTS:
             QStringList{QStringLiteral("write.ini")});
     }
 
+    void byteOrderMarkIsKept()
+    {
+        const QString path = pathOf(QStringLiteral("marked.ini"));
+        writeFile(path, "\xEF\xBB\xBF[Zel Server]\nIP_address=10.0.0.2\n");
+        ProfileFile profile(path);
+        QCOMPARE(profile.readString(QStringLiteral("Zel Server"), QStringLiteral("IP_address")),
+                 QStringLiteral("10.0.0.2"));
+        QVERIFY(profile.writeInt(QStringLiteral("Zel Server"), QStringLiteral("Port_num"), 5000));
+        QCOMPARE(contentOf(path),
+                 QByteArray("\xEF\xBB\xBF[Zel Server]\nIP_address=10.0.0.2\nPort_num=5000\n"));
+    }
+
     void writingCreatesTheFileAndItsFolder()
     {
         const QString path = pathOf(QStringLiteral("config/Zel1.ini"));

@@ -1,10 +1,13 @@
 #include "platform/Clock.h"
+#include "platform/Dialog.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
 #include "platform/Trace.h"
 #include "support/MockClock.h"
 
+#include <QAbstractButton>
 #include <QDialog>
+#include <QMessageBox>
 #include <QNetworkDatagram>
 #include <QTextBrowser>
 #include <QTimer>
@@ -73,6 +76,20 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
     }
 
+    // As the system's own: a box without a Cancel button takes neither Escape nor the close box.
+    void yesNoBoxIsAnsweredByItsButtonsOnly()
+    {
+        QTimer::singleShot(0, this, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QTest::keyClick(box, Qt::Key_Escape);
+            box->windowHandle()->close();
+            QVERIFY(box->isVisible());
+            box->button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(MessageBox::appBox(QStringLiteral("Work offline?"), MessageBox::YesNo),
+                 MessageBox::IdYes);
+    }
+
     void helpWindowOutlivesTheDialogThatOpenedIt()
     {
         // Counts the clicks that reach the help text.
@@ -86,7 +103,8 @@ private Q_SLOTS:
             }
         } counter;
         QPointer<QTextBrowser> help;
-        auto dialog = std::make_unique<QDialog>();
+        static constexpr DialogTemplate kAsker{1, "", 100, 40, nullptr, 8, ModalFrame, {}};
+        auto dialog = std::make_unique<Dialog>(kAsker);
         QTimer::singleShot(0, dialog.get(), [&] {
             showHelpWindow(QStringLiteral("Zel Help"), QStringLiteral("Topic"), dialog.get());
             for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -96,9 +114,9 @@ private Q_SLOTS:
             help->viewport()->installEventFilter(&counter);
             // Usable while the modal dialog that asked for it runs.
             QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
-            dialog->accept();
+            dialog->EndDialog(IDOK);
         });
-        dialog->exec();
+        dialog->DoModal();
         dialog.reset();
         QCOMPARE(counter.clicks, 1);
         QVERIFY(help && help->isVisible());

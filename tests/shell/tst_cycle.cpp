@@ -9,6 +9,7 @@
 #include "support/ModalScript.h"
 #include "support/TempProfile.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,6 +30,7 @@ class TestCycle : public QObject
 private Q_SLOTS:
     void wholeCycle();
     void deviceWithoutEmail();
+    void localNotificationPickedIsApplied();
     void keyboardSwitchesPages();
     void failingSettingsPageComesToFront();
     void failingNotificationsPageAfterTheWait();
@@ -97,7 +99,17 @@ QJsonObject mailboxWithoutEmail()
     return mailbox;
 }
 
-// The device simulator holding the two mailboxes in a file it saves after each apply, and a
+// The first mailbox as a virtual one, with the local notification a virtual one may not have.
+QJsonObject virtualMailboxWithLight()
+{
+    QJsonObject mailbox = mailboxWithEmail();
+    mailbox[QStringLiteral("mailboxNumber")] = QStringLiteral("777001");
+    mailbox[QStringLiteral("mailboxType")] = 1;
+    mailbox[QStringLiteral("doNotDisturb")] = true;
+    return mailbox;
+}
+
+// The device simulator holding the three mailboxes in a file it saves after each apply, and a
 // main window configured for one of them.
 struct Bench
 {
@@ -105,10 +117,9 @@ struct Bench
     {
         QFile file(mailboxesPath());
         file.open(QIODevice::WriteOnly);
-        file.write(
-            QJsonDocument(QJsonObject{{QStringLiteral("mailboxes"),
-                                       QJsonArray{mailboxWithEmail(), mailboxWithoutEmail()}}})
-                .toJson());
+        const QJsonArray mailboxes{mailboxWithEmail(), mailboxWithoutEmail(),
+                                   virtualMailboxWithLight()};
+        file.write(QJsonDocument(QJsonObject{{QStringLiteral("mailboxes"), mailboxes}}).toJson());
         file.close();
         started = device.start(
             {QStringLiteral("--mailboxes"), mailboxesPath(), QStringLiteral("--save")});
@@ -330,6 +341,29 @@ void TestCycle::deviceWithoutEmail()
                 });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
+}
+
+// The list that the failed check opens is where the user picks: the device gets that choice,
+// and both pages show it.
+void TestCycle::localNotificationPickedIsApplied()
+{
+    Bench bench(QStringLiteral("777001"));
+    bench.runViewed(QStringLiteral("1234"), [&] {
+        MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
+        auto* picked = bench.page(0).dlgItem<QComboBox>(zel::IDC_SETTINGS_LOCAL_NOTIFY);
+        auto* shown = bench.page(1).dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY);
+        bench.dlg->m_btnApply->click();
+        QTest::keyClick(picked->view(), Qt::Key_Home);
+        QTest::keyClick(picked->view(), Qt::Key_Return);
+        bench.dlg->m_btnApply->click();
+        QCOMPARE(bench.stored(QStringLiteral("777001"))[QStringLiteral("localNotificationType")],
+                 QJsonValue(0));
+        QCOMPARE(shown->currentIndex(), 0);
+        QCOMPARE(
+            bench.boxes.texts(),
+            (QStringList{QStringLiteral("Virtual Mailboxes does not support Local Notification"),
+                         kSuccess}));
+    });
 }
 
 // Each way of switching pages from the keyboard runs the page switch (the Ctrl keys wrap at

@@ -139,9 +139,9 @@ void TestMainDlg::startsOnSettingsPageWithMailbox()
 
 void TestMainDlg::tabsShowExactlyOnePage()
 {
-    OfflineWindow window;
-    CZelMainDlg& dlg = window.dlg;
-    window.runOffline([&dlg] {
+    auto window = std::make_unique<OfflineWindow>();
+    CZelMainDlg& dlg = window->dlg;
+    window->runOffline([&dlg] {
         // Only the very first display writes the mailbox number.
         page(dlg, 0)->SetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER, QStringLiteral("changed"));
         for (int index : {2, 1, 0, 2}) {
@@ -153,6 +153,11 @@ void TestMainDlg::tabsShowExactlyOnePage()
         QCOMPARE(page(dlg, 0)->GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER),
                  QStringLiteral("changed"));
     });
+    // The window's end removes the tabs before it deletes the pages: no page is switched to.
+    int shownAtEnd = -1;
+    connect(page(dlg, 0), &QObject::destroyed, this, [&] { shownAtEnd = dlg.m_nCurPage; });
+    window.reset();
+    QCOMPARE(shownAtEnd, 2);
 }
 
 void TestMainDlg::offlineYesKeepsWindowAndRefusesApply()

@@ -131,6 +131,7 @@ void TestModalApply::pageCheckTakesNoInputAndGreysNothing()
         MockClock fakeTime(1'000'000'000'000, 20);
         QList<bool> enabledWhileWaiting;
         bool waitWindowStays = false;
+        QWindow* waitOwner = nullptr;
         Script duringCheck;
         duringCheck.when([] { return liveWindow(kPreApply); },
                          [&] {
@@ -140,11 +141,16 @@ void TestModalApply::pageCheckTakesNoInputAndGreysNothing()
                              zel.tryEverything();
                              QTest::keyClick(liveWindow(kPreApply), Qt::Key_Return);
                              waitWindowStays = liveWindow(kPreApply);
+                             // Owned by the main window, which gets the focus back after it.
+                             if (waitWindowStays)
+                                 waitOwner =
+                                     liveWindow(kPreApply)->windowHandle()->transientParent();
                          });
         zel.dlg->m_btnApply->click();
         QVERIFY(duringCheck.finished());
         QCOMPARE(enabledWhileWaiting, QList<bool>(4, true));
         QVERIFY(waitWindowStays);
+        QCOMPARE(waitOwner, zel.dlg->windowHandle());
         // Neither the close request nor the clicks were taken: one apply, and the endpoint lives.
         QCOMPARE(zel.boxes.texts(), QStringList{kSuccess});
         QVERIFY(zel.dlg->isVisible());

@@ -36,8 +36,8 @@ private Q_SLOTS:
     void helpOutlivesTheDataInitDialog();
     void completeProfileIsNotRewritten();
     void endpointInUseEndsBeforeShowing();
-    void portOutOfRangeEndsBeforeAsking_data();
-    void portOutOfRangeEndsBeforeAsking();
+    void unusableValueEndsBeforeAsking_data();
+    void unusableValueEndsBeforeAsking();
     void demoProfileIsReadAsMeant();
 };
 
@@ -184,6 +184,9 @@ void TestStartup::oneValueMissingStillAsks_data()
     QTest::newRow("mailbox missing")
         << QByteArray("[Zel Server]\nIP_address=192.168.10.7\nPort_num=6001\n") << QString()
         << QList<int>{192, 168, 10, 7};
+    QTest::newRow("mailbox of seven digits")
+        << QByteArray("[Zel Server]\nIP_address=192.168.10.7\n[Zel Client]\nMailbox=1234567\n")
+        << QStringLiteral("1234567") << QList<int>{192, 168, 10, 7};
 }
 
 void TestStartup::oneValueMissingStillAsks()
@@ -262,7 +265,7 @@ void TestStartup::overlongMailboxIsShownWholeAndRefused()
         profileEntries(profile.contents()).contains(QStringLiteral("[Zel Client]Mailbox=4120")));
 }
 
-// The help window belongs to no dialog; only the main window's end closes it.
+// The help window belongs to no dialog, no modal run blocks it, the main window's end closes it.
 void TestStartup::helpOutlivesTheDataInitDialog()
 {
     TempProfile profile;
@@ -270,6 +273,7 @@ void TestStartup::helpOutlivesTheDataInitDialog()
     BoxRecorder boxes;
     QPointer<QTextBrowser> help;
     bool openAfterTheDialog = false;
+    bool tookKeys = false;
     {
         MainRun run(profile.path());
         Script script;
@@ -288,11 +292,18 @@ void TestStartup::helpOutlivesTheDataInitDialog()
                         typeAddress(*dlg, kLoopback);
                         dlg->dlgItem<QPushButton>(zel::IDOK)->click();
                     });
+        // The main window and the exchange over it are modal; the help takes keys all the same.
         script.when([] { return liveWindow(kRefresh) != nullptr; },
-                    [&] { openAfterTheDialog = help && help->isVisible(); });
+                    [&] {
+                        openAfterTheDialog = help && help->isVisible();
+                        if (openAfterTheDialog)
+                            QTest::keyClick(help->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+                        tookKeys = help && help->textCursor().hasSelection();
+                    });
         QCOMPARE(run.runUntilShownThenQuit(script), zel::IDCANCEL);
     }
     QVERIFY(openAfterTheDialog);
+    QVERIFY(tookKeys);
     QVERIFY(!help);
 }
 
@@ -335,7 +346,7 @@ void TestStartup::endpointInUseEndsBeforeShowing()
     QVERIFY(!run.dlg.m_link.m_pSocket);
 }
 
-void TestStartup::portOutOfRangeEndsBeforeAsking_data()
+void TestStartup::unusableValueEndsBeforeAsking_data()
 {
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("box"); // %1 stands for the file
@@ -349,13 +360,22 @@ void TestStartup::portOutOfRangeEndsBeforeAsking_data()
         << text.arg(u"%1", u"65536abc", u"Port_num", u"1", u"65535");
     QTest::newRow("local port negative") << QByteArray("[Zel Client]\nLocal_Port=-1\n")
                                          << text.arg(u"%1", u"-1", u"Local_Port", u"0", u"65535");
+    // Before the mailbox is asked for.
+    const QString address = QStringLiteral(
+        "The value \"%2\" of \"IP_address\" in %1 is not an IPv4 address.\n\nPlease set it to "
+        "four numbers from 0 to 255 joined by dots, without leading zeros (such as "
+        "192.168.1.20), and start Zel again.");
+    for (const char* value : {"device.local", "192.168.1", "300.1.1.1", "010.1.1.1"}) {
+        QTest::addRow("address %s", value) << QByteArray("[Zel Server]\nIP_address=") + value + '\n'
+                                           << address.arg(u"%1", QString::fromUtf8(value));
+    }
     // Accepted: the data-initialising dialog comes next, and is cancelled.
     QTest::newRow("in range by its leading digits")
         << QByteArray("[Zel Server]\nPort_num=6001 lab\n[Zel Client]\nLocal_Port=65535x\n")
         << QStringLiteral("Shutting down Zel program!");
 }
 
-void TestStartup::portOutOfRangeEndsBeforeAsking()
+void TestStartup::unusableValueEndsBeforeAsking()
 {
     QFETCH(QByteArray, contents);
     QFETCH(QString, box);
