@@ -66,10 +66,6 @@ bool CZelMainDlg::OnInitDialog()
                   [this] { OnAbout(); });
     setWindowIcon(m_hIcon);
 
-    m_btnRefresh->setText(tr("Refresh"));
-    m_btnApply->setText(tr("Apply"));
-    m_btnClose->setText(tr("Close"));
-    m_btnHelp->setText(tr("Help"));
     for (QPushButton* button : {m_btnRefresh, m_btnApply, m_btnClose, m_btnHelp})
         button->setAccessibleName(button->text());
     // The banner art fills its place, which follows the font and the screen.

@@ -91,7 +91,7 @@ private Q_SLOTS:
         Page& page = *hosted.page;
         QCOMPARE(page.windowTitle(), QStringLiteral("Mailbox Notifications"));
         QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT),
-                 QStringLiteral("External notification ia Allowed"));
+                 QStringLiteral("External notification is Allowed"));
         QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE)->count(), 4);
         QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE)->currentIndex(), -1);
         QCOMPARE(page.dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY)->itemText(4),
@@ -235,7 +235,7 @@ private Q_SLOTS:
         HostedPage<Page> hosted;
         zel::SendMessage(hosted.page, zel::WM_PAGE_LOAD);
         QCOMPARE(hosted.page->GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT),
-                 QStringLiteral("External notification ia Allowed"));
+                 QStringLiteral("External notification is Allowed"));
     }
 
     void enableBoxesSwitchTheirTargets()
