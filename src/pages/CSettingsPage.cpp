@@ -15,19 +15,6 @@
 
 namespace {
 
-constexpr std::array<zel::HelpPair, 10> kHelpIds{{
-    {zel::IDC_SETTINGS_MAILBOX_NUMBER, zel::IDH_SETTINGS_MAILBOX_NUMBER},
-    {zel::IDC_SETTINGS_PASSWORD, zel::IDH_SETTINGS_PASSWORD},
-    {zel::IDC_SETTINGS_LANGUAGE, zel::IDH_SETTINGS_LANGUAGE},
-    {zel::IDC_SETTINGS_BACKUP_EXTENSION, zel::IDH_SETTINGS_BACKUP_EXTENSION},
-    {zel::IDC_SETTINGS_OPERATOR, zel::IDH_SETTINGS_OPERATOR},
-    {zel::IDC_SETTINGS_FAX, zel::IDH_SETTINGS_FAX},
-    {zel::IDC_SETTINGS_ANNOUNCER, zel::IDH_SETTINGS_ANNOUNCER},
-    {zel::IDC_SETTINGS_DO_NOT_DISTURB, zel::IDH_SETTINGS_DO_NOT_DISTURB},
-    {zel::IDC_SETTINGS_TIME_STAMP, zel::IDH_SETTINGS_TIME_STAMP},
-    {0, 0},
-}};
-
 constexpr std::array<AccessibleLabel, 6> kLabels{{
     {zel::IDC_SETTINGS_MAILBOX_NUMBER, zel::IDC_SETTINGS_MAILBOX_NUMBER_LABEL},
     {zel::IDC_SETTINGS_PASSWORD, zel::IDC_SETTINGS_PASSWORD_LABEL},
@@ -99,7 +86,7 @@ bool CSettingsPage::WindowProc(int message)
 
 bool CSettingsPage::OnHelpInfo(const zel::HelpInfo& info)
 {
-    return showPageHelp(info, kHelpIds);
+    return showPageHelp(*this, info);
 }
 
 void CSettingsPage::OnPageLoad()

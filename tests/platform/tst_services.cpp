@@ -162,11 +162,6 @@ private Q_SLOTS:
 
     void helpContextsAndTheReusedHelpWindow()
     {
-        constexpr HelpPair pairs[] = {{11, 1}, {12, 2}, {0, 0}, {13, 5}};
-        QCOMPARE(helpContextOf(12, pairs), 2);
-        QCOMPARE(helpContextOf(13, pairs), 0); // after the end mark
-        QCOMPARE(helpContextOf(14, pairs), 0);
-
         auto helpWindows = [] {
             QList<QTextBrowser*> windows;
             for (QWidget* widget : QApplication::topLevelWidgets()) {
