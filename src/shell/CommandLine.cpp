@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
+#include "platform/UserLanguages.h"
 #include "shell/AppInfo.h"
+#include "shell/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -18,30 +20,33 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     // A core application only: the GUI one would need a display just to print the help.
     QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(appInfo::version));
+    const Translations translations(userLanguages());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Views and changes the settings of one voice-mail box on the network.\n"
         "The device's address and port and the mailbox number are kept in Zel1.ini."));
     // Not addHelpOption(): its --help-all offers Qt's own options, which Zel does not take.
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Displays this help."));
+    const QCommandLineOption helpOption(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Displays this help."));
     parser.addOption(helpOption);
     const QCommandLineOption versionOption = parser.addVersionOption();
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
-    if (!parser.parse(QCoreApplication::arguments())) {
-        err << program << ": " << parser.errorText() << "\n";
-        err << "Try '" << program << " --help'.\n";
+    const auto refuse = [&](const QString& reason) {
+        err << program << ": " << reason << "\n"
+            << QCoreApplication::translate("CommandLine", "Try '%1 --help'.").arg(program) << "\n";
         return kUsageError;
-    }
+    };
+    if (!parser.parse(QCoreApplication::arguments()))
+        return refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty()) {
-        err << program << ": Unexpected argument '" << parser.positionalArguments().constFirst()
-            << "'.\n";
-        err << "Try '" << program << " --help'.\n";
-        return kUsageError;
+        return refuse(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                          .arg(parser.positionalArguments().constFirst()));
     }
     if (parser.isSet(helpOption)) {
         out << parser.helpText();
