@@ -823,7 +823,7 @@ Drücken Sie F1 in einem Feld einer Seite, um Hilfe zu diesem Feld zu erhalten. 
     </message>
     <message>
         <source>Off Line! No relevant data is displayed!</source>
-        <translation>Offline! Es werden keine gültigen Daten angezeigt!</translation>
+        <translation>Offline! Keine gültigen Daten angezeigt!</translation>
     </message>
     <message>
         <source>Shutting down Zel program!</source>

@@ -823,7 +823,7 @@ Pulse F1 en un campo de una página para obtener ayuda sobre ese campo. Haga cli
     </message>
     <message>
         <source>Off Line! No relevant data is displayed!</source>
-        <translation>¡Sin conexión! ¡No se muestra ningún dato pertinente!</translation>
+        <translation>¡Sin conexión! ¡Sin datos del dispositivo!</translation>
     </message>
     <message>
         <source>Shutting down Zel program!</source>

@@ -70,14 +70,14 @@ Device IP address: the IPv4 address of the voice-mail device, for example 192.16
 OK saves both values in Zel&apos;s profile file, Zel1.ini, so that you are not asked again. Cancel ends Zel without saving anything.</source>
         <translation>Zel doit savoir quelle boîte vocale est la vôtre et où se trouve le système de messagerie vocale sur votre réseau.
 
-Numéro de boîte : le numéro de votre boîte vocale, 6 caractères au plus.
-IP de l&apos;appareil : l&apos;adresse IPv4 du système de messagerie vocale, par exemple 192.168.1.20. Le premier des quatre nombres ne doit pas être 0.
+Numéro de boîte&#xa0;: le numéro de votre boîte vocale, 6 caractères au plus.
+IP de l&apos;appareil&#xa0;: l&apos;adresse IPv4 du système de messagerie vocale, par exemple 192.168.1.20. Le premier des quatre nombres ne doit pas être 0.
 
 OK enregistre les deux valeurs dans le fichier de profil de Zel, Zel1.ini, pour que la question ne vous soit plus posée. Annuler quitte Zel sans rien enregistrer.</translation>
     </message>
     <message>
         <source>Zel cannot work without these required information: </source>
-        <translation>Zel a besoin des informations suivantes : </translation>
+        <translation>Zel a besoin des informations suivantes&#xa0;: </translation>
     </message>
     <message>
         <source>Mailbox Number</source>
@@ -111,9 +111,9 @@ OK enregistre les deux valeurs dans le fichier de profil de Zel, Zel1.ini, pour 
         <source>The device port number &quot;%1&quot; has more than %2 characters.
 
 Please correct &quot;Port_num&quot; in Zel1.ini, or press Cancel.</source>
-        <translation>Le numéro de port de l&apos;appareil « %1 » dépasse %2 caractères.
+        <translation>Le numéro de port de l&apos;appareil «&#xa0;%1&#xa0;» dépasse %2 caractères.
 
-Corrigez « Port_num » dans Zel1.ini ou cliquez sur Annuler.</translation>
+Corrigez «&#xa0;Port_num&#xa0;» dans Zel1.ini ou cliquez sur Annuler.</translation>
     </message>
     <message>
         <source>Data entry error</source>
@@ -128,7 +128,7 @@ Corrigez « Port_num » dans Zel1.ini ou cliquez sur Annuler.</translation>
 How your own telephone tells you of a new message: None, a message light (MSG Light 1 or 2), Sign Rings or Rings. It is set on the device and only shown here.</source>
         <translation>Type de notification
 
-La façon dont votre propre téléphone vous signale un nouveau message : Aucune, un voyant (Voyant de message 1 ou 2), Sonnerie spéciale ou Sonnerie. Elle se règle sur l&apos;appareil et n&apos;est qu&apos;affichée ici.</translation>
+La façon dont votre propre téléphone vous signale un nouveau message&#xa0;: Aucune, un voyant (Voyant de message 1 ou 2), Sonnerie spéciale ou Sonnerie. Elle se règle sur l&apos;appareil et n&apos;est qu&apos;affichée ici.</translation>
     </message>
     <message>
         <source>Extension to notify
@@ -144,7 +144,7 @@ Le poste qui reçoit la notification locale. Il se règle sur l&apos;appareil et
 The number the device calls to tell you of a new message. Up to 20 characters: the digits 0-9, * and #, and the dialling letters P, A, B, C, D and Q (either case).</source>
         <translation>Numéro de téléphone
 
-Le numéro que l&apos;appareil appelle pour vous signaler un nouveau message. Jusqu&apos;à 20 caractères : les chiffres 0-9, * et #, et les lettres de numérotation P, A, B, C, D et Q (majuscules ou minuscules).</translation>
+Le numéro que l&apos;appareil appelle pour vous signaler un nouveau message. Jusqu&apos;à 20 caractères&#xa0;: les chiffres 0-9, * et #, et les lettres de numérotation P, A, B, C, D et Q (majuscules ou minuscules).</translation>
     </message>
     <message>
         <source>Enable (Telephone number)
@@ -168,7 +168,7 @@ Si la case est cochée, l&apos;appareil appelle le pager au numéro ci-dessous �
 The pager the device calls for each new message. Up to 40 characters: the digits 0-9, * and #, the dialling letters P, A, B, C, D and Q, and X and $ (letters in either case).</source>
         <translation>Numéro de pager
 
-Le pager que l&apos;appareil appelle à chaque nouveau message. Jusqu&apos;à 40 caractères : les chiffres 0-9, * et #, les lettres de numérotation P, A, B, C, D et Q, ainsi que X et $ (lettres majuscules ou minuscules).</translation>
+Le pager que l&apos;appareil appelle à chaque nouveau message. Jusqu&apos;à 40 caractères&#xa0;: les chiffres 0-9, * et #, les lettres de numérotation P, A, B, C, D et Q, ainsi que X et $ (lettres majuscules ou minuscules).</translation>
     </message>
     <message>
         <source>Enable (SMS)
@@ -184,7 +184,7 @@ Si la case est cochée, l&apos;appareil envoie un SMS au numéro de mobile ci-de
 The mobile phone that gets the text message. Up to 40 characters: digits only, with an optional + at the start, e.g. +972541234567.</source>
         <translation>SMS - Numéro de mobile
 
-Le téléphone mobile qui reçoit le SMS. Jusqu&apos;à 40 caractères : uniquement des chiffres, éventuellement précédés d&apos;un +, p. ex. +972541234567.</translation>
+Le téléphone mobile qui reçoit le SMS. Jusqu&apos;à 40 caractères&#xa0;: uniquement des chiffres, éventuellement précédés d&apos;un +, p. ex. +972541234567.</translation>
     </message>
     <message>
         <source>Enable (E-Mail)
@@ -208,7 +208,7 @@ L&apos;adresse qui reçoit l&apos;e-mail de notification, jusqu&apos;à 60 carac
 What the notification e-mail carries: no attachment, the voice message attached, attached and kept in the mailbox, or attached and deleted from the mailbox. Attached and deleted is not safe: a lost e-mail loses the message.</source>
         <translation>Type d&apos;envoi
 
-Ce que contient l&apos;e-mail de notification : aucune pièce jointe, le message vocal en pièce jointe, joint et conservé dans la boîte vocale, ou joint et supprimé de la boîte vocale. Joindre et supprimer n&apos;est pas sûr : si l&apos;e-mail se perd, le message est perdu.</translation>
+Ce que contient l&apos;e-mail de notification&#xa0;: aucune pièce jointe, le message vocal en pièce jointe, joint et conservé dans la boîte vocale, ou joint et supprimé de la boîte vocale. Joindre et supprimer n&apos;est pas sûr&#xa0;: si l&apos;e-mail se perd, le message est perdu.</translation>
     </message>
     <message>
         <source>Enable</source>
@@ -282,9 +282,9 @@ Ce que contient l&apos;e-mail de notification : aucune pièce jointe, le messag
         <source>This delivery method is not secure!
 Network problems may corrupt the message and all information will be lost.
 Are you sure you want to use this method?</source>
-        <translation>Ce type d&apos;envoi n&apos;est pas sûr !
+        <translation>Ce type d&apos;envoi n&apos;est pas sûr&#xa0;!
 Un problème réseau peut altérer le message et toutes les informations seront perdues.
-Voulez-vous vraiment utiliser ce type d&apos;envoi ?</translation>
+Voulez-vous vraiment utiliser ce type d&apos;envoi&#xa0;?</translation>
     </message>
     <message>
         <source>Extension number is not valid</source>
@@ -421,7 +421,7 @@ Le numéro de la boîte vocale à laquelle appartiennent ces paramètres. Il est
 The mailbox&apos;s password: exactly 4 digits. Press Reset to put in the default password 5823. A new password reaches the device with the next Apply.</source>
         <translation>Mot de passe
 
-Le mot de passe de la boîte vocale : exactement 4 chiffres. Réinitialiser y place le mot de passe par défaut 5823. Un nouveau mot de passe n&apos;est transmis à l&apos;appareil qu&apos;au prochain Appliquer.</translation>
+Le mot de passe de la boîte vocale&#xa0;: exactement 4 chiffres. Réinitialiser y place le mot de passe par défaut 5823. Un nouveau mot de passe n&apos;est transmis à l&apos;appareil qu&apos;au prochain Appliquer.</translation>
     </message>
     <message>
         <source>Mailbox Language
@@ -429,7 +429,7 @@ Le mot de passe de la boîte vocale : exactement 4 chiffres. Réinitialiser y p
 The language in which the device speaks to callers and to you. Choose one of the languages installed on the device; a slot shown as Unknown or Not Installed cannot be chosen.</source>
         <translation>Langue de la boîte
 
-La langue dans laquelle l&apos;appareil s&apos;adresse aux appelants et à vous. Choisissez l&apos;une des langues installées sur l&apos;appareil ; un emplacement affiché comme Inconnue ou Non installée ne peut pas être choisi.</translation>
+La langue dans laquelle l&apos;appareil s&apos;adresse aux appelants et à vous. Choisissez l&apos;une des langues installées sur l&apos;appareil&#xa0;; un emplacement affiché comme Inconnue ou Non installée ne peut pas être choisi.</translation>
     </message>
     <message>
         <source>Backup Extension
@@ -437,7 +437,7 @@ La langue dans laquelle l&apos;appareil s&apos;adresse aux appelants et à vous.
 An extension to which a caller can be forwarded during your personal greeting. Digits only, up to 6; leave it empty for none.</source>
         <translation>Poste de secours
 
-Un poste vers lequel l&apos;appelant peut être renvoyé pendant votre annonce personnelle. Chiffres uniquement, 6 au plus ; laissez vide pour aucun.</translation>
+Un poste vers lequel l&apos;appelant peut être renvoyé pendant votre annonce personnelle. Chiffres uniquement, 6 au plus&#xa0;; laissez vide pour aucun.</translation>
     </message>
     <message>
         <source>Operator Extension
@@ -469,7 +469,7 @@ Si la case est cochée, les appelants entendent seulement votre annonce et ne pe
 When checked, calls are not put through to your extension. A virtual mailbox has no extension of its own and must always have it checked.</source>
         <translation>Ne pas déranger
 
-Si la case est cochée, les appels ne sont pas transmis à votre poste. Une boîte vocale virtuelle n&apos;a pas de poste propre : la case doit toujours y être cochée.</translation>
+Si la case est cochée, les appels ne sont pas transmis à votre poste. Une boîte vocale virtuelle n&apos;a pas de poste propre&#xa0;: la case doit toujours y être cochée.</translation>
     </message>
     <message>
         <source>Time Stamp
@@ -791,13 +791,13 @@ Press F1 on a field of a page for help on that field. Right-click the title bann
 
 Actualiser demande à l&apos;appareil les paramètres actuels de votre boîte vocale et remplit les trois pages. La première fois après le démarrage de Zel, le mot de passe à 4 chiffres de votre boîte vocale vous est demandé.
 
-Paramètres de la boîte vocale : votre mot de passe, la langue de la boîte, le renvoi des appelants pendant votre annonce personnelle et les modes de fonctionnement.
-Notifications de la boîte vocale : comment vous êtes averti des nouveaux messages (par téléphone, pager, SMS ou e-mail), si l&apos;appareil le permet.
-Statistiques de la boîte vocale : le nombre de messages nouveaux et sauvegardés de votre boîte et le nombre qu&apos;elle peut contenir.
+Paramètres de la boîte vocale&#xa0;: votre mot de passe, la langue de la boîte, le renvoi des appelants pendant votre annonce personnelle et les modes de fonctionnement.
+Notifications de la boîte vocale&#xa0;: comment vous êtes averti des nouveaux messages (par téléphone, pager, SMS ou e-mail), si l&apos;appareil le permet.
+Statistiques de la boîte vocale&#xa0;: le nombre de messages nouveaux et sauvegardés de votre boîte et le nombre qu&apos;elle peut contenir.
 
 Appliquer vérifie vos saisies et les envoie à l&apos;appareil. Appliquer n&apos;est possible qu&apos;après une actualisation réussie.
 
-Si l&apos;appareil est injoignable, vous pouvez travailler hors ligne : les pages n&apos;affichent alors aucune donnée de l&apos;appareil, et Appliquer est refusé jusqu&apos;à ce qu&apos;une actualisation réussisse.
+Si l&apos;appareil est injoignable, vous pouvez travailler hors ligne&#xa0;: les pages n&apos;affichent alors aucune donnée de l&apos;appareil, et Appliquer est refusé jusqu&apos;à ce qu&apos;une actualisation réussisse.
 
 Appuyez sur F1 dans un champ d&apos;une page pour obtenir de l&apos;aide sur ce champ. Un clic droit sur la bannière de titre affiche des informations sur Zel.</translation>
     </message>
@@ -823,31 +823,31 @@ Appuyez sur F1 dans un champ d&apos;une page pour obtenir de l&apos;aide sur ce 
     </message>
     <message>
         <source>Off Line! No relevant data is displayed!</source>
-        <translation>Hors ligne ! Aucune donnée pertinente n&apos;est affichée !</translation>
+        <translation>Hors ligne&#xa0;! Aucune donnée de l&apos;appareil&#xa0;!</translation>
     </message>
     <message>
         <source>Shutting down Zel program!</source>
-        <translation>Fermeture du programme Zel !</translation>
+        <translation>Fermeture du programme Zel&#xa0;!</translation>
     </message>
     <message>
         <source>The value &quot;%1&quot; of &quot;%2&quot; in %3 is not a port Zel can use.
 
 Please set it to a number from %4 to %5 and start Zel again.</source>
-        <translation>La valeur « %1 » de « %2 » dans %3 n&apos;est pas un port utilisable par Zel.
+        <translation>La valeur «&#xa0;%1&#xa0;» de «&#xa0;%2&#xa0;» dans %3 n&apos;est pas un port utilisable par Zel.
 
 Donnez-lui un nombre de %4 à %5, puis redémarrez Zel.</translation>
     </message>
     <message>
         <source>Do you want to work offline?</source>
-        <translation>Voulez-vous travailler hors ligne ?</translation>
+        <translation>Voulez-vous travailler hors ligne&#xa0;?</translation>
     </message>
     <message>
         <source>Current mailbox configuration must be viewed before applying new data!
 
 Please do &apos;Refresh&apos; first!</source>
-        <translation>La configuration actuelle de la boîte vocale doit être lue avant d&apos;appliquer de nouvelles données !
+        <translation>La configuration actuelle de la boîte vocale doit être lue avant d&apos;appliquer de nouvelles données&#xa0;!
 
-Cliquez d&apos;abord sur « Actualiser » !</translation>
+Cliquez d&apos;abord sur «&#xa0;Actualiser&#xa0;»&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -864,23 +864,23 @@ L&apos;adresse et le port de l&apos;appareil ainsi que le numéro de boîte sont
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>Essayez « %1 --help ».</translation>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;».</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>ExchangeMessages</name>
     <message>
         <source>Failed to create UDP socket! Please restart ZEL program</source>
-        <translation>Impossible de créer le socket UDP ! Veuillez redémarrer le programme ZEL</translation>
+        <translation>Impossible de créer le socket UDP&#xa0;! Veuillez redémarrer le programme ZEL</translation>
     </message>
     <message>
         <source>Failed to connect the device !
 Please check network connections</source>
-        <translation>Impossible de se connecter à l&apos;appareil !
+        <translation>Impossible de se connecter à l&apos;appareil&#xa0;!
 Vérifiez les connexions réseau</translation>
     </message>
     <message>

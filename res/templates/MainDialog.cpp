@@ -7,13 +7,15 @@
 namespace zel::res {
 
 namespace {
-// Picture texts name images embedded in the program's resources.
+// Picture texts name images embedded in the program's resources. The off-line banner is text, so
+// that it speaks the user's language; the window draws it in red italics.
 constexpr std::array kControls{
     ControlTemplate{IDC_MAIN_BANNER, ControlKind::Picture, ":/zel/banner.png", 7, 4, 395, 67,
                     Bordered, 0, 0},
     ControlTemplate{IDC_MAIN_TAB, ControlKind::TabControl, "", 7, 78, 396, 240, TabStop, 0, 0},
-    ControlTemplate{IDC_MAIN_OFFLINE_BANNER, ControlKind::Picture, ":/zel/offline.png", 12, 329,
-                    145, 10, NoStyle, 0, 0},
+    ControlTemplate{IDC_MAIN_OFFLINE_BANNER, ControlKind::Label,
+                    QT_TRANSLATE_NOOP("CZelMainDlg", "Off Line! No relevant data is displayed!"),
+                    12, 329, 145, 10, NoStyle, 0, 0},
     ControlTemplate{IDC_MAIN_REFRESH, ControlKind::PushButton,
                     QT_TRANSLATE_NOOP("CZelMainDlg", "Refresh"), 172, 325, 50, 14, TabStop, 0, 0},
     ControlTemplate{IDC_MAIN_APPLY, ControlKind::PushButton,
