@@ -10,8 +10,10 @@
 #include <algorithm>
 
 #ifdef Q_OS_WIN
-#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX // MinGW's C++ library defines it already
 #define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
 #include <winsock2.h>
 #else
 #include <sys/socket.h>
@@ -185,6 +187,16 @@ int CZelAsyncSocket::Send(const void* buffer, int size)
 void CZelAsyncSocket::OnReceive(int /*errorCode*/)
 {
     zel::OutputDebugStringA("CZelAsyncSocket::OnReceive\n");
+#ifdef Q_OS_WIN
+    // Windows fails the read of a datagram longer than the buffer (WSAEMSGSIZE), and Wine then
+    // reports it as empty: only its size tells it apart from a datagram that is empty.
+    if (m_pUdp->pendingDatagramSize() > qint64(Datagram::kMaxSize)) {
+        m_pUdp->readDatagram(reinterpret_cast<char*>(m_receiveBuffer.data()),
+                             qint64(m_receiveBuffer.size()));
+        m_listener.oversizeDatagramDropped();
+        return;
+    }
+#endif
     // Read at once, without asking for the size first: a longer datagram is cut to the
     // buffer and then dropped whole.
     QHostAddress sender;

@@ -142,4 +142,10 @@ bool InputBlock::isBlocked(const QWidget* widget)
     return false;
 }
 
+bool InputBlock::isBlockedForNativeCommands(const QWidget* window)
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    return isBlocked(window) || (modal && modal != window->window());
+}
+
 } // namespace zel

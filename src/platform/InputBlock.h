@@ -24,6 +24,9 @@ public:
 
     // Whether user input for `widget` is being held back now.
     static bool isBlocked(const QWidget* widget);
+    // Whether a command that reaches `window` natively, past Qt's input handling (the system
+    // menu on Windows), must be ignored now: a block covers it, or a modal window is open above it.
+    static bool isBlockedForNativeCommands(const QWidget* window);
 
 private:
     QList<QPointer<const QWidget>> m_windows;

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -128,9 +129,24 @@ QByteArray newLineEnding(const std::vector<Line>& lines)
 #endif
 }
 
+bool writeLines(const QString& path, const std::vector<Line>& lines)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const Line& line : lines) {
+        file.write(line.text);
+        file.write(line.ending);
+    }
+    return file.commit();
+}
+
 } // namespace
 
-ProfileFile::ProfileFile(QString path) : m_strPath(std::move(path)) {}
+ProfileFile::ProfileFile(QString path, QString fallbackPath)
+    : m_strPath(std::move(path)), m_strFallbackPath(std::move(fallbackPath))
+{}
 
 QString ProfileFile::readString(const QString& section, const QString& key,
                                 const QString& defaultValue) const
@@ -178,15 +194,13 @@ bool ProfileFile::writeString(const QString& section, const QString& key, const 
             lines[i].ending = ending;
     }
 
-    QDir().mkpath(QFileInfo(m_strPath).absolutePath());
-    QSaveFile file(m_strPath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (writeLines(m_strPath, lines))
+        return true;
+    // The whole file moves, so that the next start finds every key in one place.
+    if (m_strFallbackPath.isEmpty() || !writeLines(m_strFallbackPath, lines))
         return false;
-    for (const Line& line : lines) {
-        file.write(line.text);
-        file.write(line.ending);
-    }
-    return file.commit();
+    m_strPath = std::exchange(m_strFallbackPath, {});
+    return true;
 }
 
 bool ProfileFile::writeInt(const QString& section, const QString& key, int value)
@@ -203,6 +217,29 @@ QString windowsDirectory()
         return QDir::fromNativeSeparators(QString::fromWCharArray(buffer, int(length)));
 #endif
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+QString userDataFolder(const QString& name)
+{
+#ifdef Q_OS_WIN
+    const QString appData = qEnvironmentVariable("APPDATA");
+    if (!appData.isEmpty())
+        return QDir(QDir::fromNativeSeparators(appData)).filePath(name);
+#endif
+    Q_UNUSED(name);
+    return {};
+}
+
+ProfileFile profileIn(const QString& sharedFolder, const QString& userFolder,
+                      const QString& fileName)
+{
+    const QString inSharedFolder = QDir(sharedFolder).filePath(fileName);
+    if (userFolder.isEmpty())
+        return ProfileFile(inSharedFolder);
+    const QString inUserFolder = QDir(userFolder).filePath(fileName);
+    if (QFileInfo::exists(inUserFolder) || !QFileInfo::exists(inSharedFolder))
+        return ProfileFile(inUserFolder);
+    return ProfileFile(inSharedFolder, inUserFolder);
 }
 
 } // namespace zel

@@ -13,24 +13,22 @@
 void CZelApp::InitInstance()
 {
     // Qt starts the sockets library on first use, so there is no separate start-up step.
-    CZelMainDlg dlg{zel::ProfileFile(profilePath())};
+    CZelMainDlg dlg{profile()};
     zel::setMainWindow(&dlg);
     dlg.DoModal();
     zel::setMainWindow(nullptr);
 }
 
-QString CZelApp::profilePath()
+zel::ProfileFile CZelApp::profile()
 {
     const QString directory = zel::windowsDirectory();
     // Without that folder, the profile falls back to one named after the program, as the
     // profile functions themselves would do.
     if (directory.isEmpty())
-        return QDir::home().filePath(zel::applicationTitle() + QStringLiteral(".ini"));
-#ifdef Q_OS_WIN
-    return directory + QStringLiteral("\\Zel1.ini");
-#else
-    return directory + QStringLiteral("/Zel1.ini");
-#endif
+        return zel::ProfileFile(
+            QDir::home().filePath(zel::applicationTitle() + QStringLiteral(".ini")));
+    return zel::profileIn(directory, zel::userDataFolder(QStringLiteral("Zel")),
+                          QStringLiteral("Zel1.ini"));
 }
 
 void CZelApp::OnHelp(zel::Dialog& activeDialog)

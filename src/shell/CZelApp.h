@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "platform/ProfileFile.h"
 
 namespace zel {
 class Dialog;
@@ -14,9 +14,10 @@ public:
     // Runs the whole program; returns when the main window has ended.
     void InitInstance();
 
-    // The profile file: the Windows directory plus "Zel1.ini" (the user's configuration folder
-    // where there is no Windows directory).
-    static QString profilePath();
+    // The profile file: "Zel1.ini" in the Windows directory (the user's configuration folder
+    // where there is no Windows directory); on Windows in %APPDATA%\Zel once the Windows
+    // directory refused a write, or when it holds none.
+    static zel::ProfileFile profile();
     // The Help command: the help window on the topic of `activeDialog`.
     static void OnHelp(zel::Dialog& activeDialog);
 };

@@ -4,6 +4,7 @@
 #include "pages/CSettingsPage.h"
 #include "pages/CStatisticsPage.h"
 #include "platform/Help.h"
+#include "platform/InputBlock.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateMessage.h"
 #include "platform/TabControl.h"
@@ -154,7 +155,13 @@ bool CZelMainDlg::ReadConfiguration(ProfileConfiguration configuration)
     configuration.mailbox = m_strMailbox;
     configuration.devicePort = int(m_link.m_nDevicePort);
     configuration.deviceAddress = m_link.m_strDeviceAddress;
-    saveAskedConfiguration(m_profile, configuration);
+    if (!saveAskedConfiguration(m_profile, configuration)) {
+        // The values still serve this run; the user must know they will be asked again.
+        zel::MessageBox::appBox(
+            tr("Zel could not save the settings in %1.\n\n"
+               "They are used until Zel ends, and Zel will ask for them again at its next start.")
+                .arg(QDir::toNativeSeparators(m_profile.path())));
+    }
     return true;
 }
 
@@ -275,7 +282,8 @@ void CZelMainDlg::paintEvent(QPaintEvent* event)
 bool CZelMainDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
     if (isAboutCommand(message)) {
-        OnAbout();
+        if (!zel::InputBlock::isBlockedForNativeCommands(this))
+            OnAbout();
         *result = 0;
         return true;
     }

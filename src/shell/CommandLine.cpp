@@ -7,12 +7,37 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QTextStream>
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 namespace zel {
 
 namespace {
+
 constexpr int kUsageError = 2;
+
+// Where a mistake on the command line is told: standard error, or on Windows, where a program
+// started from Explorer or a console that does not wait for it has nowhere to print, a message
+// box, as Qt's parser tells its help there.
+void reportUsageError(const QString& message)
+{
+#ifdef Q_OS_WIN
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    ::GetStartupInfoW(&startup);
+    if (!::GetConsoleWindow() && !(startup.dwFlags & STARTF_USESTDHANDLES)) {
+        ::MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(message.utf16()),
+                      reinterpret_cast<const wchar_t*>(QCoreApplication::applicationName().utf16()),
+                      MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
+        return;
+    }
+#endif
+    std::fputs(qPrintable(message), stderr);
+}
+
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char* argv[])
@@ -34,29 +59,23 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     parser.addOption(helpOption);
     const QCommandLineOption versionOption = parser.addVersionOption();
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
-    const auto refuse = [&](const QString& reason) {
-        err << program << ": " << reason << "\n"
-            << QCoreApplication::translate("CommandLine", "Try '%1 --help'.").arg(program) << "\n";
+    const auto usageError = [&program](const QString& what) {
+        reportUsageError(
+            QStringLiteral("%1: %2\n").arg(program, what) +
+            QCoreApplication::translate("CommandLine", "Try '%1 --help'.").arg(program) + u'\n');
         return kUsageError;
     };
     if (!parser.parse(QCoreApplication::arguments()))
-        return refuse(parser.errorText());
-    if (!parser.positionalArguments().isEmpty()) {
-        return refuse(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
-                          .arg(parser.positionalArguments().constFirst()));
-    }
-    if (parser.isSet(helpOption)) {
-        out << parser.helpText();
-        return 0;
-    }
-    if (parser.isSet(versionOption)) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
-            << "\n";
-        return 0;
-    }
+        return usageError(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                              .arg(parser.positionalArguments().constFirst()));
+    // Both print and end the program, or on Windows show a box where there is no console.
+    if (parser.isSet(helpOption))
+        parser.showHelp(0);
+    if (parser.isSet(versionOption))
+        parser.showVersion();
     return std::nullopt;
 }
 

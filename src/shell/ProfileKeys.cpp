@@ -62,14 +62,17 @@ const ProfileKey* keyOutOfRange(const ProfileConfiguration& configuration)
     return nullptr;
 }
 
-void saveAskedConfiguration(zel::ProfileFile& profile, const ProfileConfiguration& configuration)
+bool saveAskedConfiguration(zel::ProfileFile& profile, const ProfileConfiguration& configuration)
 {
+    bool saved = true;
     for (const ProfileKey& key : kProfileKeys) {
         if (key.written != ProfileWrite::WhenAsked)
             continue;
         if (const auto* text = std::get_if<QString C::*>(&key.value))
-            profile.writeString(section(key), name(key), configuration.**text);
+            saved &= profile.writeString(section(key), name(key), configuration.**text);
         else
-            profile.writeInt(section(key), name(key), configuration.*std::get<int C::*>(key.value));
+            saved &= profile.writeInt(section(key), name(key),
+                                      configuration.*std::get<int C::*>(key.value));
     }
+    return saved;
 }

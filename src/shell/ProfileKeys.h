@@ -45,4 +45,5 @@ std::span<const ProfileKey> profileKeys();
 const ProfileKey* keyOutOfRange(const ProfileConfiguration& configuration);
 
 ProfileConfiguration readProfileConfiguration(const zel::ProfileFile& profile);
-void saveAskedConfiguration(zel::ProfileFile& profile, const ProfileConfiguration& configuration);
+// False when a value could not be written.
+bool saveAskedConfiguration(zel::ProfileFile& profile, const ProfileConfiguration& configuration);

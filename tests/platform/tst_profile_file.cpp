@@ -119,6 +119,56 @@ private Q_SLOTS:
                  QStringLiteral("5000"));
     }
 
+    void refusedWriteMovesTheProfile()
+    {
+        // A folder that is a file: no system, and no user, can write under it.
+        writeFile(pathOf(QStringLiteral("not-a-folder")), "x");
+        const QString refused = pathOf(QStringLiteral("not-a-folder/Zel1.ini"));
+        const QString fallback = pathOf(QStringLiteral("user/Zel1.ini"));
+        QVERIFY(!ProfileFile(refused).writeInt(QStringLiteral("Zel Server"),
+                                               QStringLiteral("Port_num"), 5000));
+
+        ProfileFile profile(refused, fallback);
+        QVERIFY(profile.writeInt(QStringLiteral("Zel Server"), QStringLiteral("Port_num"), 5000));
+        QVERIFY(profile.writeString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox"),
+                                    QStringLiteral("305")));
+        QCOMPARE(profile.path(), fallback);
+        QCOMPARE(contentOf(fallback).replace("\r\n", "\n"),
+                 QByteArray("[Zel Server]\nPort_num=5000\n[Zel Client]\nMailbox=305\n"));
+    }
+
+    void profileInPicksTheFile_data()
+    {
+        QTest::addColumn<bool>("inShared");
+        QTest::addColumn<bool>("inUser");
+        QTest::addColumn<bool>("hasUserFolder");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("left by an earlier program") << true << false << true << "shared";
+        QTest::newRow("moved once") << true << true << true << "user";
+        QTest::newRow("none yet") << false << false << true << "user";
+        QTest::newRow("no user folder") << false << false << false << "shared";
+    }
+
+    void profileInPicksTheFile()
+    {
+        QFETCH(bool, inShared);
+        QFETCH(bool, inUser);
+        QFETCH(bool, hasUserFolder);
+        QFETCH(QString, expected);
+        const QTemporaryDir root;
+        for (const QString& folder : {QStringLiteral("shared"), QStringLiteral("user")})
+            QVERIFY(QDir(root.path()).mkpath(folder));
+        if (inShared)
+            writeFile(root.filePath(QStringLiteral("shared/Zel1.ini")), "[Zel Client]\n");
+        if (inUser)
+            writeFile(root.filePath(QStringLiteral("user/Zel1.ini")), "[Zel Client]\n");
+        const ProfileFile profile =
+            profileIn(root.filePath(QStringLiteral("shared")),
+                      hasUserFolder ? root.filePath(QStringLiteral("user")) : QString(),
+                      QStringLiteral("Zel1.ini"));
+        QCOMPARE(profile.path(), root.filePath(expected + QStringLiteral("/Zel1.ini")));
+    }
+
     void configFolderFollowsXdg()
     {
         const QByteArray saved = qgetenv("XDG_CONFIG_HOME");

@@ -1,8 +1,17 @@
 #include "ShellTestSupport.h"
 
+#include "res/resource.h"
+#include "shell/AboutEntry.h"
 #include "shell/ProfileKeys.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QVariant>
+#include <QWidget>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 QByteArray profileFor(quint16 devicePort, const QString& mailbox)
 {
@@ -21,3 +30,38 @@ QByteArray profileFor(quint16 devicePort, const QString& mailbox)
     }
     return text.toLatin1();
 }
+
+#ifdef Q_OS_WIN
+QString chooseAboutEntry(QWidget* mainWindow)
+{
+    const HWND window = reinterpret_cast<HWND>(mainWindow->winId());
+    wchar_t text[64] = {};
+    ::GetMenuStringW(::GetSystemMenu(window, FALSE), IDM_ABOUTBOX, text, 64, MF_BYCOMMAND);
+    ::PostMessageW(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    return QString::fromWCharArray(text);
+}
+
+void sendNativeCommands(QWidget* window)
+{
+    const HWND handle = reinterpret_cast<HWND>(window->winId());
+    ::PostMessageW(handle, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    ::PostMessageW(handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ::PostMessageW(handle, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    ::PostMessageW(handle, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+    QCoreApplication::processEvents();
+}
+#else
+QString chooseAboutEntry(QWidget* mainWindow)
+{
+    QWidget* banner =
+        mainWindow->findChild<QWidget*>(QStringLiteral("ctl%1").arg(zel::IDC_MAIN_BANNER));
+    if (!banner || banner->contextMenuPolicy() != Qt::ActionsContextMenu ||
+        banner->actions().size() != 1)
+        return {};
+    QAction* about = banner->actions().constFirst();
+    about->trigger();
+    return about->text();
+}
+
+void sendNativeCommands(QWidget*) {}
+#endif

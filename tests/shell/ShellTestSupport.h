@@ -6,3 +6,15 @@
 // A profile text for a device on 127.0.0.1:`devicePort`, the mailbox `mailbox` and an
 // endpoint on a free local port.
 QByteArray profileFor(quint16 devicePort, const QString& mailbox);
+
+class QWidget;
+
+// Chooses "&About Zel..." where the platform puts it: in the system menu on Windows, where the
+// command arrives as a native message; in the title banner's context menu elsewhere. Returns the
+// entry's text.
+QString chooseAboutEntry(QWidget* mainWindow);
+
+// The ways in that Windows hands a window natively, past Qt's input handling: the system
+// menu's About, its Close (as Alt+F4 and the close box send it) and the Escape key. Posted, and
+// handled by the time this returns. Does nothing elsewhere.
+void sendNativeCommands(QWidget* window);

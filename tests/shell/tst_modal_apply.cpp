@@ -58,7 +58,7 @@ struct Zel
     }
 
     // Everything a user can try on the main window: click its buttons, press Enter and
-    // Escape, close it as the window manager does.
+    // Escape, close it as the window manager does, and on Windows the system menu's commands.
     void tryEverything()
     {
         for (QPushButton* button : {dlg->m_btnApply, dlg->m_btnRefresh, dlg->m_btnClose})
@@ -67,6 +67,8 @@ struct Zel
         QTest::keyClick(focus, Qt::Key_Return);
         QTest::keyClick(focus, Qt::Key_Escape);
         dlg->windowHandle()->close();
+        sendNativeCommands(dlg.get());
+        QVERIFY(!liveWindow(QStringLiteral("About Zel")));
     }
 
     DeviceProcess device;

@@ -12,6 +12,7 @@
 #include "support/TempProfile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
@@ -28,6 +29,7 @@ class TestStartup : public QObject
 
 private Q_SLOTS:
     void profilePathFollowsConfigFolder();
+    void noProfileAsksAndSavesThreeKeys_data();
     void noProfileAsksAndSavesThreeKeys();
     void oneValueMissingStillAsks_data();
     void oneValueMissingStillAsks();
@@ -111,7 +113,7 @@ void TestStartup::profilePathFollowsConfigFolder()
     QTemporaryDir config;
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    const QString path = CZelApp::profilePath();
+    const QString path = CZelApp::profile().path();
     if (saved.isNull())
         qunsetenv("XDG_CONFIG_HOME");
     else
@@ -119,12 +121,24 @@ void TestStartup::profilePathFollowsConfigFolder()
     QCOMPARE(path, config.path() + QStringLiteral("/Zel1.ini"));
 }
 
+void TestStartup::noProfileAsksAndSavesThreeKeys_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("saved") << true;
+    QTest::newRow("folder refuses the file") << false;
+}
+
 void TestStartup::noProfileAsksAndSavesThreeKeys()
 {
+    QFETCH(bool, writable);
     TempProfile profile;
     QVERIFY(!profile.exists());
+    // Under a file, where no folder can be made.
+    const QString path = writable ? profile.path() : profile.path() + QStringLiteral("/Zel1.ini");
+    if (!writable)
+        profile.write("");
     BoxRecorder boxes;
-    MainRun run(profile.path());
+    MainRun run(path);
     Script script;
     script.when([] { return liveWindow(kDataInit) != nullptr; },
                 [&run] {
@@ -139,18 +153,26 @@ void TestStartup::noProfileAsksAndSavesThreeKeys()
                     dlg->dlgItem<QPushButton>(zel::IDOK)->click();
                 });
     // Port 5000 may be taken on this machine; either way the values are saved first.
-    script.when([&] { return liveWindow(kRefresh) || !boxes.texts().isEmpty(); },
+    const int savingBoxes = writable ? 0 : 1;
+    script.when([&] { return liveWindow(kRefresh) || boxes.texts().size() > savingBoxes; },
                 [&] {
                     if (liveWindow(kRefresh))
                         clickButton(kRefresh, zel::IDCANCEL);
                 });
     run.dlg.DoModal();
 
+    QCOMPARE(run.dlg.m_strMailbox, QStringLiteral("305"));
+    if (!writable) {
+        QVERIFY(!boxes.texts().isEmpty());
+        QVERIFY2(boxes.texts().constFirst().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(boxes.texts().constFirst()));
+        QCOMPARE(profile.contents(), QByteArray());
+        return;
+    }
     QCOMPARE(profileEntries(profile.contents()),
              (QStringList{QStringLiteral("[Zel Server]Port_num=5000"),
                           QStringLiteral("[Zel Server]IP_address=127.0.0.1"),
                           QStringLiteral("[Zel Client]Mailbox=305")}));
-    QCOMPARE(run.dlg.m_strMailbox, QStringLiteral("305"));
     QCOMPARE(run.dlg.m_link.m_nLocalPort, 5000u);
     QCOMPARE(run.dlg.m_link.m_nDevicePort, 5000u);
 }
@@ -374,8 +396,6 @@ void TestStartup::demoProfileIsReadAsMeant()
     QCOMPARE(read.localPort, 0);
 }
 
-#include "tst_startup.moc"
-
 void TestStartup::userLanguagesChooseTheTranslation_data()
 {
     QTest::addColumn<QString>("environment");
@@ -415,6 +435,8 @@ void TestStartup::userLanguagesChooseTheTranslation()
                                                            "Displays version information.")),
              qPrintable(help));
 }
+
+#include "tst_startup.moc"
 
 int runStartupTests(int argc, char** argv)
 {

@@ -29,8 +29,9 @@ bool DeviceProcess::start(const QStringList& arguments)
         if (timer.hasExpired(kStartTimeoutMs) || !m_process.waitForReadyRead(kStartTimeoutMs))
             return false;
     }
+    // A console program on Windows ends its lines with CR LF.
     static const QRegularExpression listening(
-        QStringLiteral("^listening 127\\.0\\.0\\.1:(\\d+)\n$"));
+        QStringLiteral("^listening 127\\.0\\.0\\.1:(\\d+)\r?\n$"));
     const auto match = listening.match(QString::fromUtf8(m_process.readLine()));
     m_port = match.hasMatch() ? quint16(match.captured(1).toUInt()) : 0;
     return m_port != 0;

@@ -34,6 +34,43 @@ void quitOnTerminationSignals(QCoreApplication& app)
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
 }
+#elif defined(Q_OS_WIN)
+#include <QAbstractNativeEventFilter>
+#include <qt_windows.h>
+
+namespace {
+
+// A console program has no window for QProcess::terminate() to close: it posts WM_CLOSE to
+// the main thread instead, where it arrives as a message without a window.
+class CloseMessageFilter : public QAbstractNativeEventFilter
+{
+public:
+    bool nativeEventFilter(const QByteArray&, void* message, qintptr*) override
+    {
+        const auto* msg = static_cast<const MSG*>(message);
+        if (msg->message != WM_CLOSE || msg->hwnd)
+            return false;
+        QCoreApplication::quit();
+        return true;
+    }
+};
+
+// Runs on a thread of its own that the system starts: hand the quit to the event loop.
+BOOL WINAPI onConsoleControl(DWORD)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+    return TRUE;
+}
+
+} // namespace
+
+void quitOnTerminationSignals(QCoreApplication& app)
+{
+    static CloseMessageFilter filter;
+    app.installNativeEventFilter(&filter);
+    ::SetConsoleCtrlHandler(onConsoleControl, TRUE);
+}
 #else
 void quitOnTerminationSignals(QCoreApplication&) {}
 #endif

@@ -2,6 +2,7 @@
 
 class QCoreApplication;
 
-// Ends the event loop on SIGINT or SIGTERM instead of dying mid-handler, so that the datagram
-// being answered is answered and logged in full. Does nothing where there are no such signals.
+// Ends the event loop on SIGINT or SIGTERM (on Windows: Ctrl+C, Ctrl+Break, or the WM_CLOSE that
+// QProcess::terminate() posts) instead of dying mid-handler, so that the datagram being answered
+// is answered and logged in full.
 void quitOnTerminationSignals(QCoreApplication& app);
