@@ -849,6 +849,14 @@ Please do &apos;Refresh&apos; first!</source>
 
 Bitte zuerst „Aktualisieren“ wählen!</translation>
     </message>
+    <message>
+        <source>Zel could not save the settings in %1.
+
+They are used until Zel ends, and Zel will ask for them again at its next start.</source>
+        <translation>Zel konnte die Einstellungen nicht in %1 speichern.
+
+Sie gelten, bis Zel beendet wird, und Zel fragt beim nächsten Start erneut danach.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

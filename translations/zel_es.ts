@@ -849,6 +849,14 @@ Please do &apos;Refresh&apos; first!</source>
 
 ¡Pulse primero «Actualizar»!</translation>
     </message>
+    <message>
+        <source>Zel could not save the settings in %1.
+
+They are used until Zel ends, and Zel will ask for them again at its next start.</source>
+        <translation>Zel no ha podido guardar la configuración en %1.
+
+Se usará hasta que Zel se cierre, y Zel volverá a pedirla en el próximo inicio.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

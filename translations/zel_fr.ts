@@ -849,6 +849,14 @@ Please do &apos;Refresh&apos; first!</source>
 
 Cliquez d&apos;abord sur «&#xa0;Actualiser&#xa0;»&#xa0;!</translation>
     </message>
+    <message>
+        <source>Zel could not save the settings in %1.
+
+They are used until Zel ends, and Zel will ask for them again at its next start.</source>
+        <translation>Zel n&apos;a pas pu enregistrer les paramètres dans %1.
+
+Ils restent valables jusqu&apos;à la fermeture de Zel, qui vous les redemandera au prochain démarrage.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
