@@ -41,6 +41,8 @@ else()
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   # dpkg-shlibdeps finds the Qt 6 and C++ libraries the programs link to.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # Qt's own texts (the message boxes' buttons) in the user's language; Zel's are built in.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 endif()
 
 include(CPack)

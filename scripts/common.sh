@@ -3,8 +3,10 @@
 
 ZEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# What building Zel and running its tests needs on Debian 12.
-ZEL_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev)
+# What building Zel and running its tests needs on Debian 12: the translation tools (lupdate,
+# lrelease and their CMake functions) and Qt's own translations included.
+ZEL_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # What making and checking the Debian package needs besides.
 ZEL_PACKAGING_PACKAGES=(dpkg-dev file desktop-file-utils appstream lintian)
 

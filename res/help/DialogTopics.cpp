@@ -1,42 +1,50 @@
 #include "res/HelpText.h"
 #include "res/resource.h"
 
+#include <QCoreApplication>
+
 namespace zel::res {
 
 namespace {
+// Translated in the context of the dialog whose Help button shows it.
 struct DialogTopic
 {
     int templateId;
+    const char* context;
     const char* title;
     const char* text;
 };
 
 constexpr DialogTopic kTopics[] = {
-    {IDD_ZEL_DIALOG, "Zel",
-     "Zel shows and changes the settings of your voice-mail box on the voice-mail device.\n\n"
-     "Refresh asks the device for your mailbox's current settings and fills the three pages. "
-     "The first time you do this after starting Zel, you are asked for your 4-digit mailbox "
-     "password.\n\n"
-     "Mailbox Settings: your password, the mailbox language, where callers are forwarded during "
-     "your personal greeting, and the operation modes.\n"
-     "Mailbox Notifications: how you are told about new messages: by telephone, pager, SMS or "
-     "e-mail, where the device allows it.\n"
-     "Mailbox Statistics: how many new and saved messages your mailbox holds and how many it "
-     "may store.\n\n"
-     "Apply checks your entries and sends them to the device. Apply is possible only after a "
-     "successful Refresh.\n\n"
-     "If the device cannot be reached, you may work off line: the pages then show no data from "
-     "the device, and Apply is refused until a Refresh succeeds.\n\n"
-     "Press F1 on a field of a page for help on that field. Right-click the title banner for "
-     "information about Zel."},
-    {IDD_DATA_INIT, "Zel Data Initializing",
-     "Zel needs to know which mailbox is yours and where the voice-mail device is on your "
-     "network.\n\n"
-     "Mailbox Number: the number of your voice-mail box, at most 6 characters.\n"
-     "Device IP address: the IPv4 address of the voice-mail device, for example 192.168.1.20. "
-     "The first of the four numbers must not be 0.\n\n"
-     "OK saves both values in Zel's profile file, Zel1.ini, so that you are not asked again. "
-     "Cancel ends Zel without saving anything."},
+    {IDD_ZEL_DIALOG, "CZelMainDlg", QT_TRANSLATE_NOOP("CZelMainDlg", "Zel"),
+     QT_TRANSLATE_NOOP(
+         "CZelMainDlg",
+         "Zel shows and changes the settings of your voice-mail box on the voice-mail device.\n\n"
+         "Refresh asks the device for your mailbox's current settings and fills the three pages. "
+         "The first time you do this after starting Zel, you are asked for your 4-digit mailbox "
+         "password.\n\n"
+         "Mailbox Settings: your password, the mailbox language, where callers are forwarded "
+         "during your personal greeting, and the operation modes.\n"
+         "Mailbox Notifications: how you are told about new messages: by telephone, pager, SMS or "
+         "e-mail, where the device allows it.\n"
+         "Mailbox Statistics: how many new and saved messages your mailbox holds and how many it "
+         "may store.\n\n"
+         "Apply checks your entries and sends them to the device. Apply is possible only after a "
+         "successful Refresh.\n\n"
+         "If the device cannot be reached, you may work off line: the pages then show no data from "
+         "the device, and Apply is refused until a Refresh succeeds.\n\n"
+         "Press F1 on a field of a page for help on that field. Right-click the title banner for "
+         "information about Zel.")},
+    {IDD_DATA_INIT, "CDataInitDlg", QT_TRANSLATE_NOOP("CDataInitDlg", "Zel Data Initializing"),
+     QT_TRANSLATE_NOOP(
+         "CDataInitDlg",
+         "Zel needs to know which mailbox is yours and where the voice-mail device is on your "
+         "network.\n\n"
+         "Mailbox Number: the number of your voice-mail box, at most 6 characters.\n"
+         "Device IP address: the IPv4 address of the voice-mail device, for example 192.168.1.20. "
+         "The first of the four numbers must not be 0.\n\n"
+         "OK saves both values in Zel's profile file, Zel1.ini, so that you are not asked again. "
+         "Cancel ends Zel without saving anything.")},
 };
 
 const DialogTopic* topicOf(int templateId)
@@ -49,16 +57,16 @@ const DialogTopic* topicOf(int templateId)
 }
 } // namespace
 
-const char* dialogHelpTitle(int templateId)
+QString dialogHelpTitle(int templateId)
 {
     const DialogTopic* topic = topicOf(templateId);
-    return topic ? topic->title : nullptr;
+    return topic ? QCoreApplication::translate(topic->context, topic->title) : QString();
 }
 
-const char* dialogHelpText(int templateId)
+QString dialogHelpText(int templateId)
 {
     const DialogTopic* topic = topicOf(templateId);
-    return topic ? topic->text : nullptr;
+    return topic ? QCoreApplication::translate(topic->context, topic->text) : QString();
 }
 
 } // namespace zel::res

@@ -1,22 +1,33 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
 
+#include <QtGlobal>
 #include <array>
 
 namespace zel::res {
 namespace {
 
 constexpr std::array kControls{
-    ControlTemplate{kStaticId, ControlKind::Label, "ZEL Version 1.02.0", 44, 9, 119, 8, NoStyle, 0,
+    ControlTemplate{kStaticId, ControlKind::Label,
+                    QT_TRANSLATE_NOOP("CAboutDlg", "ZEL Version 1.02.0"), 44, 9, 119, 8, NoStyle, 0,
                     0},
-    ControlTemplate{kStaticId, ControlKind::Label, "Voice-mail box settings tool", 44, 24, 119, 8,
+    ControlTemplate{kStaticId, ControlKind::Label,
+                    QT_TRANSLATE_NOOP("CAboutDlg", "Voice-mail box settings tool"), 44, 24, 119, 8,
                     NoStyle, 0, 0},
     ControlTemplate{kStaticId, ControlKind::Label, "", 44, 39, 119, 8, NoStyle, 0, 0},
-    ControlTemplate{IDC_OK_BUTTON, ControlKind::DefPushButton, "OK", 178, 7, 50, 14, TabStop, 0, 0},
+    ControlTemplate{IDC_OK_BUTTON, ControlKind::DefPushButton, QT_TRANSLATE_NOOP("CAboutDlg", "OK"),
+                    178, 7, 50, 14, TabStop, 0, 0},
 };
 
-constexpr DialogTemplate kAboutDialog{
-    IDD_ABOUTBOX, "About Zel", 235, 55, "MS Sans Serif", 8, SystemMenu | ModalFrame, kControls};
+constexpr DialogTemplate kAboutDialog{IDD_ABOUTBOX,
+                                      "CAboutDlg",
+                                      QT_TRANSLATE_NOOP("CAboutDlg", "About Zel"),
+                                      235,
+                                      55,
+                                      "MS Sans Serif",
+                                      8,
+                                      SystemMenu | ModalFrame,
+                                      kControls};
 
 } // namespace
 

@@ -1,21 +1,31 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
 
+#include <QtGlobal>
+
 namespace zel::res {
 namespace {
 
 constexpr ControlTemplate kControls[] = {
-    {IDC_OK_BUTTON, ControlKind::DefPushButton, "OK", 7, 74, 50, 14, TabStop, 0, 0},
-    {IDC_CANCEL_BUTTON, ControlKind::PushButton, "Cancel", 129, 74, 50, 14, TabStop, 0, 0},
-    {IDC_EXCHANGE_STATUS_LINE1, ControlKind::CenteredLabel, "Connecting the device ...", 7, 17, 172,
-     8, NoStyle, 0, 0},
-    {IDC_EXCHANGE_STATUS_LINE2, ControlKind::CenteredLabel, "Please wait...", 7, 47, 172, 8,
-     NoStyle, 0, 0},
+    {IDC_OK_BUTTON, ControlKind::DefPushButton, QT_TRANSLATE_NOOP("CApplyDlg", "OK"), 7, 74, 50, 14,
+     TabStop, 0, 0},
+    {IDC_CANCEL_BUTTON, ControlKind::PushButton, QT_TRANSLATE_NOOP("CApplyDlg", "Cancel"), 129, 74,
+     50, 14, TabStop, 0, 0},
+    {IDC_EXCHANGE_STATUS_LINE1, ControlKind::CenteredLabel,
+     QT_TRANSLATE_NOOP("CApplyDlg", "Connecting the device ..."), 7, 17, 172, 8, NoStyle, 0, 0},
+    {IDC_EXCHANGE_STATUS_LINE2, ControlKind::CenteredLabel,
+     QT_TRANSLATE_NOOP("CApplyDlg", "Please wait..."), 7, 47, 172, 8, NoStyle, 0, 0},
 };
 
-constexpr DialogTemplate kTemplate{
-    IDD_APPLY, "Apply mailbox settings", 186,      95, "MS Sans Serif",
-    8,         ModalFrame | SystemMenu,  kControls};
+constexpr DialogTemplate kTemplate{IDD_APPLY,
+                                   "CApplyDlg",
+                                   QT_TRANSLATE_NOOP("CApplyDlg", "Apply mailbox settings"),
+                                   186,
+                                   95,
+                                   "MS Sans Serif",
+                                   8,
+                                   ModalFrame | SystemMenu,
+                                   kControls};
 
 } // namespace
 

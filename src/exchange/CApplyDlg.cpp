@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <span>
 
-using zel::IDC_CANCEL_BUTTON, zel::IDC_OK_BUTTON;
 using zel::IDC_EXCHANGE_STATUS_LINE1, zel::IDC_EXCHANGE_STATUS_LINE2;
+using zel::IDC_OK_BUTTON;
 using zel::MessageBox;
 namespace AckResult = Datagram::AckResult;
 
@@ -24,6 +24,11 @@ CApplyDlg::CApplyDlg(DeviceLink& link, const MailboxRecord& record, QWidget* par
 {
     m_buildBuffer.fill(0xFF);
     StatusLines::makeReadable(*this);
+}
+
+QString CApplyDlg::caption()
+{
+    return zel::translatedText(zel::res::applyDialog(), zel::res::applyDialog().caption);
 }
 
 bool CApplyDlg::WindowProc(int message)
@@ -36,9 +41,6 @@ bool CApplyDlg::WindowProc(int message)
 bool CApplyDlg::OnInitDialog()
 {
     Dialog::OnInitDialog();
-    setWindowTitle(caption());
-    SetDlgItemText(IDC_CANCEL_BUTTON, tr("Cancel"));
-    SetDlgItemText(IDC_OK_BUTTON, tr("OK"));
     m_nResult = AckResult::Waiting;
 
     if (!m_link.m_pSocket) {
@@ -55,8 +57,9 @@ bool CApplyDlg::OnInitDialog()
 
 void CApplyDlg::OnOK()
 {
-    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("Connecting the device ..."));
-    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, tr("Please wait..."));
+    // The template's "Connecting the device ..." and "Please wait...".
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, templateText(IDC_EXCHANGE_STATUS_LINE1));
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, templateText(IDC_EXCHANGE_STATUS_LINE2));
 
     const std::size_t size = Datagram::buildApplyRequest(m_record, m_buildBuffer);
     clearDatagramBuffer(m_link.m_txBuffer);

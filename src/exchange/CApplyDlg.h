@@ -15,8 +15,8 @@ class CApplyDlg : public zel::Dialog
 public:
     CApplyDlg(DeviceLink& link, const MailboxRecord& record, QWidget* parent = nullptr);
 
-    // The caption by which the device link finds the open apply exchange.
-    static QString caption() { return tr("Apply mailbox settings"); }
+    // The caption by which the device link finds the open apply exchange: its template's.
+    static QString caption();
 
 protected:
     bool WindowProc(int message) override;

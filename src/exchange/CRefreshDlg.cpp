@@ -42,9 +42,8 @@ void waitUntilDue(const QElapsedTimer& sinceStart)
 
 } // namespace
 
-using zel::IDC_CANCEL_BUTTON, zel::IDC_REFRESH_HIDDEN_OK, zel::IDC_REFRESH_PASSWORD,
-    zel::IDC_REFRESH_REQUEST;
 using zel::IDC_EXCHANGE_STATUS_LINE1, zel::IDC_EXCHANGE_STATUS_LINE2;
+using zel::IDC_REFRESH_HIDDEN_OK, zel::IDC_REFRESH_PASSWORD, zel::IDC_REFRESH_REQUEST;
 using zel::MessageBox;
 
 CRefreshDlg::CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequired, QWidget* parent)
@@ -67,6 +66,11 @@ CRefreshDlg::CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequire
     StatusLines::makeReadable(*this);
 }
 
+QString CRefreshDlg::caption()
+{
+    return zel::translatedText(zel::res::refreshDialog(), zel::res::refreshDialog().caption);
+}
+
 bool CRefreshDlg::WindowProc(int message)
 {
     if (message == zel::WM_VIEW_REPLY)
@@ -77,9 +81,6 @@ bool CRefreshDlg::WindowProc(int message)
 bool CRefreshDlg::OnInitDialog()
 {
     Dialog::OnInitDialog();
-    setWindowTitle(caption());
-    SetDlgItemText(IDC_CANCEL_BUTTON, tr("Cancel"));
-    SetDlgItemText(IDC_REFRESH_REQUEST, tr("OK"));
     GetDlgItem(IDC_REFRESH_PASSWORD)->hide();
     GetDlgItem(IDC_REFRESH_HIDDEN_OK)->hide();
     GetDlgItem(IDC_REFRESH_HIDDEN_OK)->setEnabled(false);
@@ -127,8 +128,9 @@ void CRefreshDlg::requestRecord(RequestTime when)
         checkPassword();
         return;
     }
-    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("Connecting the device ..."));
-    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, tr("Please wait..."));
+    // The template's "Connecting the device ..." and "Please wait...".
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, templateText(IDC_EXCHANGE_STATUS_LINE1));
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, templateText(IDC_EXCHANGE_STATUS_LINE2));
     if (!m_link.m_pSocket) {
         ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
         return;

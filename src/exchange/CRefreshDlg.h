@@ -21,8 +21,8 @@ public:
     CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequired,
                 QWidget* parent = nullptr);
 
-    // The caption by which the device link finds the open view exchange.
-    static QString caption() { return tr("Refresh mailbox settings view"); }
+    // The caption by which the device link finds the open view exchange: its template's.
+    static QString caption();
 
     bool replyReceived() const { return m_bReplyReceived; }
     const MailboxRecord& record() const { return m_record; }

@@ -15,21 +15,6 @@
 
 namespace {
 
-constexpr std::array<zel::HelpPair, 12> kHelpIds{{
-    {zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY, zel::IDH_NOTIFICATIONS_LOCAL_NOTIFY},
-    {zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION, zel::IDH_NOTIFICATIONS_NOTIFY_EXTENSION},
-    {zel::IDC_NOTIFICATIONS_PHONE_ENABLE, zel::IDH_NOTIFICATIONS_PHONE_ENABLE},
-    {zel::IDC_NOTIFICATIONS_PHONE, zel::IDH_NOTIFICATIONS_PHONE},
-    {zel::IDC_NOTIFICATIONS_PAGER_ENABLE, zel::IDH_NOTIFICATIONS_PAGER_ENABLE},
-    {zel::IDC_NOTIFICATIONS_PAGER, zel::IDH_NOTIFICATIONS_PAGER},
-    {zel::IDC_NOTIFICATIONS_SMS_ENABLE, zel::IDH_NOTIFICATIONS_SMS_ENABLE},
-    {zel::IDC_NOTIFICATIONS_SMS, zel::IDH_NOTIFICATIONS_SMS},
-    {zel::IDC_NOTIFICATIONS_EMAIL_ENABLE, zel::IDH_NOTIFICATIONS_EMAIL_ENABLE},
-    {zel::IDC_NOTIFICATIONS_EMAIL, zel::IDH_NOTIFICATIONS_EMAIL},
-    {zel::IDC_NOTIFICATIONS_MESSAGE_TYPE, zel::IDH_NOTIFICATIONS_MESSAGE_TYPE},
-    {0, 0},
-}};
-
 // The targets' edits and the message-type list are named after their group or label.
 constexpr std::array<AccessibleLabel, 7> kLabels{{
     {zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY, zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_LABEL},
@@ -135,7 +120,7 @@ bool CNotificationsPage::WindowProc(int message)
 
 bool CNotificationsPage::OnHelpInfo(const zel::HelpInfo& info)
 {
-    return showPageHelp(info, kHelpIds);
+    return showPageHelp(*this, info);
 }
 
 void CNotificationsPage::selectMessageType(int index)

@@ -15,19 +15,6 @@
 
 namespace {
 
-constexpr std::array<zel::HelpPair, 10> kHelpIds{{
-    {zel::IDC_SETTINGS_MAILBOX_NUMBER, zel::IDH_SETTINGS_MAILBOX_NUMBER},
-    {zel::IDC_SETTINGS_PASSWORD, zel::IDH_SETTINGS_PASSWORD},
-    {zel::IDC_SETTINGS_LANGUAGE, zel::IDH_SETTINGS_LANGUAGE},
-    {zel::IDC_SETTINGS_BACKUP_EXTENSION, zel::IDH_SETTINGS_BACKUP_EXTENSION},
-    {zel::IDC_SETTINGS_OPERATOR, zel::IDH_SETTINGS_OPERATOR},
-    {zel::IDC_SETTINGS_FAX, zel::IDH_SETTINGS_FAX},
-    {zel::IDC_SETTINGS_ANNOUNCER, zel::IDH_SETTINGS_ANNOUNCER},
-    {zel::IDC_SETTINGS_DO_NOT_DISTURB, zel::IDH_SETTINGS_DO_NOT_DISTURB},
-    {zel::IDC_SETTINGS_TIME_STAMP, zel::IDH_SETTINGS_TIME_STAMP},
-    {0, 0},
-}};
-
 constexpr std::array<AccessibleLabel, 6> kLabels{{
     {zel::IDC_SETTINGS_MAILBOX_NUMBER, zel::IDC_SETTINGS_MAILBOX_NUMBER_LABEL},
     {zel::IDC_SETTINGS_PASSWORD, zel::IDC_SETTINGS_PASSWORD_LABEL},
@@ -99,7 +86,7 @@ bool CSettingsPage::WindowProc(int message)
 
 bool CSettingsPage::OnHelpInfo(const zel::HelpInfo& info)
 {
-    return showPageHelp(info, kHelpIds);
+    return showPageHelp(*this, info);
 }
 
 void CSettingsPage::OnPageLoad()
@@ -167,20 +154,27 @@ void CSettingsPage::loadFaxList()
     list->setCurrentIndex(-1);
 }
 
+// The device's language codes, named in the user's language; each entry keeps whether callers
+// can be served in it, so that the check does not depend on the names.
 void CSettingsPage::loadLanguageList()
 {
     QComboBox* list = combo(zel::IDC_SETTINGS_LANGUAGE);
     const QString text = GetDlgItemText(zel::IDC_SETTINGS_LANGUAGE_LIST);
-    QStringList names = listEntries(text);
     if (text.isEmpty()) {
         // Nothing handed over (working offline): keep what is there, or show placeholders.
         if (list->count() >= 3)
             return;
-        names = {tr("1st Language"), tr("2nd Language"), tr("3rd Language")};
+        list->clear();
+        for (const QString& placeholder :
+             {tr("1st Language"), tr("2nd Language"), tr("3rd Language")})
+            list->addItem(placeholder, true);
+    } else {
+        list->clear();
+        for (const QString& entry : listEntries(text)) {
+            const int code = transferInt(entry);
+            list->addItem(LanguageName(code), isServedLanguage(code));
+        }
     }
-    list->clear();
-    for (int i = 0; i < names.size(); ++i)
-        list->addItem(names[i], i);
     list->setCurrentIndex(-1);
 }
 
@@ -215,8 +209,7 @@ void CSettingsPage::OnPageValidate()
     // a language the device can speak.
     const QComboBox* language = combo(zel::IDC_SETTINGS_LANGUAGE);
     const int selected = language->currentIndex();
-    const QString name = selected >= 0 ? language->itemText(selected) : QString();
-    if (selected < 0 || name == unknownLanguageName() || name == notInstalledLanguageName())
+    if (selected < 0 || !language->itemData(selected).toBool())
         return fail(tr("Selected Language is not supported"), zel::IDC_SETTINGS_LANGUAGE,
                     selected == 0 ? FocusAction::None : FocusAction::OpenList);
 

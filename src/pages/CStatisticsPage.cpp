@@ -10,14 +10,6 @@
 
 namespace {
 
-constexpr std::array<zel::HelpPair, 5> kHelpIds{{
-    {zel::IDC_STATISTICS_NEW_MESSAGES, zel::IDH_STATISTICS_NEW_MESSAGES},
-    {zel::IDC_STATISTICS_SAVED_MESSAGES, zel::IDH_STATISTICS_SAVED_MESSAGES},
-    {zel::IDC_STATISTICS_TOTAL_MESSAGES, zel::IDH_STATISTICS_TOTAL_MESSAGES},
-    {zel::IDC_STATISTICS_MAX_MESSAGES, zel::IDH_STATISTICS_MAX_MESSAGES},
-    {0, 0},
-}};
-
 constexpr std::array<AccessibleLabel, 4> kLabels{{
     {zel::IDC_STATISTICS_NEW_MESSAGES, zel::IDC_STATISTICS_NEW_MESSAGES_LABEL},
     {zel::IDC_STATISTICS_SAVED_MESSAGES, zel::IDC_STATISTICS_SAVED_MESSAGES_LABEL},
@@ -53,5 +45,5 @@ void CStatisticsPage::OnOK()
 
 bool CStatisticsPage::OnHelpInfo(const zel::HelpInfo& info)
 {
-    return showPageHelp(info, kHelpIds);
+    return showPageHelp(*this, info);
 }

@@ -44,19 +44,14 @@ constexpr int kNotInstalled = 255;
 
 QString LanguageName(int code)
 {
-    if (code >= 0 && code < int(kLanguageNames.size()))
+    if (isServedLanguage(code))
         return QCoreApplication::translate("CSettingsPage", kLanguageNames[std::size_t(code)]);
     if (code == kNotInstalled)
-        return notInstalledLanguageName();
-    return unknownLanguageName();
-}
-
-QString notInstalledLanguageName()
-{
-    return QCoreApplication::translate("CSettingsPage", "Not Installed");
-}
-
-QString unknownLanguageName()
-{
+        return QCoreApplication::translate("CSettingsPage", "Not Installed");
     return QCoreApplication::translate("CSettingsPage", "Unknown");
+}
+
+bool isServedLanguage(int code)
+{
+    return code >= 0 && code < int(kLanguageNames.size());
 }

@@ -26,12 +26,11 @@ void selectIndex(QComboBox* combo, int index)
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
-bool showPageHelp(const zel::HelpInfo& info, std::span<const zel::HelpPair> pairs)
+bool showPageHelp(const zel::Dialog& page, const zel::HelpInfo& info)
 {
     if (info.kind != zel::HelpInfo::Window || !info.control)
         return true;
-    if (const char* topic = zel::res::contextHelpText(zel::helpContextOf(info.controlId, pairs)))
-        zel::showHelpPopup(info.control, QString::fromUtf8(topic));
+    zel::showHelpPopup(info.control, zel::res::contextHelpText(page.helpContextOf(info.controlId)));
     return true;
 }
 

@@ -17,8 +17,8 @@ QStringList localNotificationTypes();
 void selectIndex(QComboBox* combo, int index);
 
 // Context help of a page: a topic pop-up at the control for a help request on a control that
-// has a context id in `pairs`; anything else is ignored. Always handled.
-bool showPageHelp(const zel::HelpInfo& info, std::span<const zel::HelpPair> pairs);
+// has a help context id in the page's template; anything else is ignored. Always handled.
+bool showPageHelp(const zel::Dialog& page, const zel::HelpInfo& info);
 
 // A control named for screen readers after the label beside it (or another control's text).
 struct AccessibleLabel

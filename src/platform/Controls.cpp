@@ -20,11 +20,6 @@ namespace zel {
 
 namespace {
 
-QString textOf(const ControlTemplate& control)
-{
-    return QString::fromUtf8(control.text ? control.text : "");
-}
-
 // A check box drawn flat: a plain square with a tick, no 3-D edge.
 class FlatCheckBox : public QCheckBox
 {
@@ -65,14 +60,14 @@ void applyEditRules(QLineEdit* edit, const ControlTemplate& control)
         edit->setValidator(new EditRules(edit, control.textLimit, characters));
 }
 
-QWidget* makeEdit(const ControlTemplate& control, QWidget* parent)
+QWidget* makeEdit(const ControlTemplate& control, const QString& text, QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
     applyEditRules(edit, control);
     if (control.styles & PasswordChars)
         edit->setEchoMode(QLineEdit::Password);
     edit->setReadOnly(control.styles & ReadOnly);
-    edit->setText(textOf(control));
+    edit->setText(text);
     return edit;
 }
 
@@ -127,18 +122,17 @@ QPixmap loadPicture(const QString& path)
     return QPixmap(path);
 }
 
-QWidget* makePicture(const ControlTemplate& control, QWidget* parent)
+QWidget* makePicture(const QString& path, QWidget* parent)
 {
     auto* picture = new QLabel(parent);
     // Shown at its own size in the template's rectangle; a missing image shows nothing.
-    picture->setPixmap(loadPicture(textOf(control)));
+    picture->setPixmap(loadPicture(path));
     picture->setAlignment(Qt::AlignCenter);
     return picture;
 }
 
-QWidget* makeWidget(const ControlTemplate& control, QWidget* parent)
+QWidget* makeWidget(const ControlTemplate& control, const QString& text, QWidget* parent)
 {
-    const QString text = textOf(control);
     switch (control.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefPushButton: {
@@ -169,9 +163,9 @@ QWidget* makeWidget(const ControlTemplate& control, QWidget* parent)
         return label;
     }
     case ControlKind::Edit:
-        return makeEdit(control, parent);
+        return makeEdit(control, text, parent);
     case ControlKind::Picture:
-        return makePicture(control, parent);
+        return makePicture(text, parent);
     case ControlKind::DropDownList:
     case ControlKind::DropDownCombo:
         return makeCombo(control, parent);
@@ -193,9 +187,9 @@ bool isButton(ControlKind kind)
 
 } // namespace
 
-QWidget* makeControl(const ControlTemplate& control, QWidget* parent)
+QWidget* makeControl(const ControlTemplate& control, const QString& text, QWidget* parent)
 {
-    QWidget* widget = makeWidget(control, parent);
+    QWidget* widget = makeWidget(control, text, parent);
     widget->setObjectName(QStringLiteral("ctl") + QString::number(control.id));
     // No fixed accessible name: labels, buttons and frames report their current text, and
     // edits and combos the label in front of them (their buddy).

@@ -2,13 +2,14 @@
 
 #include "platform/DialogTemplate.h"
 
+class QString;
 class QWidget;
 
 namespace zel {
 
-// The widget for one template row, with the row's text, styles and object name "ctl<id>";
-// its place and tab order are the dialog's business.
-QWidget* makeControl(const ControlTemplate& control, QWidget* parent);
+// The widget for one template row, with `text` (the row's, translated), the row's styles and
+// object name "ctl<id>"; its place and tab order are the dialog's business.
+QWidget* makeControl(const ControlTemplate& control, const QString& text, QWidget* parent);
 
 // Whether the user can move the focus to a control of this kind.
 bool takesFocus(ControlKind kind);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHash>
@@ -144,6 +145,13 @@ std::optional<qsizetype> labelInFront(std::span<const ControlTemplate> rows, qsi
 
 } // namespace
 
+QString translatedText(const DialogTemplate& dialogTemplate, const char* text)
+{
+    if (!text || !*text)
+        return {};
+    return QCoreApplication::translate(dialogTemplate.context, text);
+}
+
 Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent, windowFlagsOf(dialogTemplate.styles)), m_template(dialogTemplate)
 {
@@ -153,7 +161,7 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     setFont(metrics.font);
     m_nBaseUnitX = metrics.baseUnitX;
     m_nBaseUnitY = metrics.baseUnitY;
-    setWindowTitle(QString::fromUtf8(m_template.caption ? m_template.caption : ""));
+    setWindowTitle(translatedText(m_template, m_template.caption));
     const QSize size = dialogUnitsToPixels(0, 0, m_template.width, m_template.height).size();
     if (m_template.styles & ChildDialog)
         resize(size);
@@ -185,7 +193,11 @@ void Dialog::buildControls()
     QWidget* previous = nullptr;
     QList<QWidget*> built;
     for (const ControlTemplate& control : m_template.controls) {
-        QWidget* widget = makeControl(control, this);
+        // A picture's text names its image, which no language changes.
+        const QString text = control.kind == ControlKind::Picture
+                                 ? QString::fromUtf8(control.text)
+                                 : translatedText(m_template, control.text);
+        QWidget* widget = makeControl(control, text, this);
         built.append(widget);
         QRect geometry = dialogUnitsToPixels(control.x, control.y, control.width, control.height);
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -219,6 +231,26 @@ void Dialog::buildControls()
 QWidget* Dialog::GetDlgItem(int id) const
 {
     return m_controls.value(id);
+}
+
+const ControlTemplate* Dialog::rowOf(int id) const
+{
+    const auto row =
+        std::find_if(m_template.controls.begin(), m_template.controls.end(),
+                     [id](const ControlTemplate& control) { return control.id == id; });
+    return row == m_template.controls.end() ? nullptr : &*row;
+}
+
+QString Dialog::templateText(int id) const
+{
+    const ControlTemplate* row = rowOf(id);
+    return row ? translatedText(m_template, row->text) : QString();
+}
+
+int Dialog::helpContextOf(int id) const
+{
+    const ControlTemplate* row = rowOf(id);
+    return row && id != kStaticId ? row->helpId : 0;
 }
 
 int Dialog::controlId(const QWidget* control) const

@@ -28,6 +28,7 @@ struct HelpInfo
 // Keys: Escape -> OnCancel (in a page it goes on to the window around it); Enter clicks the
 // focused or the template's default button, or else calls OnOK; F1 -> OnHelpInfo. Edits and
 // combos are the buddies of the labels in front of them, which name them for screen readers.
+// The caption and the texts are translated as the dialog is built, in the template's context.
 class Dialog : public QDialog
 {
     Q_OBJECT
@@ -59,6 +60,10 @@ public:
     bool IsDlgButtonChecked(int id) const;
 
     const DialogTemplate& dialogTemplate() const { return m_template; }
+    // The template's text of control `id`, in the user's language.
+    QString templateText(int id) const;
+    // The template's help context id of control `id`; 0 when it has none.
+    int helpContextOf(int id) const;
     // x * baseUnitX / 4, y * font height / 8, corner by corner, from the template's font.
     QRect dialogUnitsToPixels(int x, int y, int width, int height) const;
     int baseUnitX() const;
@@ -83,6 +88,7 @@ private:
     QList<QWidget*> windowsBlockedByModalRun() const;
     HelpInfo helpInfoFor(QWidget* widget) const;
     void pressDefaultButton();
+    const ControlTemplate* rowOf(int id) const;
 
     const DialogTemplate& m_template;
     QHash<int, QWidget*> m_controls;
@@ -92,6 +98,9 @@ private:
     bool m_bInModalLoop = false;
     int m_nResult = 0;
 };
+
+// A caption or control text of `dialogTemplate` in the user's language.
+QString translatedText(const DialogTemplate& dialogTemplate, const char* text);
 
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;

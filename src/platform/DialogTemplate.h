@@ -3,7 +3,9 @@
 #include <span>
 
 // A dialog template as data: what a Windows resource script would say about a dialog.
-// Positions are in dialog units; Dialog maps them to pixels from the dialog font.
+// Positions are in dialog units; Dialog maps them to pixels from the dialog font. Captions and
+// control texts are English source texts, marked with QT_TRANSLATE_NOOP in the template's
+// context and translated when the dialog is built.
 
 namespace zel {
 
@@ -57,7 +59,7 @@ struct ControlTemplate
 {
     int id;
     ControlKind kind;
-    const char* text; // UTF-8 caption, or empty
+    const char* text; // caption (a source text), a picture's resource path, or empty
     int x, y, width, height;
     unsigned styles;
     int textLimit; // 0 = none
@@ -67,6 +69,7 @@ struct ControlTemplate
 struct DialogTemplate
 {
     int id;
+    const char* context; // translation context of its texts: the class of the window it makes
     const char* caption;
     int width, height;
     const char* fontFamily;

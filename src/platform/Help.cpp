@@ -15,17 +15,6 @@ QPointer<QTextBrowser>& helpWindow()
 }
 } // namespace
 
-int helpContextOf(int controlId, std::span<const HelpPair> pairs)
-{
-    for (const HelpPair& pair : pairs) {
-        if (pair.controlId == 0 && pair.contextId == 0)
-            break;
-        if (pair.controlId == controlId)
-            return pair.contextId;
-    }
-    return 0;
-}
-
 void showHelpPopup(QWidget* control, const QString& text)
 {
     if (!control || text.isEmpty())

@@ -1,20 +1,10 @@
 #pragma once
 
-#include <span>
-
 class QString;
 class QWidget;
 
 namespace zel {
 
-struct HelpPair
-{
-    int controlId;
-    int contextId;
-};
-
-// The context id of `controlId` in `pairs` (a table ended by {0, 0}), or 0.
-int helpContextOf(int controlId, std::span<const HelpPair> pairs);
 // Context help: `text` as a pop-up at `control` (WinHelp's HELP_WM_HELP).
 void showHelpPopup(QWidget* control, const QString& text);
 // The Help command: a help window with `title` and `text`, first placed over `near`; one

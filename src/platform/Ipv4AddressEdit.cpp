@@ -89,7 +89,7 @@ void Ipv4AddressEdit::setAccessibleNames(const QString& baseName)
 {
     setAccessibleName(baseName);
     for (int i = 0; i < 4; ++i)
-        m_fields[i]->setAccessibleName(QStringLiteral("%1, part %2").arg(baseName).arg(i + 1));
+        m_fields[i]->setAccessibleName(tr("%1, part %2").arg(baseName).arg(i + 1));
 }
 
 void Ipv4AddressEdit::focusField(int index, bool atEnd)

@@ -80,19 +80,9 @@ bool CDataInitDlg::OnInitDialog()
     zel::Dialog::OnInitDialog();
     DoDataExchange(false);
 
-    setWindowTitle(tr("Zel Data Initializing"));
-    SetDlgItemText(zel::IDCANCEL, tr("Cancel"));
-    SetDlgItemText(zel::IDOK, tr("OK"));
-    SetDlgItemText(zel::ID_HELP, tr("Help"));
-    SetDlgItemText(zel::IDC_DATA_INIT_PROMPT,
-                   tr("Zel cannot work without these required information: "));
     // The edits are named after their labels.
-    const QString mailboxLabel = tr("Mailbox Number");
-    const QString addressLabel = tr("Device IP address");
-    SetDlgItemText(zel::IDC_DATA_INIT_MAILBOX_LABEL, mailboxLabel);
-    SetDlgItemText(zel::IDC_DATA_INIT_ADDRESS_LABEL, addressLabel);
-    m_editMailbox->setAccessibleName(mailboxLabel);
-    m_ipAddress->setAccessibleNames(addressLabel);
+    m_editMailbox->setAccessibleName(m_lblMailbox->text());
+    m_ipAddress->setAccessibleNames(m_lblAddress->text());
     connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });
 
     SetDlgItemText(zel::IDC_DATA_INIT_MAILBOX, m_strMailbox);

@@ -34,9 +34,8 @@ zel::ProfileFile CZelApp::profile()
 void CZelApp::OnHelp(zel::Dialog& activeDialog)
 {
     const int topic = activeDialog.dialogTemplate().id;
-    const char* title = zel::res::dialogHelpTitle(topic);
-    const char* text = zel::res::dialogHelpText(topic);
-    if (!title || !text)
+    const QString text = zel::res::dialogHelpText(topic);
+    if (text.isEmpty())
         return;
-    zel::showHelpWindow(QString::fromUtf8(title), QString::fromUtf8(text), &activeDialog);
+    zel::showHelpWindow(zel::res::dialogHelpTitle(topic), text, &activeDialog);
 }

@@ -67,10 +67,6 @@ bool CZelMainDlg::OnInitDialog()
                   [this] { OnAbout(); });
     setWindowIcon(m_hIcon);
 
-    m_btnRefresh->setText(tr("Refresh"));
-    m_btnApply->setText(tr("Apply"));
-    m_btnClose->setText(tr("Close"));
-    m_btnHelp->setText(tr("Help"));
     for (QPushButton* button : {m_btnRefresh, m_btnApply, m_btnClose, m_btnHelp})
         button->setAccessibleName(button->text());
     // The banner art fills its place, which follows the font and the screen.
@@ -78,7 +74,13 @@ bool CZelMainDlg::OnInitDialog()
     banner->setScaledContents(true);
     banner->setGeometry(dialogUnitsToPixels(7, 4, 395, 67));
     banner->setAccessibleName(tr("Zel"));
-    m_offlineBanner->setAccessibleName(tr("Off Line! No relevant data is displayed!"));
+    QFont italic = m_offlineBanner->font();
+    italic.setItalic(true);
+    m_offlineBanner->setFont(italic);
+    QPalette red = m_offlineBanner->palette();
+    red.setColor(QPalette::WindowText, QColor(0xd0, 0x00, 0x00));
+    m_offlineBanner->setPalette(red);
+    m_offlineBanner->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(m_btnRefresh, &QPushButton::clicked, this, &CZelMainDlg::OnRefresh);
     connect(m_btnApply, &QPushButton::clicked, this, &CZelMainDlg::OnApply);
     connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });

@@ -1,7 +1,6 @@
 #include "RecordBinding.h"
 
 #include "pages/CNotificationsPage.h"
-#include "pages/LanguageName.h"
 #include "platform/Dialog.h"
 #include "res/resource.h"
 
@@ -16,7 +15,7 @@ enum class Transfer
     Integer,       // a decimal text: written signed, read unsigned, so -1 reads as 0
     AllowedLabel,  // the Notifications page's text for the flag
     ExtensionList, // every entry followed by "_", empty entries included
-    LanguageList,  // the languages' names, each followed by "_"
+    LanguageList,  // the languages' codes, each followed by "_"; the page names them
 };
 
 enum class Direction
@@ -137,7 +136,7 @@ QString writtenText(const MailboxRecord& record, const Row& row)
                         [](const std::string& e) { return text(e); });
     case LanguageList:
         return listText(fieldOf<std::array<int, 3> R::*>(record, row.field),
-                        [](int code) { return LanguageName(code); });
+                        [](int code) { return QString::number(code); });
     case Check:
     case Integer:
         break;

@@ -1,6 +1,8 @@
+#include "platform/UserLanguages.h"
 #include "shell/AppInfo.h"
 #include "shell/CZelApp.h"
 #include "shell/CommandLine.h"
+#include "shell/Translations.h"
 
 #include <QApplication>
 
@@ -18,6 +20,7 @@ int main(int argc, char* argv[])
         return *exitStatus;
 
     QApplication application(argc, argv);
+    const zel::Translations translations(zel::userLanguages());
     // Links the window to its desktop entry (task bar icon, Wayland app id).
     QGuiApplication::setDesktopFileName(QString::fromLatin1(zel::appInfo::desktopId));
     theApp.InitInstance();

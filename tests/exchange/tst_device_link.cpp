@@ -17,7 +17,7 @@ namespace {
 const QString kSocketFailure =
     QStringLiteral("Failed to create UDP socket! Please restart ZEL program");
 
-constexpr zel::DialogTemplate kWindow{0, "", 100, 40, "", 8, zel::ModalFrame, {}};
+constexpr zel::DialogTemplate kWindow{0, "", "", 100, 40, "", 8, zel::ModalFrame, {}};
 
 // Stands in for an open exchange window: traces each message with the size it found.
 class ExchangeWindow : public zel::Dialog

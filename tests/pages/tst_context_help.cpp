@@ -40,7 +40,7 @@ QImage helpShownFor(QWidget* control)
 
 QImage topicAt(QWidget* control, int contextId)
 {
-    zel::showHelpPopup(control, QString::fromUtf8(zel::res::contextHelpText(contextId)));
+    zel::showHelpPopup(control, zel::res::contextHelpText(contextId));
     QWidget* popup = shownHelpPopup();
     const QImage image = popup ? popup->grab().toImage() : QImage();
     QWhatsThis::hideText();

@@ -231,7 +231,7 @@ private Q_SLOTS:
         values.operators = QStringLiteral("_201___305");
         values.operatorValue = QStringLiteral("4");
         values.faxes = QStringLiteral("_3000");
-        values.languages = QStringLiteral("Hebrew_English");
+        values.languages = QStringLiteral("0_2"); // codes, written by hand
         values.languageIndex = QStringLiteral("1");
         load(*hosted.page, values);
         Page& page = *hosted.page;
@@ -263,11 +263,12 @@ private Q_SLOTS:
         QCOMPARE(itemsOf(languages), placeholders);
 
         SettingsRefresh values;
-        values.languages = QStringLiteral("Hebrew__Not Installed_");
+        values.languages = QStringLiteral("Hebrew_German_Not Installed_");
         values.languageIndex = QStringLiteral("2");
         load(page, values);
-        QCOMPARE(itemsOf(languages), (QStringList{QStringLiteral("Hebrew"), QString(),
-                                                  QStringLiteral("Not Installed")}));
+        QCOMPARE(itemsOf(languages),
+                 (QStringList{QStringLiteral("Hebrew"), QStringLiteral("German"),
+                              QStringLiteral("Not Installed")}));
         QCOMPARE(languages->currentIndex(), 2);
 
         // Three names already there: an empty list text keeps them.
@@ -456,7 +457,7 @@ private Q_SLOTS:
         SettingsRefresh realAnything;
         realAnything.localNotify = QStringLiteral("9");
         realAnything.operators = QStringLiteral("________");
-        realAnything.languages = QStringLiteral("1st Language_2nd Language_3rd Language_");
+        realAnything.languages = QString(); // the placeholders
         QTest::newRow("real: local notification unchecked, nothing selected written as -1")
             << realAnything << strings({"0", "0", "-1", "-1", "2"});
     }

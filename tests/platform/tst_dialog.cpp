@@ -48,13 +48,14 @@ constexpr ControlTemplate kControls[] = {
     {IDCANCEL, ControlKind::PushButton, "Cancel", 150, 100, 40, 14, TabStop, 0, 0},
     {22, ControlKind::Edit, "", 75, 41, 8, 14, Hidden | Disabled, 0, 0}, // only carries a value
 };
-constexpr DialogTemplate kTemplate{100, "Platform test dialog",  200,      120, "MS Sans Serif",
-                                   8,   SystemMenu | ModalFrame, kControls};
+constexpr DialogTemplate kTemplate{
+    100,      "", "Platform test dialog", 200, 120, "MS Sans Serif", 8, SystemMenu | ModalFrame,
+    kControls};
 
 constexpr ControlTemplate kPageControls[] = {
     {20, ControlKind::Edit, "", 5, 5, 40, 14, TabStop, 0, 0},
 };
-constexpr DialogTemplate kPageTemplate{101, "Page",      100,          40, "MS Sans Serif",
+constexpr DialogTemplate kPageTemplate{101, "",          "Page",       100, 40, "MS Sans Serif",
                                        8,   ChildDialog, kPageControls};
 
 // Records what the framework hooks receive.

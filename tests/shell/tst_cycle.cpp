@@ -1,8 +1,13 @@
+#include "LanguageChecks.h"
 #include "ShellTestSupport.h"
+#include "exchange/CRefreshDlg.h"
 #include "platform/PrivateMessage.h"
 #include "platform/TabControl.h"
 #include "res/resource.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CDataInitDlg.h"
 #include "shell/CZelMainDlg.h"
+#include "shell/Translations.h"
 #include "support/BoxRecorder.h"
 #include "support/DeviceProcess.h"
 #include "support/MockClock.h"
@@ -19,6 +24,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -35,6 +41,8 @@ private Q_SLOTS:
     void failingSettingsPageComesToFront();
     void failingNotificationsPageAfterTheWait();
     void applyWithoutEndpointIsRefused();
+    void everyWindowInEveryLanguage_data();
+    void everyWindowInEveryLanguage();
 };
 
 namespace {
@@ -487,6 +495,90 @@ void TestCycle::applyWithoutEndpointIsRefused()
         QCOMPARE(bench.boxes.shown().constFirst().icon, zel::MessageBox::Stop);
         QVERIFY(dlg.m_record == before);
     });
+}
+
+void TestCycle::everyWindowInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language :
+         QStringList{QStringLiteral("en"), QStringLiteral("pseudo")} + shippedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Start, a wrong and a right password, a refused Apply, a warning, an Apply, the off-line question,
+// About and the data-initialising dialog: every window on the way fits its texts, and in the
+// pseudo-language neither a window nor a message box shows English.
+void TestCycle::everyWindowInEveryLanguage()
+{
+    QFETCH(QString, language);
+    const bool pseudo = language == u"pseudo";
+    PseudoTranslator pseudoTranslator;
+    QVERIFY(!pseudo || (!pseudoTranslator.isEmpty() &&
+                        QCoreApplication::installTranslator(&pseudoTranslator)));
+    const zel::Translations translations({pseudo ? QStringLiteral("en") : language});
+    if (!pseudo && language != u"en") { // complete, and Qt's own buttons speak it too
+        QCOMPARE(translations.language(), language);
+        QCOMPARE(translationProblems(language).join(u'\n'), QString());
+        const QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes);
+        QVERIFY(box.button(QMessageBox::Yes)->text() != QStringLiteral("&Yes"));
+    }
+    Bench bench(QStringLiteral("305"));
+    CZelMainDlg& dlg = *bench.dlg;
+    QStringList problems;
+    const auto look = [&](const QStringList& boxTexts = {}) {
+        problems += languageProblems(pseudo, boxTexts);
+    };
+    bench.boxes.onShown = [&](const zel::MessageBox::Shown& box) { look({box.text}); };
+    const auto refresh = [] {
+        return qobject_cast<zel::Dialog*>(liveWindow(CRefreshDlg::caption()));
+    };
+    const auto enterPassword = [&](const QString& password) {
+        setText(*refresh(), zel::IDC_REFRESH_PASSWORD, password);
+        refresh()->dlgItem<QPushButton>(zel::IDC_REFRESH_REQUEST)->click();
+        look();
+    };
+    Script script;
+    script.when(
+        [&] { return refresh() && refresh()->GetDlgItem(zel::IDC_REFRESH_PASSWORD)->isVisible(); },
+        [&] {
+            look();
+            enterPassword(QStringLiteral("0000"));
+            enterPassword(QStringLiteral("1234"));
+        });
+    script.when([&] { return dlg.m_bViewed; },
+                [&] {
+                    setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("123"));
+                    dlg.m_btnApply->click();
+                    setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("1234"));
+                    auto* type =
+                        bench.page(1).dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE);
+                    type->setCurrentIndex(3);
+                    Q_EMIT type->activated(3);
+                    dlg.m_btnApply->click();
+                    bench.device.stop();
+                    bench.boxes.answerNext(zel::MessageBox::IdYes); // work offline
+                    dlg.m_btnRefresh->click();
+                });
+    script.when([&] { return refresh(); },
+                [&] {
+                    look();
+                    refresh()->dlgItem<QPushButton>(zel::IDC_CANCEL_BUTTON)->click();
+                });
+    script.when([&] { return dlg.m_offlineBanner->isVisible(); },
+                [&] {
+                    dlg.m_btnApply->click();
+                    CRefreshDlg opening(dlg.m_link, dlg.m_strMailbox, true);
+                    opening.Create(&dlg);
+                    const CAboutDlg about;
+                    const CDataInitDlg dataInit;
+                    look();
+                    dlg.m_btnClose->click();
+                });
+    QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
+    QVERIFY(script.finished());
+    QCOMPARE(bench.boxes.shown().size(), 5);
+    problems.removeDuplicates();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
 #include "tst_cycle.moc"

@@ -6,6 +6,7 @@
 #include "shell/CZelApp.h"
 #include "shell/CZelMainDlg.h"
 #include "shell/ProfileKeys.h"
+#include "shell/Translations.h"
 #include "support/BoxRecorder.h"
 #include "support/ModalScript.h"
 #include "support/TempProfile.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -39,6 +41,8 @@ private Q_SLOTS:
     void unusableValueEndsBeforeAsking_data();
     void unusableValueEndsBeforeAsking();
     void demoProfileIsReadAsMeant();
+    void userLanguagesChooseTheTranslation_data();
+    void userLanguagesChooseTheTranslation();
 };
 
 namespace {
@@ -410,6 +414,46 @@ void TestStartup::demoProfileIsReadAsMeant()
     QCOMPARE(read.devicePort, 6123);
     QCOMPARE(read.mailbox, QStringLiteral("4120"));
     QCOMPARE(read.localPort, 0);
+}
+
+void TestStartup::userLanguagesChooseTheTranslation_data()
+{
+    QTest::addColumn<QString>("environment");
+    QTest::addColumn<QString>("language");
+    // The first language Zel speaks; English before it, or C messages, keep the source texts.
+    const char* rows[][2] = {{"LANGUAGE=de", "de"},
+                             {"LANG=fr_FR.UTF-8", "fr"},
+                             {"LANGUAGE=sv:es LANG=sv_SE.UTF-8", "es"},
+                             {"LANGUAGE=en:de LANG=de_DE.UTF-8", "en"},
+                             {"LC_ALL=C LANGUAGE=de", "en"}};
+    for (const auto& row : rows)
+        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
+}
+
+// The real program in the user's environment: its help in that language, Qt's part included.
+void TestStartup::userLanguagesChooseTheTranslation()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows gives the user's display language, whatever these variables say");
+#endif
+    QFETCH(QString, environment);
+    QFETCH(QString, language);
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        variables.remove(QString::fromLatin1(name));
+    for (const QString& variable : environment.split(u' '))
+        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    QProcess zel;
+    zel.setProcessEnvironment(variables);
+    zel.start(QStringLiteral(ZEL_PATH), {QStringLiteral("--help")});
+    QVERIFY(zel.waitForFinished());
+    const QString help = QString::fromUtf8(zel.readAllStandardOutput());
+
+    const zel::Translations expected({language});
+    QVERIFY2(help.contains(QCoreApplication::translate("CommandLine", "Displays this help.")) &&
+                 help.contains(QCoreApplication::translate("QCommandLineParser",
+                                                           "Displays version information.")),
+             qPrintable(help));
 }
 
 #include "tst_startup.moc"

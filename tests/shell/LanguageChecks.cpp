@@ -1,0 +1,231 @@
+#include "LanguageChecks.h"
+
+#include "platform/Dialog.h"
+#include "platform/Ipv4AddressEdit.h"
+#include "platform/TabControl.h"
+#include "res/HelpText.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QXmlStreamReader>
+
+namespace {
+
+QString pseudo(const QString& source)
+{
+    // Every ASCII letter has an accented twin, so that a plain letter always means English.
+    static const QString twins =
+        QStringLiteral("àƀçðéƒĝĥîĵķļɱñöṕʠŕšţûṽŵẋýžÀƁÇÐÉƑĜĤÎĴĶĻṀÑÖṔɊŔŠŢÛṼŴẊÝŽ");
+    QString text = QStringLiteral("[");
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        const char16_t c = source[i].unicode();
+        if (c == u'%' && i + 1 < source.size()) // a placeholder stays as it is
+            text += source.mid(i++, 2);
+        else if (c >= u'a' && c <= u'z')
+            text += twins[c - u'a'];
+        else if (c >= u'A' && c <= u'Z')
+            text += twins[26 + c - u'A'];
+        else
+            text += source[i];
+    }
+    return text + u' ' + QString(source.size() / 3 + 1, u'~') + u']';
+}
+
+QString messageKey(const QString& context, const QString& source)
+{
+    return context + u'\n' + source;
+}
+
+bool leftInEnglish(const QString& text)
+{
+    static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
+    return text.contains(letter);
+}
+
+// Whether the text a label, group box or button draws fits the room its style gives it there.
+bool fits(QWidget* control)
+{
+    const QFontMetrics metrics = control->fontMetrics();
+    QRect room, needed;
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        room = label->contentsRect();
+        needed =
+            metrics.boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, label->text());
+    } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.textAlignment = group->alignment();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        room = group->rect();
+        needed = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                QStyle::SC_GroupBoxLabel, group);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const bool checkBox = qobject_cast<QCheckBox*>(button);
+        if (!checkBox)
+            option.features = QStyleOptionButton::AutoDefaultButton; // as every push button is
+        room = button->style()->subElementRect(checkBox ? QStyle::SE_CheckBoxContents
+                                                        : QStyle::SE_PushButtonContents,
+                                               &option, button);
+        needed = QRect(room.topLeft(), metrics.size(Qt::TextShowMnemonic, button->text()));
+    } else {
+        return true;
+    }
+    return room.contains(needed);
+}
+
+// Every text a control shows or reads out, its help topic included; what it draws comes last.
+QStringList textsOf(const zel::Dialog& dialog, QWidget* control)
+{
+    QStringList texts{control->accessibleName(), control->accessibleDescription(),
+                      zel::res::contextHelpText(dialog.helpContextOf(dialog.controlId(control)))};
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+    if (auto* address = qobject_cast<zel::Ipv4AddressEdit*>(control))
+        for (int i = 0; i < 4; ++i)
+            texts << address->field(i)->accessibleName();
+    if (auto* group = qobject_cast<QGroupBox*>(control))
+        texts << group->title();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        texts << button->text();
+    if (auto* label = qobject_cast<QLabel*>(control))
+        texts << label->text();
+    return texts;
+}
+
+struct TsMessage
+{
+    QString context, source, translation;
+    bool finished = false;
+};
+
+QList<TsMessage> messagesOf(const QString& tsPath)
+{
+    QFile file(tsPath);
+    file.open(QIODevice::ReadOnly);
+    QXmlStreamReader ts(&file);
+    QList<TsMessage> messages;
+    QString context;
+    while (!ts.atEnd()) {
+        if (ts.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (ts.name() == u"name") {
+            context = ts.readElementText();
+        } else if (ts.name() == u"source") {
+            messages.append({context, ts.readElementText(), {}});
+        } else if (ts.name() == u"translation") {
+            messages.last().finished = ts.attributes().value(QStringLiteral("type")).isEmpty();
+            messages.last().translation = ts.readElementText();
+        }
+    }
+    return messages;
+}
+
+const QDir kTranslations(QStringLiteral(ZEL_SOURCE_DIR "/translations"));
+
+// A text's placeholders, line breaks and accelerator.
+QStringList marksOf(const QString& text)
+{
+    static const QRegularExpression mark(QStringLiteral("%[1-9s]|\n|&(?!&)"));
+    QStringList marks;
+    for (const auto& match : mark.globalMatch(text))
+        marks << match.captured();
+    marks.sort();
+    return marks;
+}
+
+} // namespace
+
+QStringList shippedLanguages()
+{
+    QStringList languages;
+    for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("*.qm")}))
+        languages << file.section(u'_', 1).section(u'.', 0, 0);
+    return languages;
+}
+
+QStringList translationProblems(const QString& language)
+{
+    const QList<TsMessage> messages =
+        messagesOf(kTranslations.filePath(QStringLiteral("zel_%1.ts").arg(language)));
+    QStringList problems;
+    if (messages.size() != PseudoTranslator().size()) // one of the sources' messages is missing
+        problems << QString::number(messages.size());
+    QStringList accelerators;
+    for (const TsMessage& message : messages) {
+        if (!message.finished || message.translation.isEmpty() || message.context.isEmpty() ||
+            marksOf(message.translation) != marksOf(message.source))
+            problems << message.context + QStringLiteral(": ") + message.source;
+        if (const qsizetype mark = message.translation.indexOf(u'&'); mark >= 0)
+            accelerators << message.context + message.translation.mid(mark, 2).toLower();
+    }
+    if (accelerators.removeDuplicates() > 0)
+        problems << QStringLiteral("an accelerator used twice in one window");
+    return problems;
+}
+
+PseudoTranslator::PseudoTranslator()
+{
+    for (const QString& file : kTranslations.entryList({QStringLiteral("*.ts")})) {
+        for (const TsMessage& message : messagesOf(kTranslations.filePath(file)))
+            m_texts.insert(messageKey(message.context, message.source), pseudo(message.source));
+    }
+}
+
+QString PseudoTranslator::translate(const char* context, const char* sourceText, const char*,
+                                    int) const
+{
+    return m_texts.value(messageKey(QString::fromUtf8(context), QString::fromUtf8(sourceText)));
+}
+
+QStringList languageProblems(bool pseudo, const QStringList& boxTexts)
+{
+    QStringList found;
+    const auto check = [&](const QString& where, const QStringList& texts, QWidget* drawing) {
+        for (const QString& text : texts) {
+            if (pseudo && leftInEnglish(text))
+                found << where + QStringLiteral(": ") + text;
+        }
+        if (!pseudo && drawing && !fits(drawing))
+            found << where + QStringLiteral(": ") + texts.constLast();
+    };
+    check(QStringLiteral("message box"), boxTexts, nullptr);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        QList<zel::Dialog*> dialogs = window->findChildren<zel::Dialog*>(); // the pages
+        if (auto* dialog = qobject_cast<zel::Dialog*>(window))
+            dialogs.prepend(dialog);
+        for (zel::Dialog* dialog : dialogs) {
+            const QString name = QString::fromUtf8(dialog->dialogTemplate().context);
+            const int id = dialog->dialogTemplate().id;
+            QStringList texts{dialog->windowTitle(), zel::res::dialogHelpTitle(id),
+                              zel::res::dialogHelpText(id)};
+            for (const QAction* action : dialog->actions())
+                texts << action->text();
+            check(name, texts, nullptr);
+            for (QWidget* control : dialog->findChildren<QWidget*>(
+                     QRegularExpression(QStringLiteral("^ctl")), Qt::FindDirectChildrenOnly)) {
+                // A hidden control is never drawn and needs no room; its texts are translated all
+                // the same.
+                check(name + u' ' + control->objectName(), textsOf(*dialog, control),
+                      control->isVisibleTo(dialog) ? control : nullptr);
+                auto* tabs = qobject_cast<zel::TabControl*>(control);
+                if (!pseudo && tabs && tabs->tabBar()->sizeHint().width() > tabs->width())
+                    found << name + QStringLiteral(": the tabs do not fit");
+            }
+        }
+    }
+    found.removeDuplicates();
+    return found;
+}

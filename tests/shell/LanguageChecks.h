@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QHash>
+#include <QStringList>
+#include <QTranslator>
+
+// The languages whose translations the program has built in ("de", ...).
+QStringList shippedLanguages();
+
+// What is wrong with translations/zel_<language>.ts: a message it lacks or does not translate,
+// a placeholder, line break or accelerator lost, an accelerator used twice in one window.
+QStringList translationProblems(const QString& language);
+
+// The pseudo-language: each message of the translation sources bracketed, its letters accented
+// and a third longer, "[Ŕéƒŕéšĥ ~~~]". A text that reaches the user without it stays English.
+class PseudoTranslator : public QTranslator
+{
+public:
+    PseudoTranslator();
+    QString translate(const char* context, const char* sourceText, const char*, int) const override;
+    bool isEmpty() const override { return m_texts.isEmpty(); }
+    qsizetype size() const { return m_texts.size(); }
+
+private:
+    QHash<QString, QString> m_texts; // by context and source text
+};
+
+// What is wrong with the texts of the program's windows and `boxTexts`: in the pseudo-language a
+// text left in English, else a label, button, check box or group caption too big for its control.
+QStringList languageProblems(bool pseudo, const QStringList& boxTexts);

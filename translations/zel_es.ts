@@ -1,0 +1,925 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>ZEL Version 1.02.0</source>
+        <translation>ZEL versión 1.02.0</translation>
+    </message>
+    <message>
+        <source>Voice-mail box settings tool</source>
+        <translation>Configuración del buzón de voz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>About Zel</source>
+        <translation>Acerca de Zel</translation>
+    </message>
+</context>
+<context>
+    <name>CApplyDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Connecting the device ...</source>
+        <translation>Conectando con el dispositivo ...</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Espere, por favor...</translation>
+    </message>
+    <message>
+        <source>Apply mailbox settings</source>
+        <translation>Aplicar la configuración del buzón</translation>
+    </message>
+    <message>
+        <source>To apply your mailbox settings press OK</source>
+        <translation>Pulse Aceptar para aplicar la configuración</translation>
+    </message>
+    <message>
+        <source>Press OK</source>
+        <translation>Pulse Aceptar</translation>
+    </message>
+    <message>
+        <source>Waiting for Acknowledge...</source>
+        <translation>Esperando la confirmación...</translation>
+    </message>
+</context>
+<context>
+    <name>CDataInitDlg</name>
+    <message>
+        <source>Zel Data Initializing</source>
+        <translation>Configuración inicial de Zel</translation>
+    </message>
+    <message>
+        <source>Zel needs to know which mailbox is yours and where the voice-mail device is on your network.
+
+Mailbox Number: the number of your voice-mail box, at most 6 characters.
+Device IP address: the IPv4 address of the voice-mail device, for example 192.168.1.20. The first of the four numbers must not be 0.
+
+OK saves both values in Zel&apos;s profile file, Zel1.ini, so that you are not asked again. Cancel ends Zel without saving anything.</source>
+        <translation>Zel necesita saber cuál es su buzón y dónde está el equipo de buzón de voz en su red.
+
+Número de buzón: el número de su buzón de voz, como máximo 6 caracteres.
+IP del dispositivo: la dirección IPv4 del equipo de buzón de voz, por ejemplo 192.168.1.20. El primero de los cuatro números no puede ser 0.
+
+Aceptar guarda ambos valores en el archivo de perfil de Zel, Zel1.ini, para que no se le vuelva a preguntar. Cancelar cierra Zel sin guardar nada.</translation>
+    </message>
+    <message>
+        <source>Zel cannot work without these required information: </source>
+        <translation>Zel no puede funcionar sin estos datos: </translation>
+    </message>
+    <message>
+        <source>Mailbox Number</source>
+        <translation>Número de buzón</translation>
+    </message>
+    <message>
+        <source>Device IP address</source>
+        <translation>IP del dispositivo</translation>
+    </message>
+    <message>
+        <source>Device Port number</source>
+        <translation>Puerto del dispositivo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Introduzca como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The device port number &quot;%1&quot; has more than %2 characters.
+
+Please correct &quot;Port_num&quot; in Zel1.ini, or press Cancel.</source>
+        <translation>El número de puerto del dispositivo «%1» tiene más de %2 caracteres.
+
+Corrija «Port_num» en Zel1.ini o pulse Cancelar.</translation>
+    </message>
+    <message>
+        <source>Data entry error</source>
+        <translation>Error en los datos introducidos</translation>
+    </message>
+</context>
+<context>
+    <name>CNotificationsPage</name>
+    <message>
+        <source>Local notification type
+
+How your own telephone tells you of a new message: None, a message light (MSG Light 1 or 2), Sign Rings or Rings. It is set on the device and only shown here.</source>
+        <translation>Tipo de notificación
+
+Cómo le avisa su propio teléfono de un mensaje nuevo: Ninguna, una luz de mensaje (Luz de mensaje 1 o 2), Timbre especial o Timbre. Se configura en el dispositivo y aquí solo se muestra.</translation>
+    </message>
+    <message>
+        <source>Extension to notify
+
+The extension that gets the local notification. It is set on the device and only shown here.</source>
+        <translation>Extensión a avisar
+
+La extensión que recibe la notificación local. Se configura en el dispositivo y aquí solo se muestra.</translation>
+    </message>
+    <message>
+        <source>Telephone number
+
+The number the device calls to tell you of a new message. Up to 20 characters: the digits 0-9, * and #, and the dialling letters P, A, B, C, D and Q (either case).</source>
+        <translation>Número de teléfono
+
+El número al que llama el dispositivo para avisarle de un mensaje nuevo. Hasta 20 caracteres: las cifras 0-9, * y #, y las letras de marcación P, A, B, C, D y Q (en mayúscula o minúscula).</translation>
+    </message>
+    <message>
+        <source>Enable (Telephone number)
+
+When checked, the device calls the telephone number below for each new message. A number must then be entered.</source>
+        <translation>Activar (Número de teléfono)
+
+Si está marcada, el dispositivo llama al número de teléfono de abajo por cada mensaje nuevo. En ese caso debe introducir un número.</translation>
+    </message>
+    <message>
+        <source>Enable (Pager number)
+
+When checked, the device pages the number below for each new message. A pager number must then be entered.</source>
+        <translation>Activar (Número del buscapersonas)
+
+Si está marcada, el dispositivo envía un aviso al buscapersonas de abajo por cada mensaje nuevo. En ese caso debe introducir un número de buscapersonas.</translation>
+    </message>
+    <message>
+        <source>Pager number
+
+The pager the device calls for each new message. Up to 40 characters: the digits 0-9, * and #, the dialling letters P, A, B, C, D and Q, and X and $ (letters in either case).</source>
+        <translation>Número del buscapersonas
+
+El buscapersonas al que llama el dispositivo por cada mensaje nuevo. Hasta 40 caracteres: las cifras 0-9, * y #, las letras de marcación P, A, B, C, D y Q, y también X y $ (letras en mayúscula o minúscula).</translation>
+    </message>
+    <message>
+        <source>Enable (SMS)
+
+When checked, the device sends a text message to the mobile number below for each new message. A number must then be entered.</source>
+        <translation>Activar (SMS)
+
+Si está marcada, el dispositivo envía un SMS al número de móvil de abajo por cada mensaje nuevo. En ese caso debe introducir un número.</translation>
+    </message>
+    <message>
+        <source>SMS - Mobile phone number
+
+The mobile phone that gets the text message. Up to 40 characters: digits only, with an optional + at the start, e.g. +972541234567.</source>
+        <translation>SMS - Número de móvil
+
+El teléfono móvil que recibe el SMS. Hasta 40 caracteres: solo cifras, con un + opcional al principio, p. ej. +972541234567.</translation>
+    </message>
+    <message>
+        <source>Enable (E-Mail)
+
+When checked, the device e-mails the address below for each new message. Only available when the device supports e-mail notification.</source>
+        <translation>Activar (correo electrónico)
+
+Si está marcada, el dispositivo envía un correo a la dirección de abajo por cada mensaje nuevo. Solo está disponible si el dispositivo admite el aviso por correo electrónico.</translation>
+    </message>
+    <message>
+        <source>E-Mail target address
+
+The address that gets the notification e-mail, up to 60 characters.</source>
+        <translation>Dirección de correo de destino
+
+La dirección que recibe el correo de aviso, hasta 60 caracteres.</translation>
+    </message>
+    <message>
+        <source>Message type
+
+What the notification e-mail carries: no attachment, the voice message attached, attached and kept in the mailbox, or attached and deleted from the mailbox. Attached and deleted is not safe: a lost e-mail loses the message.</source>
+        <translation>Tipo de envío
+
+Lo que lleva el correo de aviso: ningún adjunto, el mensaje de voz adjunto, adjunto y conservado en el buzón, o adjunto y borrado del buzón. Adjuntar y borrar no es seguro: si el correo se pierde, el mensaje también.</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Telephone number</source>
+        <translation>Número de teléfono</translation>
+    </message>
+    <message>
+        <source>Pager number</source>
+        <translation>Número del buscapersonas</translation>
+    </message>
+    <message>
+        <source>E-Mail target address</source>
+        <translation>Dirección de correo de destino</translation>
+    </message>
+    <message>
+        <source>SMS - Mobile phone number</source>
+        <translation>SMS - Número de móvil</translation>
+    </message>
+    <message>
+        <source>Message type</source>
+        <translation>Tipo de envío</translation>
+    </message>
+    <message>
+        <source>External notification is Allowed</source>
+        <translation>La notificación externa está permitida</translation>
+    </message>
+    <message>
+        <source>External notifications</source>
+        <translation>Notificaciones externas</translation>
+    </message>
+    <message>
+        <source>Local notification</source>
+        <translation>Notificación local</translation>
+    </message>
+    <message>
+        <source>Local notification type</source>
+        <translation>Tipo de notificación</translation>
+    </message>
+    <message>
+        <source>Extension to notify</source>
+        <translation>Extensión a avisar</translation>
+    </message>
+    <message>
+        <source>Mailbox Notifications</source>
+        <translation>Notificaciones del buzón</translation>
+    </message>
+    <message>
+        <source>Without attachment</source>
+        <translation>Sin adjunto</translation>
+    </message>
+    <message>
+        <source>With voice message attached</source>
+        <translation>Con el mensaje de voz adjunto</translation>
+    </message>
+    <message>
+        <source>Voice message attached and saved</source>
+        <translation>Mensaje de voz adjunto y guardado</translation>
+    </message>
+    <message>
+        <source>Voice message attached and deleted</source>
+        <translation>Mensaje de voz adjunto y borrado</translation>
+    </message>
+    <message>
+        <source>External notification is Not Allowed</source>
+        <translation>La notificación externa no está permitida</translation>
+    </message>
+    <message>
+        <source>This delivery method is not secure!
+Network problems may corrupt the message and all information will be lost.
+Are you sure you want to use this method?</source>
+        <translation>¡Este tipo de envío no es seguro!
+Los problemas de red pueden dañar el mensaje y se perdería toda la información.
+¿Seguro que desea utilizar este tipo de envío?</translation>
+    </message>
+    <message>
+        <source>Extension number is not valid</source>
+        <translation>El número de extensión no es válido</translation>
+    </message>
+    <message>
+        <source>When enabling Phone notification a Phone number must be defined</source>
+        <translation>Para activar el aviso por teléfono debe indicar un número de teléfono</translation>
+    </message>
+    <message>
+        <source>Phone number is not valid</source>
+        <translation>El número de teléfono no es válido</translation>
+    </message>
+    <message>
+        <source>When enabling Pager notification a Pager number must be defined</source>
+        <translation>Para activar el aviso por buscapersonas debe indicar un número de buscapersonas</translation>
+    </message>
+    <message>
+        <source>Pager number is not valid</source>
+        <translation>El número del buscapersonas no es válido</translation>
+    </message>
+    <message>
+        <source>When enabling SMS notification a SMS number must be defined</source>
+        <translation>Para activar el aviso por SMS debe indicar un número para los SMS</translation>
+    </message>
+    <message>
+        <source>SMS number is not valid</source>
+        <translation>El número para los SMS no es válido</translation>
+    </message>
+    <message>
+        <source>When enabling Email notification an Email address must be defined</source>
+        <translation>Para activar el aviso por correo electrónico debe indicar una dirección de correo</translation>
+    </message>
+    <message>
+        <source>Email notification type is not valid</source>
+        <translation>El tipo de aviso por correo electrónico no es válido</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>MSG Light 1</source>
+        <translation>Luz de mensaje 1</translation>
+    </message>
+    <message>
+        <source>MSG Light 2</source>
+        <translation>Luz de mensaje 2</translation>
+    </message>
+    <message>
+        <source>Sign Rings</source>
+        <translation>Timbre especial</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Timbre</translation>
+    </message>
+</context>
+<context>
+    <name>CPreApplyDlg</name>
+    <message>
+        <source>Please wait...</source>
+        <translation>Espere, por favor...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Pre-Apply settings</source>
+        <translation>Comprobación de la configuración</translation>
+    </message>
+</context>
+<context>
+    <name>CRefreshDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Connecting the device ...</source>
+        <translation>Conectando con el dispositivo ...</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Espere, por favor...</translation>
+    </message>
+    <message>
+        <source>Refresh mailbox settings view</source>
+        <translation>Consulta de la configuración del buzón</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>To view your mailbox settings</source>
+        <translation>Para ver la configuración de su buzón</translation>
+    </message>
+    <message>
+        <source>Press OK</source>
+        <translation>Pulse Aceptar</translation>
+    </message>
+    <message>
+        <source>Please enter Password for mailbox %s</source>
+        <translation>Introduzca la contraseña del buzón %s</translation>
+    </message>
+    <message>
+        <source>Incorrect Password, Please try again</source>
+        <translation>Contraseña incorrecta, inténtelo de nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>CSettingsPage</name>
+    <message>
+        <source>Mailbox Number
+
+The number of the mailbox these settings belong to. It is set when Zel is configured and cannot be changed here.</source>
+        <translation>Número de buzón
+
+El número del buzón al que pertenece esta configuración. Se fija al configurar Zel y no se puede cambiar aquí.</translation>
+    </message>
+    <message>
+        <source>Mailbox Password
+
+The mailbox&apos;s password: exactly 4 digits. Press Reset to put in the default password 5823. A new password reaches the device with the next Apply.</source>
+        <translation>Contraseña
+
+La contraseña del buzón: exactamente 4 cifras. Restablecer pone la contraseña predeterminada 5823. Una contraseña nueva llega al dispositivo con el siguiente Aplicar.</translation>
+    </message>
+    <message>
+        <source>Mailbox Language
+
+The language in which the device speaks to callers and to you. Choose one of the languages installed on the device; a slot shown as Unknown or Not Installed cannot be chosen.</source>
+        <translation>Idioma del buzón
+
+El idioma en el que el dispositivo habla a quienes llaman y a usted. Elija uno de los idiomas instalados en el dispositivo; no se puede elegir una posición que aparezca como Desconocido o No instalado.</translation>
+    </message>
+    <message>
+        <source>Backup Extension
+
+An extension to which a caller can be forwarded during your personal greeting. Digits only, up to 6; leave it empty for none.</source>
+        <translation>Extensión alternativa
+
+Una extensión a la que se puede desviar a quien llama durante su saludo personal. Solo cifras, hasta 6; déjela vacía si no desea ninguna.</translation>
+    </message>
+    <message>
+        <source>Operator Extension
+
+The operator a caller reaches from your personal greeting. Choose one of the operator extensions set up on the device.</source>
+        <translation>Operadora
+
+La operadora con la que contacta quien llama desde su saludo personal. Elija una de las extensiones de operadora configuradas en el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Fax Extension
+
+Where a fax call that reaches your personal greeting is sent. Choose one of the fax extensions set up on the device, or None.</source>
+        <translation>Extensión de fax
+
+A dónde se envía una llamada de fax que llega a su saludo personal. Elija una de las extensiones de fax configuradas en el dispositivo, o Ninguna.</translation>
+    </message>
+    <message>
+        <source>Announcer
+
+When checked, callers hear your greeting only and cannot leave a message.</source>
+        <translation>Solo anuncio
+
+Si está marcada, quienes llaman solo oyen su saludo y no pueden dejar un mensaje.</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb
+
+When checked, calls are not put through to your extension. A virtual mailbox has no extension of its own and must always have it checked.</source>
+        <translation>No molestar
+
+Si está marcada, las llamadas no se pasan a su extensión. Un buzón virtual no tiene extensión propia y siempre debe tenerla marcada.</translation>
+    </message>
+    <message>
+        <source>Time Stamp
+
+When checked, the device tells you the date and time at which each message was left before playing it.</source>
+        <translation>Marca de hora
+
+Si está marcada, el dispositivo le indica la fecha y la hora en que se dejó cada mensaje antes de reproducirlo.</translation>
+    </message>
+    <message>
+        <source>Announcer</source>
+        <translation>Solo anuncio</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>No molestar</translation>
+    </message>
+    <message>
+        <source>Time Stamp</source>
+        <translation>Marca de hora</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Mailbox Number</source>
+        <translation>Número de buzón</translation>
+    </message>
+    <message>
+        <source>Extension to notify</source>
+        <translation>Extensión a avisar</translation>
+    </message>
+    <message>
+        <source>Mailbox Language</source>
+        <translation>Idioma del buzón</translation>
+    </message>
+    <message>
+        <source>Mailbox Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Forward options during personal greeting</source>
+        <translation>Desvío durante el saludo personal</translation>
+    </message>
+    <message>
+        <source>Backup Extension</source>
+        <translation>Extensión alternativa</translation>
+    </message>
+    <message>
+        <source>Operator Extension</source>
+        <translation>Operadora</translation>
+    </message>
+    <message>
+        <source>Fax Extension</source>
+        <translation>Extensión de fax</translation>
+    </message>
+    <message>
+        <source>Mailbox Type</source>
+        <translation>Tipo de buzón</translation>
+    </message>
+    <message>
+        <source>Local notification</source>
+        <translation>Notificación local</translation>
+    </message>
+    <message>
+        <source>Mailbox operation modes</source>
+        <translation>Modos de funcionamiento</translation>
+    </message>
+    <message>
+        <source>Mailbox Settings</source>
+        <translation>Configuración del buzón</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Virtual</source>
+        <translation>Virtual</translation>
+    </message>
+    <message>
+        <source>Puts the default password in</source>
+        <translation>Pone la contraseña predeterminada</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>1st Language</source>
+        <translation>1.er idioma</translation>
+    </message>
+    <message>
+        <source>2nd Language</source>
+        <translation>2.º idioma</translation>
+    </message>
+    <message>
+        <source>3rd Language</source>
+        <translation>3.er idioma</translation>
+    </message>
+    <message>
+        <source>Password is not valid. Please enter 4 digits</source>
+        <translation>La contraseña no es válida. Introduzca 4 cifras</translation>
+    </message>
+    <message>
+        <source>Virtual Mailboxes does not support Local Notification</source>
+        <translation>Los buzones virtuales no admiten la notificación local</translation>
+    </message>
+    <message>
+        <source>Virtual Mailboxes must be set to Do Not Disturb = Yes</source>
+        <translation>Los buzones virtuales deben tener No molestar = Sí</translation>
+    </message>
+    <message>
+        <source>Selected Language is not supported</source>
+        <translation>El idioma seleccionado no se admite</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hebreo</translation>
+    </message>
+    <message>
+        <source>English US</source>
+        <translation>Inglés (EE. UU.)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ruso</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polaco</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Griego</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Rumano</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turco</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Húngaro</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Danés</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Finés</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Neerlandés</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugués</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Noruego</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Sueco</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Checo</translation>
+    </message>
+    <message>
+        <source>Flemish</source>
+        <translation>Flamenco</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Tailandés</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chino</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Indonesio</translation>
+    </message>
+    <message>
+        <source>Argentinean</source>
+        <translation>Español (Argentina)</translation>
+    </message>
+    <message>
+        <source>Chilean</source>
+        <translation>Español (Chile)</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Árabe</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonés</translation>
+    </message>
+    <message>
+        <source>Not Installed</source>
+        <translation>No instalado</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsPage</name>
+    <message>
+        <source>Number of new messages
+
+Messages in the mailbox that have not been listened to yet, as the device last reported them.</source>
+        <translation>Mensajes nuevos
+
+Mensajes del buzón que aún no se han escuchado, según lo último que ha indicado el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Number of saved messages
+
+Messages that have been listened to and kept, as the device last reported them.</source>
+        <translation>Mensajes guardados
+
+Mensajes que se han escuchado y conservado, según lo último que ha indicado el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Total number of messages
+
+New and saved messages together.</source>
+        <translation>Total de mensajes
+
+Mensajes nuevos y guardados en conjunto.</translation>
+    </message>
+    <message>
+        <source>Max. stored messages
+
+The most messages the mailbox can hold. When it is full, callers cannot leave new messages.</source>
+        <translation>Máx. de mensajes guardados
+
+El número máximo de mensajes que cabe en el buzón. Cuando está lleno, quienes llaman no pueden dejar mensajes nuevos.</translation>
+    </message>
+    <message>
+        <source>Number of new messages</source>
+        <translation>Mensajes nuevos</translation>
+    </message>
+    <message>
+        <source>Number of saved messages</source>
+        <translation>Mensajes guardados</translation>
+    </message>
+    <message>
+        <source>Total number of messages</source>
+        <translation>Total de mensajes</translation>
+    </message>
+    <message>
+        <source>Max. stored messages</source>
+        <translation>Máx. de mensajes guardados</translation>
+    </message>
+    <message>
+        <source>Messages list</source>
+        <translation>Lista de mensajes</translation>
+    </message>
+    <message>
+        <source>Mailbox Statistics</source>
+        <translation>Estadísticas del buzón</translation>
+    </message>
+</context>
+<context>
+    <name>CZelMainDlg</name>
+    <message>
+        <source>Zel</source>
+        <translation>Zel</translation>
+    </message>
+    <message>
+        <source>Zel shows and changes the settings of your voice-mail box on the voice-mail device.
+
+Refresh asks the device for your mailbox&apos;s current settings and fills the three pages. The first time you do this after starting Zel, you are asked for your 4-digit mailbox password.
+
+Mailbox Settings: your password, the mailbox language, where callers are forwarded during your personal greeting, and the operation modes.
+Mailbox Notifications: how you are told about new messages: by telephone, pager, SMS or e-mail, where the device allows it.
+Mailbox Statistics: how many new and saved messages your mailbox holds and how many it may store.
+
+Apply checks your entries and sends them to the device. Apply is possible only after a successful Refresh.
+
+If the device cannot be reached, you may work off line: the pages then show no data from the device, and Apply is refused until a Refresh succeeds.
+
+Press F1 on a field of a page for help on that field. Right-click the title banner for information about Zel.</source>
+        <translation>Zel muestra y cambia la configuración de su buzón de voz en el equipo de buzón de voz.
+
+Actualizar pide al dispositivo la configuración actual de su buzón y rellena las tres páginas. La primera vez tras iniciar Zel se le pide la contraseña de 4 cifras de su buzón.
+
+Configuración del buzón: su contraseña, el idioma del buzón, a dónde se desvía a quien llama durante su saludo personal y los modos de funcionamiento.
+Notificaciones del buzón: cómo se le avisa de los mensajes nuevos (por teléfono, buscapersonas, SMS o correo electrónico), si el dispositivo lo permite.
+Estadísticas del buzón: cuántos mensajes nuevos y guardados tiene su buzón y cuántos puede almacenar.
+
+Aplicar comprueba sus datos y los envía al dispositivo. Aplicar solo es posible después de una actualización correcta.
+
+Si no se puede contactar con el dispositivo, puede trabajar sin conexión: las páginas no muestran entonces datos del dispositivo y Aplicar se rechaza hasta que una actualización se complete.
+
+Pulse F1 en un campo de una página para obtener ayuda sobre ese campo. Haga clic con el botón derecho en el banner del título para ver información sobre Zel.</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Zel...</source>
+        <translation>&amp;Acerca de Zel...</translation>
+    </message>
+    <message>
+        <source>Off Line! No relevant data is displayed!</source>
+        <translation>¡Sin conexión! ¡Sin datos del dispositivo!</translation>
+    </message>
+    <message>
+        <source>Shutting down Zel program!</source>
+        <translation>¡Se cierra el programa Zel!</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; of &quot;%2&quot; in %3 is not a port Zel can use.
+
+Please set it to a number from %4 to %5 and start Zel again.</source>
+        <translation>El valor «%1» de «%2» en %3 no es un puerto que Zel pueda usar.
+
+Asígnele un número de %4 a %5 y vuelva a iniciar Zel.</translation>
+    </message>
+    <message>
+        <source>Do you want to work offline?</source>
+        <translation>¿Desea trabajar sin conexión?</translation>
+    </message>
+    <message>
+        <source>Current mailbox configuration must be viewed before applying new data!
+
+Please do &apos;Refresh&apos; first!</source>
+        <translation>¡Hay que consultar la configuración actual del buzón antes de aplicar datos nuevos!
+
+¡Pulse primero «Actualizar»!</translation>
+    </message>
+    <message>
+        <source>Zel could not save the settings in %1.
+
+They are used until Zel ends, and Zel will ask for them again at its next start.</source>
+        <translation>Zel no ha podido guardar la configuración en %1.
+
+Se usará hasta que Zel se cierre, y Zel volverá a pedirla en el próximo inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Views and changes the settings of one voice-mail box on the network.
+The device&apos;s address and port and the mailbox number are kept in Zel1.ini.</source>
+        <translation>Muestra y cambia la configuración de un buzón de voz en la red.
+La dirección y el puerto del dispositivo y el número de buzón se guardan en Zel1.ini.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Pruebe «%1 --help».</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeMessages</name>
+    <message>
+        <source>Failed to create UDP socket! Please restart ZEL program</source>
+        <translation>¡No se pudo crear el socket UDP! Reinicie el programa ZEL</translation>
+    </message>
+    <message>
+        <source>Failed to connect the device !
+Please check network connections</source>
+        <translation>¡No se pudo conectar con el dispositivo!
+Compruebe las conexiones de red</translation>
+    </message>
+    <message>
+        <source>Mailbox number %s does not exist</source>
+        <translation>El buzón número %s no existe</translation>
+    </message>
+    <message>
+        <source>Data is not valid...Please try again</source>
+        <translation>Los datos no son válidos... Inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Data Transfer is successfully completed</source>
+        <translation>La transferencia de datos se ha completado correctamente</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLines</name>
+    <message>
+        <source>Exchange status</source>
+        <translation>Estado del intercambio</translation>
+    </message>
+    <message>
+        <source>What to do next</source>
+        <translation>Siguiente paso</translation>
+    </message>
+</context>
+<context>
+    <name>zel::Ipv4AddressEdit</name>
+    <message>
+        <source>%1, part %2</source>
+        <translation>%1, parte %2</translation>
+    </message>
+</context>
+</TS>
