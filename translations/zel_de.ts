@@ -421,7 +421,7 @@ Die Nummer der Mailbox, zu der diese Einstellungen gehören. Sie wird bei der Ei
 The mailbox&apos;s password: exactly 4 digits. Press Reset to put in the default password 5823. A new password reaches the device with the next Apply.</source>
         <translation>Mailbox-Kennwort
 
-Das Kennwort der Mailbox: genau 4 Ziffern. „Zurücksetzen“ trägt das Standardkennwort 5823 ein. Ein neues Kennwort erreicht das Gerät mit dem nächsten „Übernehmen“.</translation>
+Das Kennwort der Mailbox: genau 4 Ziffern. „Standard“ trägt das Standardkennwort 5823 ein. Ein neues Kennwort erreicht das Gerät mit dem nächsten „Übernehmen“.</translation>
     </message>
     <message>
         <source>Mailbox Language
@@ -493,7 +493,7 @@ Wenn aktiviert, nennt Ihnen das Gerät vor jeder Nachricht Datum und Uhrzeit, zu
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Mailbox Number</source>
@@ -738,7 +738,7 @@ Neue und gespeicherte Nachrichten zusammen.</translation>
         <source>Max. stored messages
 
 The most messages the mailbox can hold. When it is full, callers cannot leave new messages.</source>
-        <translation>Max. gespeicherte Nachrichten
+        <translation>Max. Nachrichten
 
 Die größte Zahl an Nachrichten, die die Mailbox aufnehmen kann. Ist sie voll, können Anrufer keine neuen Nachrichten hinterlassen.</translation>
     </message>
@@ -756,7 +756,7 @@ Die größte Zahl an Nachrichten, die die Mailbox aufnehmen kann. Ist sie voll, 
     </message>
     <message>
         <source>Max. stored messages</source>
-        <translation>Max. gespeicherte Nachrichten</translation>
+        <translation>Max. Nachrichten</translation>
     </message>
     <message>
         <source>Messages list</source>

@@ -517,7 +517,7 @@ Si está marcada, el dispositivo le indica la fecha y la hora en que se dejó ca
     </message>
     <message>
         <source>Backup Extension</source>
-        <translation>Extensión alternativa</translation>
+        <translation>Ext. alternativa</translation>
     </message>
     <message>
         <source>Operator Extension</source>
