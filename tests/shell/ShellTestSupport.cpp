@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QVariant>
 #include <QWidget>
 
@@ -32,6 +33,11 @@ QByteArray profileFor(quint16 devicePort, const QString& mailbox)
 }
 
 #ifdef Q_OS_WIN
+bool hasSystemMenu()
+{
+    return QGuiApplication::platformName() == QLatin1String("windows");
+}
+
 QString chooseAboutEntry(QWidget* mainWindow)
 {
     const HWND window = reinterpret_cast<HWND>(mainWindow->winId());
@@ -43,6 +49,8 @@ QString chooseAboutEntry(QWidget* mainWindow)
 
 void sendNativeCommands(QWidget* window)
 {
+    if (!hasSystemMenu())
+        return;
     const HWND handle = reinterpret_cast<HWND>(window->winId());
     ::PostMessageW(handle, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     ::PostMessageW(handle, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -51,6 +59,11 @@ void sendNativeCommands(QWidget* window)
     QCoreApplication::processEvents();
 }
 #else
+bool hasSystemMenu()
+{
+    return true; // the title banner's context menu stands in for it
+}
+
 QString chooseAboutEntry(QWidget* mainWindow)
 {
     QWidget* banner =

@@ -9,6 +9,9 @@ QByteArray profileFor(quint16 devicePort, const QString& mailbox);
 
 class QWidget;
 
+// Whether the About entry can be chosen: on Windows only with a native window, not offscreen.
+bool hasSystemMenu();
+
 // Chooses "&About Zel..." where the platform puts it: in the system menu on Windows, where the
 // command arrives as a native message; in the title banner's context menu elsewhere. Returns the
 // entry's text.

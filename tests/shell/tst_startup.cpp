@@ -1,6 +1,7 @@
 #include "ShellTestSupport.h"
 #include "platform/Ipv4AddressEdit.h"
 #include "platform/PrivateMessage.h"
+#include "platform/ProfileFile.h"
 #include "res/resource.h"
 #include "shell/CDataInitDlg.h"
 #include "shell/CZelApp.h"
@@ -28,7 +29,7 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void profilePathFollowsConfigFolder();
+    void profileLivesWhereTheUserMayWrite();
     void noProfileAsksAndSavesThreeKeys_data();
     void noProfileAsksAndSavesThreeKeys();
     void oneValueMissingStillAsks_data();
@@ -108,7 +109,45 @@ struct MainRun
 
 } // namespace
 
-void TestStartup::profilePathFollowsConfigFolder()
+#ifdef Q_OS_WIN
+// A profile the Windows directory holds is read; a write the directory refuses moves the whole
+// file to the user's roaming application data, where the next start finds it.
+void TestStartup::profileLivesWhereTheUserMayWrite()
+{
+    QTemporaryDir appData;
+    const QByteArray saved = qgetenv("APPDATA");
+    qputenv("APPDATA", QDir::toNativeSeparators(appData.path()).toLocal8Bit());
+    const QString inWindows = zel::windowsDirectory() + QStringLiteral("/Zel1.ini");
+    const QByteArray old("[Zel Server]\r\nIP_address=127.0.0.1\r\n");
+    {
+        QFile file(inWindows);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+    QFile::setPermissions(inWindows, QFile::ReadOwner | QFile::ReadUser);
+
+    zel::ProfileFile profile = CZelApp::profile();
+    QCOMPARE(profile.path(), inWindows);
+    QVERIFY(profile.writeString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox"),
+                                QStringLiteral("305")));
+    const QString inAppData = appData.path() + QStringLiteral("/Zel/Zel1.ini");
+    QCOMPARE(profile.path(), inAppData);
+    const QString moved = CZelApp::profile().path();
+
+    QFile::setPermissions(inWindows, QFile::ReadOwner | QFile::WriteOwner);
+    QFile file(inWindows);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray left = file.readAll();
+    file.remove();
+    qputenv("APPDATA", saved);
+    QCOMPARE(left, old);
+    QCOMPARE(moved, inAppData);
+    QCOMPARE(zel::ProfileFile(inAppData).readString(QStringLiteral("Zel Server"),
+                                                    QStringLiteral("IP_address")),
+             QStringLiteral("127.0.0.1"));
+}
+#else
+void TestStartup::profileLivesWhereTheUserMayWrite()
 {
     QTemporaryDir config;
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
@@ -120,6 +159,7 @@ void TestStartup::profilePathFollowsConfigFolder()
         qputenv("XDG_CONFIG_HOME", saved);
     QCOMPARE(path, config.path() + QStringLiteral("/Zel1.ini"));
 }
+#endif
 
 void TestStartup::noProfileAsksAndSavesThreeKeys_data()
 {
@@ -391,7 +431,8 @@ void TestStartup::unusableValueEndsBeforeAsking()
     script.when([] { return liveWindow(kDataInit) != nullptr; },
                 [] { clickButton(kDataInit, zel::IDCANCEL); });
     QCOMPARE(run.dlg.DoModal(), zel::IDCANCEL);
-    QCOMPARE(boxes.texts(), QStringList{box.replace(QStringLiteral("%1"), profile.path())});
+    QCOMPARE(boxes.texts(), QStringList{box.replace(QStringLiteral("%1"),
+                                                    QDir::toNativeSeparators(profile.path()))});
     QCOMPARE(profile.contents(), contents);
 }
 
