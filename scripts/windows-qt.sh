@@ -80,3 +80,10 @@ zel_build_windows_qt() {
     echo "Qt $ZEL_QT_VERSION for Windows: built in $minutes minutes," \
         "$(du -sh "$ZEL_WINDOWS_QT" | cut -f1) in $ZEL_WINDOWS_QT"
 }
+
+# Qt's translations of its own texts are data, the same on every platform: Debian's, put where
+# the Windows Qt keeps its own.
+zel_windows_qt_translations() {
+    mkdir -p "$ZEL_WINDOWS_QT/translations"
+    cp -u /usr/share/qt6/translations/qtbase_*.qm "$ZEL_WINDOWS_QT/translations/"
+}
