@@ -54,7 +54,7 @@ zel_build_windows_qt() {
         echo "Qt $ZEL_QT_VERSION for Windows: cached in $ZEL_WINDOWS_QT"
         return 0
     fi
-    zel_step "Qt $ZEL_QT_VERSION for Windows, built once into $ZEL_WINDOWS_QT (up to two hours on 2 cores)"
+    zel_step "Qt $ZEL_QT_VERSION for Windows, built once into $ZEL_WINDOWS_QT (about 35 minutes on 2 cores)"
     local started=$SECONDS work
     work="$(mktemp -d "${TMPDIR:-/tmp}/zel-windows-qt.XXXXXX")"
     zel_enable_debian_sources
