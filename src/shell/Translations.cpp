@@ -9,14 +9,14 @@ namespace zel {
 namespace {
 
 // Zel's translations are built into the program; Qt's are in the system's folder where Qt is
-// installed system-wide (Debian's qt6-translations-l10n), else shipped beside the program.
+// installed system-wide (Debian's qt6-translations-l10n), else in the translations folder shipped
+// beside the program.
 const QString kZelTranslations = QStringLiteral(":/i18n");
 
 QStringList qtTranslationFolders()
 {
-    const QString program = QCoreApplication::applicationDirPath();
-    return {QLibraryInfo::path(QLibraryInfo::TranslationsPath), program,
-            program + QStringLiteral("/translations")};
+    return {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+            QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
 }
 
 } // namespace
