@@ -10,6 +10,7 @@ zel_wine_session() {
     export DISPLAY=":$((100 + RANDOM % 200))"
     Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     ZEL_XVFB_PID=$!
+    mkdir -p "$WINEPREFIX" # the server runs in it, before the boot fills it
     wineserver -k 2>/dev/null || true
     wineserver -w
     wineserver -p
