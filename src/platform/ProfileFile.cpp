@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -29,10 +32,22 @@ struct Line
 // Some editors start a UTF-8 file with a byte-order mark; it is no part of the first line.
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-// The file's lines, and its byte-order mark if it has one.
+// Notepad's "Unicode" and PowerShell 5's `>` save UTF-16 with its byte-order mark; the profile
+// functions read and write such a file in UTF-16. Its lines are kept in UTF-8 in between.
+std::optional<QStringConverter::Encoding> utf16Of(const QByteArray& content)
+{
+    if (content.startsWith("\xFF\xFE"))
+        return QStringConverter::Utf16LE;
+    if (content.startsWith("\xFE\xFF"))
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
+// The file's lines, and how it was saved: its byte-order mark if it has one.
 struct ProfileText
 {
     QByteArray byteOrderMark;
+    std::optional<QStringConverter::Encoding> utf16;
     std::vector<Line> lines;
 };
 
@@ -42,11 +57,17 @@ ProfileText readText(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return text;
-    const QByteArray content = file.readAll();
-    if (content.startsWith(kByteOrderMark))
+    QByteArray content = file.readAll();
+    text.utf16 = utf16Of(content);
+    if (text.utf16) {
+        QStringDecoder decode(*text.utf16);
+        content = QString(decode(content)).toUtf8();
+    } else if (content.startsWith(kByteOrderMark)) {
         text.byteOrderMark = kByteOrderMark;
+        content.remove(0, text.byteOrderMark.size());
+    }
     std::vector<Line>& lines = text.lines;
-    qsizetype start = text.byteOrderMark.size();
+    qsizetype start = 0;
     while (start < content.size()) {
         const qsizetype newline = content.indexOf('\n', start);
         if (newline < 0) {
@@ -142,48 +163,36 @@ QByteArray newLineEnding(const std::vector<Line>& lines)
 #endif
 }
 
+// A folder a standard user may not create files in (the Windows directory) may still hold a
+// file an administrator let them write: that file is written in place.
 bool writeText(const QString& path, const ProfileText& text)
 {
+    QByteArray content = text.byteOrderMark;
+    for (const Line& line : text.lines)
+        content += line.text + line.ending;
+    if (text.utf16) {
+        QStringEncoder encode(*text.utf16, QStringEncoder::Flag::WriteBom);
+        content = encode(QString::fromUtf8(content));
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.byteOrderMark);
-    for (const Line& line : text.lines) {
-        file.write(line.text);
-        file.write(line.ending);
-    }
-    return file.commit();
+    file.setDirectWriteFallback(true);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
+           file.commit();
 }
 
-} // namespace
-
-ProfileFile::ProfileFile(QString path, QString fallbackPath)
-    : m_strPath(std::move(path)), m_strFallbackPath(std::move(fallbackPath))
-{}
-
-QString ProfileFile::readString(const QString& section, const QString& key,
-                                const QString& defaultValue) const
+std::optional<QString> valueIn(const QString& path, const QString& section, const QString& key)
 {
-    const std::vector<Line> lines = readText(m_strPath).lines;
-    const Position position = find(lines, section, key);
-    return position.key ? valueOf(lines[*position.key].text) : defaultValue;
-}
-
-int ProfileFile::readInt(const QString& section, const QString& key, int defaultValue) const
-{
-    const std::vector<Line> lines = readText(m_strPath).lines;
+    const std::vector<Line> lines = readText(path).lines;
     const Position position = find(lines, section, key);
     if (!position.key)
-        return defaultValue;
-    // The value is trimmed of its blanks already; nothing else may come before the number.
-    return int(readLeadingNumber(valueOf(lines[*position.key].text), NumberReading::Signed,
-                                 LeadingSpace::Ends));
+        return std::nullopt;
+    return valueOf(lines[*position.key].text);
 }
 
-bool ProfileFile::writeString(const QString& section, const QString& key, const QString& value)
+bool writeKey(const QString& path, const QString& section, const QString& key, const QString& value)
 {
-    ProfileText text = readText(m_strPath);
+    ProfileText text = readText(path);
     std::vector<Line>& lines = text.lines;
     const Position position = find(lines, section, key);
     const QByteArray ending = newLineEnding(lines);
@@ -208,14 +217,81 @@ bool ProfileFile::writeString(const QString& section, const QString& key, const 
         if (lines[i].ending.isEmpty())
             lines[i].ending = ending;
     }
+    return writeText(path, text);
+}
 
-    if (writeText(m_strPath, text))
+} // namespace
+
+ProfileFile::ProfileFile(QString path, QString userPath, QString virtualStorePath)
+    : m_strPath(std::move(path)), m_strUserPath(std::move(userPath)),
+      m_strVirtualStorePath(std::move(virtualStorePath))
+{}
+
+QString ProfileFile::path() const
+{
+    return m_strUserPath.isEmpty() || QFileInfo::exists(m_strPath) ? m_strPath : m_strUserPath;
+}
+
+QStringList ProfileFile::layersAbove() const
+{
+    QStringList layers;
+    for (const QString& layer : {m_strUserPath, m_strVirtualStorePath}) {
+        if (!layer.isEmpty())
+            layers.append(layer);
+    }
+    return layers;
+}
+
+std::optional<std::pair<QString, QString>> ProfileFile::lookUp(const QString& section,
+                                                               const QString& key) const
+{
+    QStringList layers = layersAbove();
+    layers.append(m_strPath);
+    for (const QString& layer : std::as_const(layers)) {
+        if (auto value = valueIn(layer, section, key))
+            return std::pair{layer, *value};
+    }
+    return std::nullopt;
+}
+
+QString ProfileFile::pathOf(const QString& section, const QString& key) const
+{
+    const auto found = lookUp(section, key);
+    return found ? found->first : path();
+}
+
+QString ProfileFile::readString(const QString& section, const QString& key,
+                                const QString& defaultValue) const
+{
+    const auto found = lookUp(section, key);
+    return found ? found->second : defaultValue;
+}
+
+int ProfileFile::readInt(const QString& section, const QString& key, int defaultValue) const
+{
+    const auto found = lookUp(section, key);
+    if (!found)
+        return defaultValue;
+    // The value is trimmed of its blanks already; nothing else may come before the number.
+    return int(readLeadingNumber(found->second, NumberReading::Signed, LeadingSpace::Ends));
+}
+
+bool ProfileFile::writeString(const QString& section, const QString& key, const QString& value)
+{
+    if (m_strUserPath.isEmpty())
+        return writeKey(m_strPath, section, key, value);
+    // A user who confirms the administrator's value has not set one of their own.
+    if (const auto found = lookUp(section, key); found && found->second == value)
         return true;
-    // The whole file moves, so that the next start finds every key in one place.
-    if (m_strFallbackPath.isEmpty() || !writeText(m_strFallbackPath, text))
-        return false;
-    m_strPath = std::exchange(m_strFallbackPath, {});
-    return true;
+    const QStringList above = layersAbove();
+    const bool heldAbove = std::any_of(above.begin(), above.end(), [&](const QString& layer) {
+        return valueIn(layer, section, key).has_value();
+    });
+    // The machine-wide file is never made by a user's write: without it, the user's file is
+    // the profile.
+    if (!heldAbove && QFileInfo::exists(m_strPath) && writeKey(m_strPath, section, key, value))
+        return true;
+    return writeKey(m_strUserPath, section, key, value);
 }
 
 bool ProfileFile::writeInt(const QString& section, const QString& key, int value)
@@ -245,16 +321,30 @@ QString userDataFolder(const QString& name)
     return {};
 }
 
+QString virtualStoreFile(const QString& sharedFolder, const QString& fileName)
+{
+#ifdef Q_OS_WIN
+    // C:\Windows becomes %LOCALAPPDATA%\VirtualStore\Windows.
+    const QString localAppData = qEnvironmentVariable("LOCALAPPDATA");
+    const QString folder = QDir::fromNativeSeparators(sharedFolder);
+    if (!localAppData.isEmpty() && folder.size() > 2 && folder.at(1) == u':')
+        return QDir(QDir::fromNativeSeparators(localAppData) + QStringLiteral("/VirtualStore") +
+                    folder.mid(2))
+            .filePath(fileName);
+#endif
+    Q_UNUSED(sharedFolder);
+    Q_UNUSED(fileName);
+    return {};
+}
+
 ProfileFile profileIn(const QString& sharedFolder, const QString& userFolder,
                       const QString& fileName)
 {
     const QString inSharedFolder = QDir(sharedFolder).filePath(fileName);
     if (userFolder.isEmpty())
         return ProfileFile(inSharedFolder);
-    const QString inUserFolder = QDir(userFolder).filePath(fileName);
-    if (QFileInfo::exists(inUserFolder) || !QFileInfo::exists(inSharedFolder))
-        return ProfileFile(inUserFolder);
-    return ProfileFile(inSharedFolder, inUserFolder);
+    return ProfileFile(inSharedFolder, QDir(userFolder).filePath(fileName),
+                       virtualStoreFile(sharedFolder, fileName));
 }
 
 } // namespace zel

@@ -1,18 +1,30 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <optional>
+#include <utility>
 
 namespace zel {
 
 // An INI profile file as the Windows profile functions treat it: sections and keys match
-// without regard to case, every other line is kept, writes go through a temporary file
-// that is renamed over the old one. A write that `path` refuses goes to `fallbackPath` instead,
-// with the rest of the file, and the profile is that file from then on.
+// without regard to case, every other line is kept, a file saved as UTF-16 with its byte-order
+// mark is read and written as such, writes go through a temporary file that is renamed over the
+// old one where the folder allows it, and straight into the file where only the file does.
+//
+// On Windows the profile is read in layers: the user's own file over the copy Windows kept for
+// programs of old (VirtualStore) over the machine-wide file an administrator keeps. The
+// machine-wide file is written while it exists and accepts the write; a write it refuses, or of
+// a key a layer above it holds, goes into the user's file, that key alone. So a user loses
+// nothing, and a device address the administrator changes reaches every user who set none.
 class ProfileFile
 {
 public:
-    explicit ProfileFile(QString path, QString fallbackPath = {});
-    const QString& path() const { return m_strPath; }
+    explicit ProfileFile(QString path, QString userPath = {}, QString virtualStorePath = {});
+    // The machine-wide file while it exists, else the user's.
+    QString path() const;
+    // The file `key` is read from; path() when no layer holds it.
+    QString pathOf(const QString& section, const QString& key) const;
 
     QString readString(const QString& section, const QString& key,
                        const QString& defaultValue = {}) const;
@@ -22,8 +34,14 @@ public:
     bool writeInt(const QString& section, const QString& key, int value);
 
 private:
+    // The layers that hold `key`, top first, as (path, value).
+    std::optional<std::pair<QString, QString>> lookUp(const QString& section,
+                                                      const QString& key) const;
+    QStringList layersAbove() const;
+
     QString m_strPath;
-    QString m_strFallbackPath;
+    QString m_strUserPath;
+    QString m_strVirtualStorePath;
 };
 
 // GetWindowsDirectoryA: the Windows directory there, the user's configuration folder elsewhere.
@@ -34,9 +52,12 @@ QString windowsDirectory();
 // configuration folder is the user's own already.
 QString userDataFolder(const QString& name);
 
-// `fileName` in `sharedFolder`, the place of old, unless `userFolder` is given and the file is
-// there or not in `sharedFolder`: then in `userFolder`. Writes `sharedFolder` refuses move the
-// file to `userFolder`.
+// The design's VirtualStore copy of `fileName` in `sharedFolder`, where Windows redirected the
+// writes of programs without a manifest; empty elsewhere.
+QString virtualStoreFile(const QString& sharedFolder, const QString& fileName);
+
+// `fileName` in `sharedFolder`, the place of old, read under the user's own copy in
+// `userFolder` when that is given (and under the VirtualStore copy between the two).
 ProfileFile profileIn(const QString& sharedFolder, const QString& userFolder,
                       const QString& fileName);
 

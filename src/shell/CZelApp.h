@@ -15,8 +15,8 @@ public:
     void InitInstance();
 
     // The profile file: "Zel1.ini" in the Windows directory (the user's configuration folder
-    // where there is no Windows directory); on Windows in %APPDATA%\Zel once the Windows
-    // directory refused a write, or when it holds none.
+    // where there is no Windows directory); on Windows read under the user's own keys in
+    // %APPDATA%\Zel\Zel1.ini and the copy of old in VirtualStore.
     static zel::ProfileFile profile();
     // The Help command: the help window on the topic of `activeDialog`.
     static void OnHelp(zel::Dialog& activeDialog);

@@ -123,8 +123,9 @@ bool CZelMainDlg::profileUsable(const ProfileConfiguration& configuration)
     if (!key)
         return true;
     const QString name = QString::fromLatin1(key->key);
-    const QString value = m_profile.readString(QString::fromLatin1(key->section), name);
-    const QString file = QDir::toNativeSeparators(m_profile.path());
+    const QString section = QString::fromLatin1(key->section);
+    const QString value = m_profile.readString(section, name);
+    const QString file = QDir::toNativeSeparators(m_profile.pathOf(section, name));
     const QString text =
         key->shape == ValueShape::Ipv4Address
             ? tr("The value \"%1\" of \"%2\" in %3 is not an IPv4 address.\n\nPlease set it "

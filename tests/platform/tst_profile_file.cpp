@@ -1,6 +1,7 @@
 #include "platform/ProfileFile.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,6 +12,12 @@ QByteArray contentOf(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray utf16(const char* text)
+{
+    QStringEncoder encode(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom);
+    return encode(QString::fromUtf8(text));
 }
 
 void writeFile(const QString& path, const QByteArray& content)
@@ -136,22 +143,86 @@ private Q_SLOTS:
                  QStringLiteral("5000"));
     }
 
-    void refusedWriteMovesTheProfile()
+    // The machine-wide file (an administrator's), the copy Windows kept for the design
+    // (VirtualStore) and the user's own: one write of Mailbox, then the administrator moves the
+    // device, and what each layer holds and what is read.
+    void layersReadAndWrite_data()
     {
-        // A folder that is a file: no system, and no user, can write under it.
-        writeFile(pathOf(QStringLiteral("not-a-folder")), "x");
-        const QString refused = pathOf(QStringLiteral("not-a-folder/Zel1.ini"));
-        const QString fallback = pathOf(QStringLiteral("user/Zel1.ini"));
-        QVERIFY(!ProfileFile(refused).writeInt(QStringLiteral("Zel Server"),
-                                               QStringLiteral("Port_num"), 5000));
+        QTest::addColumn<QByteArray>("machine");
+        QTest::addColumn<QByteArray>("virtualStore");
+        QTest::addColumn<QByteArray>("user");
+        QTest::addColumn<bool>("machineRefuses");
+        QTest::addColumn<QByteArray>("machineAfter");
+        QTest::addColumn<QByteArray>("userAfter");
+        QTest::addColumn<QString>("addressRead");
+        const QByteArray server = "[Zel Server]\nIP_address=10.0.0.1\n";
+        const QByteArray mailbox42 = "[Zel Client]\nMailbox=42\n";
+        QTest::newRow("machine-wide file written in place")
+            << server << QByteArray() << QByteArray() << false << server + mailbox42 << QByteArray()
+            << "10.0.0.9";
+        QTest::newRow("refused write: the user's file holds that key alone")
+            << server << QByteArray() << QByteArray() << true << server << mailbox42 << "10.0.0.9";
+        QTest::newRow("a value confirmed as it reads is not copied")
+            << server << mailbox42 << QByteArray() << false << server << QByteArray() << "10.0.0.9";
+        QTest::newRow("a key the user set stays the user's")
+            << server + "[Zel Client]\nMailbox=1\n"
+            << QByteArray() << QByteArray("[Zel Client]\nMailbox=7\n") << false
+            << server + "[Zel Client]\nMailbox=1\n"
+            << mailbox42 << "10.0.0.9";
+        QTest::newRow("the design's VirtualStore copy is read, never written")
+            << server
+            << QByteArray("[Zel Server]\r\nIP_address=10.0.0.5\r\n[Zel Client]\r\n"
+                          "Mailbox=9\r\n")
+            << QByteArray() << false << server << mailbox42 << "10.0.0.5";
+        QTest::newRow("no machine-wide file: the user's is the profile")
+            << QByteArray() << QByteArray() << QByteArray() << false << QByteArray() << mailbox42
+            << "";
+        QTest::newRow("UTF-16 stays UTF-16")
+            << utf16("[Zel Server]\r\nIP_address=10.0.0.1\r\n") << QByteArray() << QByteArray()
+            << false
+            << utf16("[Zel Server]\r\nIP_address=10.0.0.1\r\n[Zel Client]\r\nMailbox=42\r\n")
+            << QByteArray() << "10.0.0.9";
+    }
 
-        ProfileFile profile(refused, fallback);
-        QVERIFY(profile.writeInt(QStringLiteral("Zel Server"), QStringLiteral("Port_num"), 5000));
+    void layersReadAndWrite()
+    {
+        QFETCH(QByteArray, machine);
+        QFETCH(QByteArray, virtualStore);
+        QFETCH(QByteArray, user);
+        QFETCH(bool, machineRefuses);
+        const QTemporaryDir root;
+        const QString machinePath = root.filePath(QStringLiteral("Zel1.ini"));
+        const QString virtualStorePath = root.filePath(QStringLiteral("VirtualStore/Zel1.ini"));
+        const QString userPath = root.filePath(QStringLiteral("user/Zel1.ini"));
+        for (const QString& folder : {QStringLiteral("VirtualStore"), QStringLiteral("user")})
+            QVERIFY(QDir(root.path()).mkpath(folder));
+        for (const auto& [path, content] :
+             {std::pair{machinePath, machine}, {virtualStorePath, virtualStore}, {userPath, user}})
+            if (!content.isEmpty())
+                writeFile(path, content);
+        if (machineRefuses) {
+            QFile::setPermissions(machinePath, QFile::ReadOwner | QFile::ReadUser);
+            if (QFileInfo(machinePath).isWritable())
+                QSKIP("this user writes read-only files (root on Linux)");
+        }
+
+        ProfileFile profile(machinePath, userPath, virtualStorePath);
         QVERIFY(profile.writeString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox"),
-                                    QStringLiteral("305")));
-        QCOMPARE(profile.path(), fallback);
-        QCOMPARE(contentOf(fallback).replace("\r\n", "\n"),
-                 QByteArray("[Zel Server]\nPort_num=5000\n[Zel Client]\nMailbox=305\n"));
+                                    QStringLiteral("42")));
+        QFile::setPermissions(machinePath, QFile::ReadOwner | QFile::WriteOwner);
+        QTEST(contentOf(machinePath), "machineAfter");
+        QTEST(contentOf(userPath), "userAfter");
+        QCOMPARE(contentOf(virtualStorePath), virtualStore);
+        QCOMPARE(profile.readString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox")),
+                 QStringLiteral("42"));
+
+        const QByteArray moved = contentOf(machinePath)
+                                     .replace("10.0.0.1", "10.0.0.9")
+                                     .replace(utf16("10.0.0.1").mid(2), utf16("10.0.0.9").mid(2));
+        if (!moved.isEmpty())
+            writeFile(machinePath, moved);
+        QTEST(profile.readString(QStringLiteral("Zel Server"), QStringLiteral("IP_address")),
+              "addressRead");
     }
 
     void profileInPicksTheFile_data()
@@ -161,7 +232,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("hasUserFolder");
         QTest::addColumn<QString>("expected");
         QTest::newRow("left by an earlier program") << true << false << true << "shared";
-        QTest::newRow("moved once") << true << true << true << "user";
+        QTest::newRow("the user's own keys beside it") << true << true << true << "shared";
         QTest::newRow("none yet") << false << false << true << "user";
         QTest::newRow("no user folder") << false << false << false << "shared";
     }
