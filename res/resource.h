@@ -23,6 +23,9 @@ inline constexpr int IDC_OK_BUTTON = 1;     // IDOK
 inline constexpr int IDC_CANCEL_BUTTON = 2; // IDCANCEL
 inline constexpr int ID_HELP = 57670;
 
+// About box.
+inline constexpr int IDC_ABOUT_NOTICES = 1062;
+
 // Main window.
 inline constexpr int IDC_MAIN_REFRESH = 3;
 inline constexpr int IDC_MAIN_TAB = 1000;

@@ -14,7 +14,9 @@ constexpr std::array kControls{
     ControlTemplate{kStaticId, ControlKind::Label,
                     QT_TRANSLATE_NOOP("CAboutDlg", "Voice-mail box settings tool"), 44, 24, 119, 8,
                     NoStyle, 0, 0},
-    ControlTemplate{kStaticId, ControlKind::Label, "", 44, 39, 119, 8, NoStyle, 0, 0},
+    // Empty unless the package ships third-party notices beside the program; wide enough for
+    // their file's name.
+    ControlTemplate{IDC_ABOUT_NOTICES, ControlKind::Label, "", 44, 39, 184, 8, NoStyle, 0, 0},
     ControlTemplate{IDC_OK_BUTTON, ControlKind::DefPushButton, QT_TRANSLATE_NOOP("CAboutDlg", "OK"),
                     178, 7, 50, 14, TabStop, 0, 0},
 };

@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "platform/Controls.h"
+#include "platform/DialogFont.h"
 #include "platform/InputBlock.h"
 #include "platform/LeadingNumber.h"
 #include "platform/PrivateMessage.h"
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
@@ -21,18 +21,6 @@
 namespace zel {
 
 namespace {
-
-QFont templateFont(const DialogTemplate& dialogTemplate)
-{
-    QFont font = QApplication::font();
-    const QString family =
-        QString::fromUtf8(dialogTemplate.fontFamily ? dialogTemplate.fontFamily : "");
-    if (!family.isEmpty() && QFontDatabase::families().contains(family, Qt::CaseInsensitive))
-        font.setFamily(family);
-    if (dialogTemplate.pointSize > 0)
-        font.setPointSize(dialogTemplate.pointSize);
-    return font;
-}
 
 // The framework's horizontal base unit: the average width of the 52 letters, rounded. The
 // font's own average character width runs narrower than real text and cut captions short.
@@ -63,7 +51,7 @@ const TemplateMetrics& metricsOf(const DialogTemplate& dialogTemplate)
     }
     auto found = known.constFind(&dialogTemplate);
     if (found == known.constEnd()) {
-        const QFont font = templateFont(dialogTemplate);
+        const QFont font = platformDialogFont(dialogTemplate.pointSize);
         const QFontMetrics metrics(font);
         found =
             known.insert(&dialogTemplate, {font, averageLetterWidth(metrics), metrics.height()});

@@ -72,7 +72,7 @@ struct DialogTemplate
     const char* context; // translation context of its texts: the class of the window it makes
     const char* caption;
     int width, height;
-    const char* fontFamily;
+    const char* fontFamily; // the design's; stands for the platform's dialog font
     int pointSize;
     unsigned styles;
     std::span<const ControlTemplate> controls; // template order = tab order

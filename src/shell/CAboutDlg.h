@@ -2,8 +2,8 @@
 
 #include "platform/Dialog.h"
 
-// The About box: the program's name and version, from IDD_ABOUTBOX. OK, Escape and the close
-// box end it.
+// The About box: the program's name and version, from IDD_ABOUTBOX, and where the licences of
+// the libraries a package ships are. OK, Escape and the close box end it.
 class CAboutDlg : public zel::Dialog
 {
     Q_OBJECT

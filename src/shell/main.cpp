@@ -1,3 +1,4 @@
+#include "platform/RunningMarker.h"
 #include "platform/UserLanguages.h"
 #include "shell/AppInfo.h"
 #include "shell/CZelApp.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
         return *exitStatus;
 
     QApplication application(argc, argv);
+    zel::markProgramRunning();
     const zel::Translations translations(zel::userLanguages());
     // Links the window to its desktop entry (task bar icon, Wayland app id).
     QGuiApplication::setDesktopFileName(QString::fromLatin1(zel::appInfo::desktopId));
