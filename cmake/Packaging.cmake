@@ -30,10 +30,16 @@ if(WIN32)
   set(CPACK_NSIS_INSTALLED_ICON_NAME Zel.exe)
   set(CPACK_NSIS_URL_INFO_ABOUT "https://zelproject.org")
   set(CPACK_NSIS_CONTACT "${ZEL_MAINTAINER_EMAIL}")
-  set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-  # A 64-bit installer for a 64-bit program: it needs no 32-bit Windows (nor 32-bit Wine). CPack
-  # has no setting for the target; the compressor's line is the one that comes early enough.
-  set(CPACK_NSIS_COMPRESSOR "lzma\n  Target amd64-unicode")
+  # One key for every version, so that an upgrade finds the installation it replaces.
+  set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Zel)
+  set(CPACK_NSIS_COMPRESSOR lzma)
+  # Our own installer script (NSIS.template.in): the device presets, the firewall rule, and the
+  # check for a running Zel; a 64-bit installer that needs no 32-bit Windows (nor 32-bit Wine).
+  list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
+  # Signing, when scripts/windows is given a certificate: the programs once staged, the
+  # uninstaller as NSIS writes it (CPackPerGenerator.cmake), the installer afterwards.
+  set(CPACK_ZEL_SIGN_COMMAND ${PROJECT_SOURCE_DIR}/scripts/windows-sign)
+  set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/windows/SignPrograms.cmake)
   # The Start-menu entry: Zel.exe, which sits in the installation folder itself.
   set(CPACK_PACKAGE_EXECUTABLES Zel Zel)
   set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)

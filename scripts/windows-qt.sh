@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Qt for Windows, cross-built once from Debian's own qtbase source and kept in a cache folder.
 # Sourced by scripts/windows (after common.sh); defines functions and the folder's name only.
 
@@ -49,19 +50,42 @@ zel_enable_debian_sources() {
     zel_sudo apt-get update
 }
 
+# Fetches the source of the host Qt's Debian package into the folder $1 and prints the folder
+# it unpacked to.
+zel_fetch_qt_source() {
+    zel_enable_debian_sources >&2
+    (cd "$1" && apt-get source -q "qt6-base=$ZEL_QT_DEBIAN_VERSION" >/dev/null)
+    find "$1" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1
+}
+
+# Writes Qt's notices (its licence, the third-party parts of what Zel ships) from the source $1
+# beside the cached Qt, where the Windows package's THIRD-PARTY-NOTICES.txt takes them from.
+zel_write_qt_notices() {
+    mkdir -p "$ZEL_WINDOWS_QT/notices"
+    cmake -DQT_SOURCE="$1" -DQT_VERSION="$ZEL_QT_VERSION" \
+        -DOUTPUT="$ZEL_WINDOWS_QT/notices/qtbase.txt" \
+        -P "$ZEL_ROOT/packaging/windows/QtNotices.cmake"
+}
+
+# A Qt cached before its notices were kept gets them from its source once.
+zel_windows_qt_notices() {
+    [[ -f "$ZEL_WINDOWS_QT/notices/qtbase.txt" ]] && return 0
+    zel_step "Qt's notices, from its source"
+    local work
+    work="$(mktemp -d "${TMPDIR:-/tmp}/zel-windows-qt.XXXXXX")"
+    zel_write_qt_notices "$(zel_fetch_qt_source "$work")"
+    rm -rf "$work"
+}
+
 zel_build_windows_qt() {
     if zel_windows_qt_is_cached; then
         echo "Qt $ZEL_QT_VERSION for Windows: cached in $ZEL_WINDOWS_QT"
         return 0
     fi
     zel_step "Qt $ZEL_QT_VERSION for Windows, built once into $ZEL_WINDOWS_QT (about 35 minutes on 2 cores)"
-    local started=$SECONDS work
+    local started=$SECONDS work source patch
     work="$(mktemp -d "${TMPDIR:-/tmp}/zel-windows-qt.XXXXXX")"
-    zel_enable_debian_sources
-    (cd "$work" && apt-get source -q "qt6-base=$ZEL_QT_DEBIAN_VERSION" >/dev/null)
-    local source
-    source="$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
-    local patch
+    source="$(zel_fetch_qt_source "$work")"
     for patch in "${zel_windows_qt_patches[@]}"; do
         patch -d "$source" -p1 --forward <"$patch"
     done
@@ -74,6 +98,7 @@ zel_build_windows_qt() {
             -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
     cmake --build "$work/build" --parallel "$(nproc)"
     cmake --install "$work/build"
+    zel_write_qt_notices "$source"
     zel_windows_qt_recipe >"$ZEL_WINDOWS_QT/zel-recipe.txt"
     rm -rf "$work"
     local minutes=$(((SECONDS - started + 59) / 60))
