@@ -98,16 +98,22 @@ zel_start_device() {
     return 1
 }
 
-# zel_write_profile FILE PORT MAILBOX [crlf]: writes the Zel1.ini of a run against the simulator:
-# its address 127.0.0.1 and PORT, the mailbox, and a local port the system picks; with "crlf"
-# the lines end as Windows' own files do. Sections and keys as src/shell/ProfileKeys.cpp names
-# them; the shell tests write this text through that table.
+# zel_write_profile FOLDER PORT MAILBOX [crlf]: writes FOLDER/Zel1.ini for a run against the
+# simulator: its address 127.0.0.1 and PORT, the mailbox, and a local port the system picks; with
+# "crlf" the lines end as Windows' own files do. Sections and keys as src/shell/ProfileKeys.cpp
+# names them; the shell tests read this text through that table.
 zel_write_profile() {
-    local file="$1" port="$2" mailbox="$3" end=$'\n' line
-    [[ "${4:-}" != crlf ]] || end=$'\r\n'
-    mkdir -p "$(dirname "$file")"
-    for line in "[Zel Server]" "IP_address=127.0.0.1" "Port_num=$port" "[Zel Client]" \
-        "Mailbox=$mailbox" "Local_Port=0"; do
-        printf '%s%s' "$line" "$end"
-    done >"$file"
+    local folder="$1" port="$2" mailbox="$3"
+    mkdir -p "$folder"
+    cat >"$folder/Zel1.ini" <<INI
+[Zel Server]
+IP_address=127.0.0.1
+Port_num=$port
+[Zel Client]
+Mailbox=$mailbox
+Local_Port=0
+INI
+    if [[ "${4:-}" == crlf ]]; then
+        sed -i 's/$/\r/' "$folder/Zel1.ini"
+    fi
 }

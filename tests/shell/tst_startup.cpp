@@ -436,10 +436,10 @@ void TestStartup::unusableValueEndsBeforeAsking()
     QCOMPARE(profile.contents(), contents);
 }
 
-// scripts/demo writes its own profile text; Zel must find every value in it.
+// The scripts write their own profile text (scripts/common.sh); Zel must find every value in it.
 void TestStartup::demoProfileIsReadAsMeant()
 {
-    QFile script(QStringLiteral(ZEL_SOURCE_DIR "/scripts/demo"));
+    QFile script(QStringLiteral(ZEL_SOURCE_DIR "/scripts/common.sh"));
     QVERIFY(script.open(QIODevice::ReadOnly));
     const auto heredoc = QRegularExpression(QStringLiteral("Zel1\\.ini\" <<INI\n(.*?)\nINI\n"),
                                             QRegularExpression::DotMatchesEverythingOption)
