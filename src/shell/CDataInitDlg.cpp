@@ -1,10 +1,10 @@
 #include "CDataInitDlg.h"
 
 #include "platform/Ipv4AddressEdit.h"
+#include "platform/LeadingNumber.h"
 #include "platform/MessageBox.h"
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
-#include "shell/AtoiText.h"
 #include "shell/CZelApp.h"
 
 #include <QLabel>

@@ -5,13 +5,13 @@
 #include "pages/CStatisticsPage.h"
 #include "platform/Help.h"
 #include "platform/InputBlock.h"
+#include "platform/LeadingNumber.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateMessage.h"
+#include "platform/SystemMenu.h"
 #include "platform/TabControl.h"
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
-#include "shell/AboutEntry.h"
-#include "shell/AtoiText.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CDataInitDlg.h"
 #include "shell/CZelApp.h"
@@ -63,8 +63,8 @@ bool CZelMainDlg::OnInitDialog()
     zel::Dialog::OnInitDialog();
     DoDataExchange(false);
 
-    addAboutEntry(this, GetDlgItem(zel::IDC_MAIN_BANNER), tr("&About Zel..."),
-                  [this] { OnAbout(); });
+    zel::addSystemMenuEntry(this, GetDlgItem(zel::IDC_MAIN_BANNER), zel::IDM_ABOUTBOX,
+                            tr("&About Zel..."), [this] { OnAbout(); });
     setWindowIcon(m_hIcon);
 
     for (QPushButton* button : {m_btnRefresh, m_btnApply, m_btnClose, m_btnHelp})
@@ -287,7 +287,7 @@ void CZelMainDlg::paintEvent(QPaintEvent* event)
 
 bool CZelMainDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
-    if (isAboutCommand(message)) {
+    if (zel::isSystemMenuCommand(message, zel::IDM_ABOUTBOX)) {
         if (!zel::InputBlock::isBlockedForNativeCommands(this))
             OnAbout();
         *result = 0;

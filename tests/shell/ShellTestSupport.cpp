@@ -1,7 +1,6 @@
 #include "ShellTestSupport.h"
 
 #include "res/resource.h"
-#include "shell/AboutEntry.h"
 #include "shell/ProfileKeys.h"
 
 #include <QAction>
@@ -42,8 +41,8 @@ QString chooseAboutEntry(QWidget* mainWindow)
 {
     const HWND window = reinterpret_cast<HWND>(mainWindow->winId());
     wchar_t text[64] = {};
-    ::GetMenuStringW(::GetSystemMenu(window, FALSE), IDM_ABOUTBOX, text, 64, MF_BYCOMMAND);
-    ::PostMessageW(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    ::GetMenuStringW(::GetSystemMenu(window, FALSE), zel::IDM_ABOUTBOX, text, 64, MF_BYCOMMAND);
+    ::PostMessageW(window, WM_SYSCOMMAND, zel::IDM_ABOUTBOX, 0);
     return QString::fromWCharArray(text);
 }
 
@@ -52,7 +51,7 @@ void sendNativeCommands(QWidget* window)
     if (!hasSystemMenu())
         return;
     const HWND handle = reinterpret_cast<HWND>(window->winId());
-    ::PostMessageW(handle, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    ::PostMessageW(handle, WM_SYSCOMMAND, zel::IDM_ABOUTBOX, 0);
     ::PostMessageW(handle, WM_SYSCOMMAND, SC_CLOSE, 0);
     ::PostMessageW(handle, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     ::PostMessageW(handle, WM_KEYUP, VK_ESCAPE, 0xC0010001);

@@ -1,7 +1,7 @@
 #include "ShellTestSupport.h"
 #include "platform/Ipv4AddressEdit.h"
+#include "platform/LeadingNumber.h"
 #include "res/resource.h"
-#include "shell/AtoiText.h"
 #include "shell/CDataInitDlg.h"
 #include "support/BoxRecorder.h"
 #include "support/ModalScript.h"
