@@ -16,7 +16,10 @@ constexpr int kMailboxLimit = 6;
 constexpr int kPortLimit = 5;
 } // namespace
 
-CDataInitDlg::CDataInitDlg(QWidget* parent) : zel::Dialog(zel::res::dataInitDialog(), parent) {}
+CDataInitDlg::CDataInitDlg(QString mailbox, QString port, QString address, QWidget* parent)
+    : zel::Dialog(zel::res::dataInitDialog(), parent), m_strMailbox(std::move(mailbox)),
+      m_strPort(std::move(port)), m_strAddress(std::move(address))
+{}
 
 std::array<quint8, 4> CDataInitDlg::addressBytes(const QString& address)
 {

@@ -96,8 +96,7 @@ bool CZelMainDlg::OnInitDialog()
         return false;
     }
 
-    clearDatagramBuffer(m_link.m_rxBuffer);
-    clearDatagramBuffer(m_link.m_txBuffer);
+    m_link.clearAreas();
     m_bFirstRefresh = true;
     m_nCurPage = -1;
 
@@ -105,9 +104,8 @@ bool CZelMainDlg::OnInitDialog()
     OnSelChangeTab();
     connect(m_tab->tabBar(), &QTabBar::currentChanged, this, &CZelMainDlg::OnSelChangeTab);
 
-    m_link.m_bSocketReady = false;
     m_link.CreateSocket();
-    if (!m_link.m_bSocketReady) {
+    if (!m_link.socketReady()) {
         OnCancel();
         return false;
     }
@@ -141,26 +139,22 @@ bool CZelMainDlg::profileUsable(const ProfileConfiguration& configuration)
 
 bool CZelMainDlg::ReadConfiguration(ProfileConfiguration configuration)
 {
-    m_link.m_nLocalPort = quint32(configuration.localPort);
-    m_link.m_nDevicePort = quint32(configuration.devicePort);
-    m_link.m_strDeviceAddress = configuration.deviceAddress;
+    m_link.setLocalPort(configuration.localPort);
+    m_link.setDevice(configuration.deviceAddress, configuration.devicePort);
     m_strMailbox = configuration.mailbox;
     if (!needsAsking(configuration))
         return true;
 
-    CDataInitDlg dlg(this);
-    dlg.m_strMailbox = m_strMailbox;
-    dlg.m_strPort = QString::number(m_link.m_nDevicePort);
-    dlg.m_strAddress = m_link.m_strDeviceAddress;
+    CDataInitDlg dlg(m_strMailbox, QString::number(configuration.devicePort),
+                     configuration.deviceAddress, this);
     if (dlg.DoModal() != zel::IDOK)
         return false;
 
-    m_strMailbox = dlg.m_strMailbox;
-    m_link.m_nDevicePort = quint32(zel::atoiText(dlg.m_strPort));
-    m_link.m_strDeviceAddress = dlg.m_strAddress;
+    m_strMailbox = dlg.mailbox();
     configuration.mailbox = m_strMailbox;
-    configuration.devicePort = int(m_link.m_nDevicePort);
-    configuration.deviceAddress = m_link.m_strDeviceAddress;
+    configuration.devicePort = zel::atoiText(dlg.port());
+    configuration.deviceAddress = dlg.address();
+    m_link.setDevice(configuration.deviceAddress, configuration.devicePort);
     if (!saveAskedConfiguration(m_profile, configuration)) {
         // The values still serve this run; the user must know they will be asked again.
         zel::MessageBox::appBox(
@@ -271,7 +265,7 @@ void CZelMainDlg::showEvent(QShowEvent* event)
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (!m_bPainted)
+                if (!m_painted)
                     repaint();
                 OnRefresh();
             },
@@ -281,7 +275,7 @@ void CZelMainDlg::showEvent(QShowEvent* event)
 
 void CZelMainDlg::paintEvent(QPaintEvent* event)
 {
-    m_bPainted = true;
+    m_painted = true;
     zel::Dialog::paintEvent(event);
 }
 

@@ -1,11 +1,14 @@
 #include "ShellTestSupport.h"
 
+#include "platform/TabControl.h"
 #include "res/resource.h"
 #include "shell/ProfileKeys.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QVariant>
 #include <QWidget>
 
@@ -29,6 +32,24 @@ QByteArray profileFor(quint16 devicePort, const QString& mailbox)
         text += QLatin1String(key.key) + u'=' + value + u'\n';
     }
     return text.toLatin1();
+}
+
+QTabBar* mainTabs(const zel::Dialog& mainWindow)
+{
+    return mainWindow.dlgItem<zel::TabControl>(zel::IDC_MAIN_TAB)->tabBar();
+}
+
+zel::Ipv4AddressEdit* addressEdit(const zel::Dialog& dataInit)
+{
+    return dataInit.dlgItem<zel::Ipv4AddressEdit>(zel::IDC_DATA_INIT_ADDRESS);
+}
+
+void typeAddress(const zel::Dialog& dataInit, const QStringList& fields)
+{
+    for (int i = 0; i < 4; ++i) {
+        addressEdit(dataInit)->field(i)->selectAll();
+        QTest::keyClicks(addressEdit(dataInit)->field(i), fields[i]);
+    }
 }
 
 #ifdef Q_OS_WIN
