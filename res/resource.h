@@ -32,6 +32,7 @@ inline constexpr int IDC_MAIN_TAB = 1000;
 inline constexpr int IDC_MAIN_BANNER = 1001;
 inline constexpr int IDC_MAIN_APPLY = 1002;
 inline constexpr int IDC_MAIN_OFFLINE_BANNER = 1059;
+inline constexpr unsigned IDM_ABOUTBOX = 16; // the system menu's "&About Zel..."
 
 // Data-initialising dialog.
 inline constexpr int IDC_DATA_INIT_MAILBOX = 1003;

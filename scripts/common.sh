@@ -1,5 +1,6 @@
-# Shared by scripts/test and scripts/demo: Debian packages, configure and build.
-# Source it; it defines functions only.
+# Shared by the scripts: Debian packages, configure and build, the device simulator and a
+# profile for it. Source it; it defines functions and the package lists only.
+# shellcheck disable=SC2034 # the lists are for the scripts that source this file
 
 ZEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -70,4 +71,49 @@ zel_build() {
         targets=(--target "$@")
     fi
     cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
+}
+
+# zel_start_device OUTPUT LOG COMMAND...: starts the device simulator COMMAND (with its options,
+# --port 0 among them) in the background, its standard output in OUTPUT and its log in LOG, and
+# waits for it to say where it listens. Sets ZEL_DEVICE_PID at once and ZEL_DEVICE_PORT once it
+# listens; fails, with its log on standard error, when it does not start within 30 seconds.
+zel_start_device() {
+    local output="$1" log="$2"
+    shift 2
+    : >"$output"
+    "$@" >"$output" 2>"$log" &
+    ZEL_DEVICE_PID=$!
+    ZEL_DEVICE_PORT=""
+    local _
+    for _ in $(seq 300); do
+        if [[ "$(head -n 1 "$output")" =~ ^listening\ 127\.0\.0\.1:([0-9]+) ]]; then
+            ZEL_DEVICE_PORT="${BASH_REMATCH[1]}"
+            return 0
+        fi
+        kill -0 "$ZEL_DEVICE_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "The device simulator did not start:" >&2
+    cat "$log" >&2
+    return 1
+}
+
+# zel_write_profile FOLDER PORT MAILBOX [crlf]: writes FOLDER/Zel1.ini for a run against the
+# simulator: its address 127.0.0.1 and PORT, the mailbox, and a local port the system picks; with
+# "crlf" the lines end as Windows' own files do. Sections and keys as src/shell/ProfileKeys.cpp
+# names them; the shell tests read this text through that table.
+zel_write_profile() {
+    local folder="$1" port="$2" mailbox="$3"
+    mkdir -p "$folder"
+    cat >"$folder/Zel1.ini" <<INI
+[Zel Server]
+IP_address=127.0.0.1
+Port_num=$port
+[Zel Client]
+Mailbox=$mailbox
+Local_Port=0
+INI
+    if [[ "${4:-}" == crlf ]]; then
+        sed -i 's/$/\r/' "$folder/Zel1.ini"
+    fi
 }

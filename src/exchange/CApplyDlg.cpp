@@ -4,13 +4,11 @@
 #include "exchange/ExchangeMessages.h"
 #include "exchange/StatusLines.h"
 #include "exchange/WaitForAnswer.h"
-#include "net/CZelAsyncSocket.h"
 #include "platform/PrivateMessage.h"
 #include "protocol/Datagram.h"
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
 
-#include <algorithm>
 #include <span>
 
 using zel::IDC_EXCHANGE_STATUS_LINE1, zel::IDC_EXCHANGE_STATUS_LINE2;
@@ -43,7 +41,7 @@ bool CApplyDlg::OnInitDialog()
     Dialog::OnInitDialog();
     m_nResult = AckResult::Waiting;
 
-    if (!m_link.m_pSocket) {
+    if (!m_link.endpoint()) {
         ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
         // Nothing could be sent: close rather than show a dialog with nothing to do.
         EndDialog(zel::IDCANCEL);
@@ -62,9 +60,7 @@ void CApplyDlg::OnOK()
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, templateText(IDC_EXCHANGE_STATUS_LINE2));
 
     const std::size_t size = Datagram::buildApplyRequest(m_record, m_buildBuffer);
-    clearDatagramBuffer(m_link.m_txBuffer);
-    std::copy_n(m_buildBuffer.begin(), size, m_link.m_txBuffer.begin());
-    m_link.m_pSocket->queue(m_link.m_txBuffer.data(), int(size));
+    m_link.sendApplyRequest(std::span<const std::uint8_t>(m_buildBuffer.data(), size));
 
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("Waiting for Acknowledge..."));
     showOutcome(waitForAcknowledgement());
@@ -86,10 +82,8 @@ bool CApplyDlg::OnAcknowledgement()
     // The first datagram that sets a result decides; later ones change nothing.
     if (m_nResult != AckResult::Waiting)
         return false;
-    const int size = std::clamp(m_link.m_nReceived, 0, int(m_link.m_rxBuffer.size()));
     m_nResult =
-        Datagram::readAcknowledgement(std::span<const std::uint8_t>(m_link.m_rxBuffer.data(), size),
-                                      m_record.mailboxNumber, m_nResult);
+        Datagram::readAcknowledgement(m_link.lastDatagram(), m_record.mailboxNumber, m_nResult);
     // Only the device's own verdict comes from the device. One without the reply magic, for
     // another mailbox or cut short still ends the wait, but any host may have sent it.
     return m_nResult == AckResult::Applied || m_nResult == AckResult::NoSuchMailbox ||

@@ -4,7 +4,6 @@
 #include "exchange/ExchangeMessages.h"
 #include "exchange/StatusLines.h"
 #include "exchange/WaitForAnswer.h"
-#include "net/CZelAsyncSocket.h"
 #include "platform/PrivateMessage.h"
 #include "protocol/Datagram.h"
 #include "res/DialogTemplates.h"
@@ -89,11 +88,11 @@ bool CRefreshDlg::OnInitDialog()
 
     m_stage = Stage::Request;
     m_bReplyReceived = false;
-    m_bCancelled = false;
+    m_cancelled = false;
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("To view your mailbox settings"));
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, tr("Press OK"));
 
-    if (m_link.m_pSocket) {
+    if (m_link.endpoint()) {
         m_sinceStart.start();
         m_startTimer.start();
     } else {
@@ -107,7 +106,7 @@ void CRefreshDlg::OnOK() {}
 
 void CRefreshDlg::OnCancel()
 {
-    m_bCancelled = true;
+    m_cancelled = true;
     Dialog::OnCancel();
 }
 
@@ -131,7 +130,7 @@ void CRefreshDlg::requestRecord(RequestTime when)
     // The template's "Connecting the device ..." and "Please wait...".
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, templateText(IDC_EXCHANGE_STATUS_LINE1));
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, templateText(IDC_EXCHANGE_STATUS_LINE2));
-    if (!m_link.m_pSocket) {
+    if (!m_link.endpoint()) {
         ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
         return;
     }
@@ -143,8 +142,7 @@ void CRefreshDlg::requestRecord(RequestTime when)
 
     // The request is assembled and the wait's disabled button and new status are drawn
     // before the request goes out, so that a quick reply is not kept waiting behind them.
-    const std::size_t size =
-        Datagram::buildViewRequest(m_strMailbox.toStdString(), m_link.m_txBuffer);
+    m_link.stageViewRequest(m_strMailbox);
     GetDlgItem(IDC_REFRESH_REQUEST)->setEnabled(false);
     repaint();
 
@@ -152,15 +150,14 @@ void CRefreshDlg::requestRecord(RequestTime when)
     // the request is due: it leaves 10 ms after opening, not 10 ms plus the drawing.
     if (when == RequestTime::TenMillisecondsAfterOpening)
         waitUntilDue(m_sinceStart);
-    m_link.m_pSocket->queue(m_link.m_txBuffer.data(), int(size));
-    clearDatagramBuffer(m_link.m_txBuffer);
+    m_link.sendViewRequest();
     waitForReply();
 }
 
 void CRefreshDlg::waitForReply()
 {
-    waitForAnswer([this] { return m_bReplyReceived || m_bCancelled; });
-    if (!m_bReplyReceived && !m_bCancelled) {
+    waitForAnswer([this] { return m_bReplyReceived || m_cancelled; });
+    if (!m_bReplyReceived && !m_cancelled) {
         ExchangeMessages::show(this, ExchangeMessages::connectFailed(), MessageBox::Exclamation);
         OnCancel();
     }
@@ -169,10 +166,10 @@ void CRefreshDlg::waitForReply()
 
 bool CRefreshDlg::OnViewReply()
 {
-    const int size = std::clamp(m_link.m_nReceived, 0, int(m_workingCopy.size()));
-    std::copy_n(m_link.m_rxBuffer.begin(), size, m_workingCopy.begin());
-    const Datagram::ViewReply reply =
-        Datagram::readViewReply(std::span<const std::uint8_t>(m_workingCopy.data(), size));
+    const std::span<const std::uint8_t> received = m_link.lastDatagram();
+    std::copy(received.begin(), received.end(), m_workingCopy.begin());
+    const Datagram::ViewReply reply = Datagram::readViewReply(
+        std::span<const std::uint8_t>(m_workingCopy.data(), received.size()));
 
     using Kind = Datagram::ViewReplyKind;
     if (reply.kind != Kind::BadMagic)

@@ -60,7 +60,7 @@ private:
     const bool m_bPasswordRequired;
     Stage m_stage = Stage::Request;
     bool m_bReplyReceived = false;
-    bool m_bCancelled = false;
+    bool m_cancelled = false;
     DatagramBuffer m_workingCopy;
     MailboxRecord m_record;
     int m_nWrongAttempts = 0;

@@ -1,11 +1,11 @@
 #include "DeviceLink.h"
 
-#include "exchange/CApplyDlg.h"
-#include "exchange/CRefreshDlg.h"
 #include "exchange/ExchangeMessages.h"
 #include "net/CZelAsyncSocket.h"
+#include "platform/Dialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateMessage.h"
+#include "res/DialogTemplates.h"
 #include "res/resource.h"
 
 #include <QHostAddress>
@@ -14,14 +14,20 @@
 
 namespace {
 
+// An open exchange window, found by its template's caption as the exchanges give it.
+QWidget* exchangeWindow(const zel::DialogTemplate& exchange)
+{
+    return zel::FindWindow(zel::translatedText(exchange, exchange.caption));
+}
+
 // Synchronous hand-over, view exchange first: each handler has finished when this returns.
 // True when an exchange took the datagram as its answer.
 bool deliverToExchanges()
 {
     bool answered = false;
-    if (QWidget* view = zel::FindWindow(CRefreshDlg::caption()))
+    if (QWidget* view = exchangeWindow(zel::res::refreshDialog()))
         answered = zel::SendMessage(view, zel::WM_VIEW_REPLY);
-    if (QWidget* apply = zel::FindWindow(CApplyDlg::caption()))
+    if (QWidget* apply = exchangeWindow(zel::res::applyDialog()))
         answered = zel::SendMessage(apply, zel::WM_APPLY_REPLY) || answered;
     return answered;
 }
@@ -29,6 +35,11 @@ bool deliverToExchanges()
 } // namespace
 
 DeviceLink::DeviceLink()
+    : DeviceLink(
+          [](EndpointListener& listener) { return new (std::nothrow) CZelAsyncSocket(listener); })
+{}
+
+DeviceLink::DeviceLink(EndpointMaker makeEndpoint) : m_makeEndpoint(std::move(makeEndpoint))
 {
     m_rxBuffer.fill(Datagram::kFill);
     m_txBuffer.fill(Datagram::kFill);
@@ -39,13 +50,25 @@ DeviceLink::~DeviceLink()
     ReleaseSocket();
 }
 
+void DeviceLink::setDevice(const QString& address, int port)
+{
+    m_strDeviceAddress = address;
+    m_nDevicePort = port;
+}
+
+void DeviceLink::setLocalPort(int port)
+{
+    m_nLocalPort = port;
+}
+
 void DeviceLink::CreateSocket()
 {
+    m_bSocketReady = false;
     if (m_pSocket) {
         m_bSocketReady = true;
         return;
     }
-    m_pSocket = new (std::nothrow) CZelAsyncSocket(*this);
+    m_pSocket = m_makeEndpoint(*this);
     if (!m_pSocket) {
         zel::MessageBox::appBox(ExchangeMessages::noSocket());
         m_bSocketReady = false;
@@ -74,8 +97,7 @@ void DeviceLink::ReleaseSocket()
 {
     if (!m_pSocket)
         return;
-    clearDatagramBuffer(m_rxBuffer);
-    clearDatagramBuffer(m_txBuffer);
+    clearAreas();
     m_strDeviceAddress.clear();
     m_pSocket->Close();
     discardSocket();
@@ -86,9 +108,39 @@ QString DeviceLink::deviceAddress() const
     return m_strDeviceAddress;
 }
 
-quint32 DeviceLink::devicePort() const
+int DeviceLink::devicePort() const
 {
     return m_nDevicePort;
+}
+
+void DeviceLink::clearAreas()
+{
+    clearDatagramBuffer(m_rxBuffer);
+    clearDatagramBuffer(m_txBuffer);
+}
+
+void DeviceLink::stageViewRequest(const QString& mailbox)
+{
+    m_stagedSize = Datagram::buildViewRequest(mailbox.toStdString(), m_txBuffer);
+}
+
+void DeviceLink::sendViewRequest()
+{
+    m_pSocket->queue(m_txBuffer.data(), int(m_stagedSize));
+    clearDatagramBuffer(m_txBuffer);
+}
+
+void DeviceLink::sendApplyRequest(std::span<const std::uint8_t> request)
+{
+    clearDatagramBuffer(m_txBuffer);
+    m_stagedSize = std::min(request.size(), m_txBuffer.size());
+    std::copy_n(request.begin(), m_stagedSize, m_txBuffer.begin());
+    m_pSocket->queue(m_txBuffer.data(), int(m_stagedSize));
+}
+
+std::span<const std::uint8_t> DeviceLink::lastDatagram() const
+{
+    return {m_rxBuffer.data(), std::size_t(std::max(m_nReceived, 0))};
 }
 
 void DeviceLink::datagramReceived(std::span<const std::uint8_t> datagram,

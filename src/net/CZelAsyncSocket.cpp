@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr quint32 kMaxPort = 0xFFFF;
+constexpr int kMaxPort = 0xFFFF;
 
 bool setBroadcastOption(qintptr descriptor, int value)
 {
@@ -49,43 +49,43 @@ bool readBroadcastOption(qintptr descriptor, int& value)
 } // namespace
 
 CZelAsyncSocket::CZelAsyncSocket(EndpointListener& listener)
-    : m_listener(listener), m_pUdp(new QUdpSocket(this))
+    : m_listener(listener), m_udp(new QUdpSocket(this))
 {
     m_sendBuffer.fill(0xFF);
-    connect(m_pUdp, &QUdpSocket::readyRead, this, &CZelAsyncSocket::readPendingDatagrams);
+    connect(m_udp, &QUdpSocket::readyRead, this, &CZelAsyncSocket::readPendingDatagrams);
     // Only a close we did not ask for is news: QUdpSocket reports our own Close too.
-    connect(m_pUdp, &QUdpSocket::disconnected, this, [this] {
-        if (!m_bClosed)
+    connect(m_udp, &QUdpSocket::disconnected, this, [this] {
+        if (!m_closed)
             OnClose(0);
     });
 }
 
 CZelAsyncSocket::~CZelAsyncSocket()
 {
-    m_pUdp->disconnect(this);
-    if (m_nNotifying > 0) {
+    m_udp->disconnect(this);
+    if (m_notifying > 0) {
         // Destroyed from inside a delivery: the Qt socket is still emitting and must
         // outlive its signal.
-        m_pUdp->close();
-        m_pUdp->setParent(nullptr);
-        m_pUdp->deleteLater();
+        m_udp->close();
+        m_udp->setParent(nullptr);
+        m_udp->deleteLater();
     }
 }
 
-bool CZelAsyncSocket::Create(quint32 localPort)
+bool CZelAsyncSocket::Create(int localPort)
 {
     // The device is on the local network: never ask for a proxy (which would load the system
     // proxy resolver and start its thread just to open the socket).
-    m_pUdp->setProxy(QNetworkProxy::NoProxy);
-    if (localPort > kMaxPort || !m_pUdp->bind(QHostAddress::AnyIPv4, quint16(localPort)))
+    m_udp->setProxy(QNetworkProxy::NoProxy);
+    if (localPort < 0 || localPort > kMaxPort ||
+        !m_udp->bind(QHostAddress::AnyIPv4, quint16(localPort)))
         return false;
     // Qt tells nothing when a UDP socket can write again; this notifier runs only while a
     // datagram is left pending.
-    m_pWriteNotifier =
-        new QSocketNotifier(m_pUdp->socketDescriptor(), QSocketNotifier::Write, this);
-    m_pWriteNotifier->setEnabled(false);
-    connect(m_pWriteNotifier, &QSocketNotifier::activated, this, [this] {
-        m_pWriteNotifier->setEnabled(false);
+    m_writeNotifier = new QSocketNotifier(m_udp->socketDescriptor(), QSocketNotifier::Write, this);
+    m_writeNotifier->setEnabled(false);
+    connect(m_writeNotifier, &QSocketNotifier::activated, this, [this] {
+        m_writeNotifier->setEnabled(false);
         OnSend(0);
     });
     return true;
@@ -93,32 +93,32 @@ bool CZelAsyncSocket::Create(quint32 localPort)
 
 bool CZelAsyncSocket::setBroadcast(bool on)
 {
-    const qintptr descriptor = m_pUdp->socketDescriptor();
+    const qintptr descriptor = m_udp->socketDescriptor();
     return descriptor != -1 && setBroadcastOption(descriptor, on ? 1 : 0);
 }
 
 bool CZelAsyncSocket::readBroadcast(int& value) const
 {
-    const qintptr descriptor = m_pUdp->socketDescriptor();
+    const qintptr descriptor = m_udp->socketDescriptor();
     return descriptor != -1 && readBroadcastOption(descriptor, value);
 }
 
 void CZelAsyncSocket::Close()
 {
-    m_bClosed = true;
-    if (m_pWriteNotifier)
-        m_pWriteNotifier->setEnabled(false);
-    m_pUdp->close();
+    m_closed = true;
+    if (m_writeNotifier)
+        m_writeNotifier->setEnabled(false);
+    m_udp->close();
 }
 
 bool CZelAsyncSocket::isOpen() const
 {
-    return !m_bClosed && m_pUdp->state() == QAbstractSocket::BoundState;
+    return !m_closed && m_udp->state() == QAbstractSocket::BoundState;
 }
 
 quint16 CZelAsyncSocket::localPort() const
 {
-    return m_pUdp->localPort();
+    return m_udp->localPort();
 }
 
 void CZelAsyncSocket::queue(const std::uint8_t* data, int size)
@@ -134,18 +134,18 @@ void CZelAsyncSocket::Flush()
 {
     while (m_nBytesSent < m_nBytesToSend) {
         const QHostAddress device(m_listener.deviceAddress());
-        const quint32 devicePort = m_listener.devicePort();
+        const int devicePort = m_listener.devicePort();
         // A closed endpoint must not send: QUdpSocket would quietly bind a new socket.
-        if (m_bClosed || device.isNull() || devicePort > kMaxPort) {
+        if (m_closed || device.isNull() || devicePort < 0 || devicePort > kMaxPort) {
             Close();
             return;
         }
         const qint64 sent =
-            m_pUdp->writeDatagram(reinterpret_cast<const char*>(m_sendBuffer.data()) + m_nBytesSent,
-                                  m_nBytesToSend - m_nBytesSent, device, quint16(devicePort));
+            m_udp->writeDatagram(reinterpret_cast<const char*>(m_sendBuffer.data()) + m_nBytesSent,
+                                 m_nBytesToSend - m_nBytesSent, device, quint16(devicePort));
         if (sent < 0) {
-            if (m_pUdp->error() == QAbstractSocket::TemporaryError) {
-                m_pWriteNotifier->setEnabled(true);
+            if (m_udp->error() == QAbstractSocket::TemporaryError) {
+                m_writeNotifier->setEnabled(true);
                 return;
             }
             Close();
@@ -161,27 +161,27 @@ void CZelAsyncSocket::Flush()
 void CZelAsyncSocket::readPendingDatagrams()
 {
     const QPointer<CZelAsyncSocket> alive(this);
-    ++m_nNotifying;
-    m_bReadFailed = false;
+    ++m_notifying;
+    m_readFailed = false;
     // Qt notifies once for everything pending: read until nothing is left.
-    while (!m_bClosed && !m_bReadFailed && m_pUdp->hasPendingDatagrams()) {
+    while (!m_closed && !m_readFailed && m_udp->hasPendingDatagrams()) {
         OnReceive(0);
         if (!alive)
             return;
     }
-    --m_nNotifying;
+    --m_notifying;
 }
 
 int CZelAsyncSocket::Receive(void* buffer, int size)
 {
     zel::OutputDebugStringA("CZelAsyncSocket::Receive\n");
-    return int(m_pUdp->read(static_cast<char*>(buffer), size));
+    return int(m_udp->read(static_cast<char*>(buffer), size));
 }
 
 int CZelAsyncSocket::Send(const void* buffer, int size)
 {
     zel::OutputDebugStringA("CZelAsyncSocket::Send\n");
-    return int(m_pUdp->write(static_cast<const char*>(buffer), size));
+    return int(m_udp->write(static_cast<const char*>(buffer), size));
 }
 
 void CZelAsyncSocket::OnReceive(int /*errorCode*/)
@@ -190,9 +190,9 @@ void CZelAsyncSocket::OnReceive(int /*errorCode*/)
 #ifdef Q_OS_WIN
     // Windows fails the read of a datagram longer than the buffer (WSAEMSGSIZE), and Wine then
     // reports it as empty: only its size tells it apart from a datagram that is empty.
-    if (m_pUdp->pendingDatagramSize() > qint64(Datagram::kMaxSize)) {
-        m_pUdp->readDatagram(reinterpret_cast<char*>(m_receiveBuffer.data()),
-                             qint64(m_receiveBuffer.size()));
+    if (m_udp->pendingDatagramSize() > qint64(Datagram::kMaxSize)) {
+        m_udp->readDatagram(reinterpret_cast<char*>(m_receiveBuffer.data()),
+                            qint64(m_receiveBuffer.size()));
         m_listener.oversizeDatagramDropped();
         return;
     }
@@ -202,10 +202,10 @@ void CZelAsyncSocket::OnReceive(int /*errorCode*/)
     QHostAddress sender;
     quint16 senderPort = 0;
     const qint64 received =
-        m_pUdp->readDatagram(reinterpret_cast<char*>(m_receiveBuffer.data()),
-                             qint64(m_receiveBuffer.size()), &sender, &senderPort);
+        m_udp->readDatagram(reinterpret_cast<char*>(m_receiveBuffer.data()),
+                            qint64(m_receiveBuffer.size()), &sender, &senderPort);
     if (received < 0) {
-        m_bReadFailed = true;
+        m_readFailed = true;
         return;
     }
     if (received > qint64(Datagram::kMaxSize)) {

@@ -20,7 +20,7 @@ public:
     ~CZelAsyncSocket() override;
 
     // Binds to `localPort` on any local IPv4 address; false on failure.
-    bool Create(quint32 localPort);
+    bool Create(int localPort);
     bool setBroadcast(bool on);
     // Reads SO_BROADCAST into `value`; false when the read failed.
     bool readBroadcast(int& value) const;
@@ -34,9 +34,14 @@ public:
     // Makes `data` the pending datagram and flushes it.
     void queue(const std::uint8_t* data, int size);
 
-    DatagramBuffer m_sendBuffer;
-    int m_nBytesSent = 0;
-    int m_nBytesToSend = 0;
+    // What is left to send: all counts 0 and the first 1000 bytes reset once a datagram is out.
+    struct SendState
+    {
+        const DatagramBuffer& buffer;
+        int bytesSent;
+        int bytesToSend;
+    };
+    SendState sendState() const { return {m_sendBuffer, m_nBytesSent, m_nBytesToSend}; }
 
 protected:
     virtual int Receive(void* buffer, int size);
@@ -52,13 +57,16 @@ protected:
 private:
     void readPendingDatagrams();
 
+    DatagramBuffer m_sendBuffer;
+    int m_nBytesSent = 0;
+    int m_nBytesToSend = 0;
     EndpointListener& m_listener;
-    QUdpSocket* m_pUdp;
-    QSocketNotifier* m_pWriteNotifier = nullptr;
+    QUdpSocket* m_udp;
+    QSocketNotifier* m_writeNotifier = nullptr;
     // One byte more than the largest datagram taken: a datagram that fills it is too long.
     std::array<std::uint8_t, Datagram::kMaxSize + 1> m_receiveBuffer;
-    bool m_bClosed = false;
-    bool m_bReadFailed = false;
+    bool m_closed = false;
+    bool m_readFailed = false;
     // Depth of socket notifications on the stack: the Qt socket must outlive them.
-    int m_nNotifying = 0;
+    int m_notifying = 0;
 };

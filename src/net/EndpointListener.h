@@ -16,7 +16,7 @@ class EndpointListener
 public:
     // Asked again before every send: the device's answer may have come from elsewhere.
     virtual QString deviceAddress() const = 0;
-    virtual quint32 devicePort() const = 0;
+    virtual int devicePort() const = 0;
 
     // A datagram of 1 to 4096 bytes; `datagram` is valid during the call only.
     virtual void datagramReceived(std::span<const std::uint8_t> datagram,

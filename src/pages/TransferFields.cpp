@@ -4,8 +4,15 @@
 
 int transferInt(const QString& text)
 {
-    return int(
-        zel::readLeadingNumber(text, zel::NumberReading::Signed, zel::LeadingSpace::Skipped));
+    return zel::atoiText(text);
+}
+
+QString listText(const QStringList& entries)
+{
+    QString list;
+    for (const QString& entry : entries)
+        list += entry + u'_';
+    return list;
 }
 
 QStringList listEntries(const QString& text)

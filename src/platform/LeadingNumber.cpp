@@ -34,4 +34,9 @@ qint64 readLeadingNumber(QStringView text, NumberReading reading, LeadingSpace s
     return negative ? -saturated : std::min<qint64>(saturated, std::numeric_limits<int>::max());
 }
 
+int atoiText(QStringView text)
+{
+    return int(readLeadingNumber(text, NumberReading::Signed, LeadingSpace::Skipped));
+}
+
 } // namespace zel

@@ -21,4 +21,8 @@ enum class LeadingSpace
 // The value fits an int for Signed and an unsigned for Unsigned.
 qint64 readLeadingNumber(QStringView text, NumberReading reading, LeadingSpace space);
 
+// The C library's atoi on a text: leading white space, an optional sign, then the leading
+// decimal digits; 0 when there are none. Out-of-range values saturate instead of overflowing.
+int atoiText(QStringView text);
+
 } // namespace zel

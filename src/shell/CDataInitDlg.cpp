@@ -1,10 +1,10 @@
 #include "CDataInitDlg.h"
 
 #include "platform/Ipv4AddressEdit.h"
+#include "platform/LeadingNumber.h"
 #include "platform/MessageBox.h"
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
-#include "shell/AtoiText.h"
 #include "shell/CZelApp.h"
 
 #include <QLabel>
@@ -16,7 +16,10 @@ constexpr int kMailboxLimit = 6;
 constexpr int kPortLimit = 5;
 } // namespace
 
-CDataInitDlg::CDataInitDlg(QWidget* parent) : zel::Dialog(zel::res::dataInitDialog(), parent) {}
+CDataInitDlg::CDataInitDlg(QString mailbox, QString port, QString address, QWidget* parent)
+    : zel::Dialog(zel::res::dataInitDialog(), parent), m_strMailbox(std::move(mailbox)),
+      m_strPort(std::move(port)), m_strAddress(std::move(address))
+{}
 
 std::array<quint8, 4> CDataInitDlg::addressBytes(const QString& address)
 {

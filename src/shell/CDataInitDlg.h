@@ -19,10 +19,25 @@ class CDataInitDlg : public zel::Dialog
     Q_OBJECT
 
 public:
-    explicit CDataInitDlg(QWidget* parent = nullptr);
+    // The entries as the profile gives them; after OK, as the user confirmed them.
+    explicit CDataInitDlg(QString mailbox = {}, QString port = {}, QString address = {},
+                          QWidget* parent = nullptr);
+    const QString& mailbox() const { return m_strMailbox; }
+    const QString& port() const { return m_strPort; }
+    const QString& address() const { return m_strAddress; }
 
     // The address split at its first three dots, each part read by atoi rules, low 8 bits.
     static std::array<quint8, 4> addressBytes(const QString& address);
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    // Binds the controls, then moves the two texts into (false) or out of (true) their edits.
+    // Taking them out fails, with a message, when a text is longer than its limit.
+    bool DoDataExchange(bool saveAndValidate);
+    void rejectEntry(QWidget* focus);
 
     QPushButton* m_btnOK = nullptr;
     QPushButton* m_btnHelp = nullptr;
@@ -39,14 +54,4 @@ public:
     QString m_strPort;
     QString m_strAddress;
     std::array<quint8, 4> m_addrBytes{};
-
-protected:
-    bool OnInitDialog() override;
-    void OnOK() override;
-
-private:
-    // Binds the controls, then moves the two texts into (false) or out of (true) their edits.
-    // Taking them out fails, with a message, when a text is longer than its limit.
-    bool DoDataExchange(bool saveAndValidate);
-    void rejectEntry(QWidget* focus);
 };

@@ -5,13 +5,13 @@
 #include "pages/CStatisticsPage.h"
 #include "platform/Help.h"
 #include "platform/InputBlock.h"
+#include "platform/LeadingNumber.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateMessage.h"
+#include "platform/SystemMenu.h"
 #include "platform/TabControl.h"
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
-#include "shell/AboutEntry.h"
-#include "shell/AtoiText.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CDataInitDlg.h"
 #include "shell/CZelApp.h"
@@ -63,8 +63,8 @@ bool CZelMainDlg::OnInitDialog()
     zel::Dialog::OnInitDialog();
     DoDataExchange(false);
 
-    addAboutEntry(this, GetDlgItem(zel::IDC_MAIN_BANNER), tr("&About Zel..."),
-                  [this] { OnAbout(); });
+    zel::addSystemMenuEntry(this, GetDlgItem(zel::IDC_MAIN_BANNER), zel::IDM_ABOUTBOX,
+                            tr("&About Zel..."), [this] { OnAbout(); });
     setWindowIcon(m_hIcon);
 
     for (QPushButton* button : {m_btnRefresh, m_btnApply, m_btnClose, m_btnHelp})
@@ -96,8 +96,7 @@ bool CZelMainDlg::OnInitDialog()
         return false;
     }
 
-    clearDatagramBuffer(m_link.m_rxBuffer);
-    clearDatagramBuffer(m_link.m_txBuffer);
+    m_link.clearAreas();
     m_bFirstRefresh = true;
     m_nCurPage = -1;
 
@@ -105,9 +104,8 @@ bool CZelMainDlg::OnInitDialog()
     OnSelChangeTab();
     connect(m_tab->tabBar(), &QTabBar::currentChanged, this, &CZelMainDlg::OnSelChangeTab);
 
-    m_link.m_bSocketReady = false;
     m_link.CreateSocket();
-    if (!m_link.m_bSocketReady) {
+    if (!m_link.socketReady()) {
         OnCancel();
         return false;
     }
@@ -142,26 +140,22 @@ bool CZelMainDlg::profileUsable(const ProfileConfiguration& configuration)
 
 bool CZelMainDlg::ReadConfiguration(ProfileConfiguration configuration)
 {
-    m_link.m_nLocalPort = quint32(configuration.localPort);
-    m_link.m_nDevicePort = quint32(configuration.devicePort);
-    m_link.m_strDeviceAddress = configuration.deviceAddress;
+    m_link.setLocalPort(configuration.localPort);
+    m_link.setDevice(configuration.deviceAddress, configuration.devicePort);
     m_strMailbox = configuration.mailbox;
     if (!needsAsking(configuration))
         return true;
 
-    CDataInitDlg dlg(this);
-    dlg.m_strMailbox = m_strMailbox;
-    dlg.m_strPort = QString::number(m_link.m_nDevicePort);
-    dlg.m_strAddress = m_link.m_strDeviceAddress;
+    CDataInitDlg dlg(m_strMailbox, QString::number(configuration.devicePort),
+                     configuration.deviceAddress, this);
     if (dlg.DoModal() != zel::IDOK)
         return false;
 
-    m_strMailbox = dlg.m_strMailbox;
-    m_link.m_nDevicePort = quint32(zel::atoiText(dlg.m_strPort));
-    m_link.m_strDeviceAddress = dlg.m_strAddress;
+    m_strMailbox = dlg.mailbox();
     configuration.mailbox = m_strMailbox;
-    configuration.devicePort = int(m_link.m_nDevicePort);
-    configuration.deviceAddress = m_link.m_strDeviceAddress;
+    configuration.devicePort = zel::atoiText(dlg.port());
+    configuration.deviceAddress = dlg.address();
+    m_link.setDevice(configuration.deviceAddress, configuration.devicePort);
     if (!saveAskedConfiguration(m_profile, configuration)) {
         // The values still serve this run; the user must know they will be asked again.
         zel::MessageBox::appBox(
@@ -272,7 +266,7 @@ void CZelMainDlg::showEvent(QShowEvent* event)
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (!m_bPainted)
+                if (!m_painted)
                     repaint();
                 OnRefresh();
             },
@@ -282,13 +276,13 @@ void CZelMainDlg::showEvent(QShowEvent* event)
 
 void CZelMainDlg::paintEvent(QPaintEvent* event)
 {
-    m_bPainted = true;
+    m_painted = true;
     zel::Dialog::paintEvent(event);
 }
 
 bool CZelMainDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
-    if (isAboutCommand(message)) {
+    if (zel::isSystemMenuCommand(message, zel::IDM_ABOUTBOX)) {
         if (!zel::InputBlock::isBlockedForNativeCommands(this))
             OnAbout();
         *result = 0;

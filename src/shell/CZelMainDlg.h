@@ -30,11 +30,46 @@ public:
     explicit CZelMainDlg(zel::ProfileFile profile, QWidget* parent = nullptr);
     ~CZelMainDlg() override;
 
+    // Whether the last Refresh received the device's record, and that record as Apply sends it.
+    bool viewed() const { return m_bViewed; }
+    // Until a Refresh succeeds, the next one asks for the password.
+    bool firstRefresh() const { return m_bFirstRefresh; }
+    const MailboxRecord& record() const { return m_record; }
+    const QString& mailbox() const { return m_strMailbox; }
+    DeviceLink& link() { return m_link; }
+    const DeviceLink& link() const { return m_link; }
+    // The page shown, -1 before the first; a page by its tab's index.
+    int currentPage() const { return m_nCurPage; }
+    zel::Dialog* page(int index) const { return m_pages.at(index); }
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool WindowProc(int message) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
     void OnRefresh();
     void OnApply();
     bool ValidatePages();
     void OnSelChangeTab();
     void OnAbout();
+    void DoDataExchange(bool saveAndValidate);
+    // False, after saying so, when the profile holds a port or an address the endpoint cannot
+    // use.
+    bool profileUsable(const ProfileConfiguration& configuration);
+    // False when the user cancelled the data-initialising dialog.
+    bool ReadConfiguration(ProfileConfiguration configuration);
+    void CreatePages();
+    void OnDestroy();
+    void bringPageToFront(int page, int shownPage);
+    void placePage(zel::Dialog* page);
+    void focusPage(zel::Dialog* page);
+    void writeRecordToPages();
+    void readPagesIntoRecord();
 
     QPushButton* m_btnClose = nullptr;
     QPushButton* m_btnApply = nullptr;
@@ -54,31 +89,6 @@ public:
     CSettingsPage* m_pSettingsPage = nullptr;
     CNotificationsPage* m_pNotificationsPage = nullptr;
     CStatisticsPage* m_pStatisticsPage = nullptr;
-
-protected:
-    bool OnInitDialog() override;
-    void OnOK() override;
-    void OnCancel() override;
-    bool WindowProc(int message) override;
-    void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-
-private:
-    void DoDataExchange(bool saveAndValidate);
-    // False, after saying so, when the profile holds a port or an address the endpoint cannot
-    // use.
-    bool profileUsable(const ProfileConfiguration& configuration);
-    // False when the user cancelled the data-initialising dialog.
-    bool ReadConfiguration(ProfileConfiguration configuration);
-    void CreatePages();
-    void OnDestroy();
-    void bringPageToFront(int page, int shownPage);
-    void placePage(zel::Dialog* page);
-    void focusPage(zel::Dialog* page);
-    void writeRecordToPages();
-    void readPagesIntoRecord();
-
     zel::ProfileFile m_profile;
-    bool m_bPainted = false;
+    bool m_painted = false;
 };

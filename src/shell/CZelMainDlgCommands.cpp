@@ -97,7 +97,7 @@ void CZelMainDlg::OnApply()
     waitWindow->hide();
     waitWindow.reset();
 
-    if (!m_link.m_pSocket) {
+    if (!m_link.endpoint()) {
         ExchangeMessages::show(this, ExchangeMessages::noSocket(), zel::MessageBox::Stop);
         return;
     }

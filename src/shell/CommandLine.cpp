@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "platform/UsageError.h"
 #include "platform/UserLanguages.h"
 #include "shell/AppInfo.h"
 #include "shell/Translations.h"
@@ -7,36 +8,12 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <cstdio>
-
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#endif
 
 namespace zel {
 
 namespace {
 
 constexpr int kUsageError = 2;
-
-// Where a mistake on the command line is told: standard error, or on Windows, where a program
-// started from Explorer or a console that does not wait for it has nowhere to print, a message
-// box, as Qt's parser tells its help there.
-void reportUsageError(const QString& message)
-{
-#ifdef Q_OS_WIN
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    ::GetStartupInfoW(&startup);
-    if (!::GetConsoleWindow() && !(startup.dwFlags & STARTF_USESTDHANDLES)) {
-        ::MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(message.utf16()),
-                      reinterpret_cast<const wchar_t*>(QCoreApplication::applicationName().utf16()),
-                      MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
-        return;
-    }
-#endif
-    std::fputs(qPrintable(message), stderr);
-}
 
 } // namespace
 

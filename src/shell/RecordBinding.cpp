@@ -1,6 +1,7 @@
 #include "RecordBinding.h"
 
 #include "pages/CNotificationsPage.h"
+#include "pages/TransferFields.h"
 #include "platform/Dialog.h"
 #include "res/resource.h"
 
@@ -111,10 +112,10 @@ std::string text(const QString& value)
 
 template <class Entries, class ToText> QString listText(const Entries& entries, ToText toText)
 {
-    QString list;
+    QStringList texts;
     for (const auto& entry : entries)
-        list += toText(entry) + u'_';
-    return list;
+        texts.append(toText(entry));
+    return ::listText(texts);
 }
 
 template <class Member> const auto& fieldOf(const MailboxRecord& record, const Field& field)

@@ -49,9 +49,8 @@ QByteArray recordBody(int telephoneLength)
 
 void openLink(DeviceLink& link, quint16 devicePort)
 {
-    link.m_nLocalPort = 0;
-    link.m_strDeviceAddress = QStringLiteral("127.0.0.1");
-    link.m_nDevicePort = devicePort;
+    link.setLocalPort(0);
+    link.setDevice(QStringLiteral("127.0.0.1"), devicePort);
     link.CreateSocket();
 }
 

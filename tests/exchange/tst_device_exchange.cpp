@@ -104,8 +104,8 @@ void DeviceExchangeTest::replyFromAnotherPortIsFollowed()
     DeviceBench bench({QStringLiteral("--other-port")});
     QVERIFY(bench.started);
     QCOMPARE(bench.refresh(QStringLiteral("305")), zel::IDOK);
-    QVERIFY(bench.link.m_nDevicePort != bench.device.port());
-    QCOMPARE(bench.link.m_strDeviceAddress, QStringLiteral("127.0.0.1"));
+    QVERIFY(bench.link.devicePort() != bench.device.port());
+    QCOMPARE(bench.link.deviceAddress(), QStringLiteral("127.0.0.1"));
     QVERIFY(bench.boxes.shown().isEmpty());
 }
 
@@ -201,7 +201,7 @@ void DeviceExchangeTest::droppedRepliesTimeOutAndTheNextExchangeWorks()
         QCOMPARE(runModal(dialog), zel::IDCANCEL);
     }
     QCOMPARE(trace.text, std::string("CZelAsyncSocket::OnReceive\n"));
-    QCOMPARE(bench.link.m_nReceived, received);
+    QCOMPARE(bench.link.received(), received);
     QCOMPARE(bench.boxes.shown().size(), 1);
     QCOMPARE(bench.boxes.shown()[0].text, kConnectFailed);
 

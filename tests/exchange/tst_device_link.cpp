@@ -37,10 +37,8 @@ protected:
     bool WindowProc(int message) override
     {
         messages.append(message);
-        zel::OutputDebugStringA(QStringLiteral("%1 %2\n")
-                                    .arg(QLatin1String(m_name))
-                                    .arg(m_link.m_nReceived)
-                                    .toLatin1());
+        zel::OutputDebugStringA(
+            QStringLiteral("%1 %2\n").arg(QLatin1String(m_name)).arg(m_link.received()).toLatin1());
         if (onMessage)
             onMessage();
         return true;
@@ -65,8 +63,8 @@ bool firstBytesCleared(const DatagramBuffer& buffer)
 
 QByteArray received(const DeviceLink& link)
 {
-    return QByteArray(reinterpret_cast<const char*>(link.m_rxBuffer.data()),
-                      std::max(link.m_nReceived, 0));
+    const std::span<const std::uint8_t> datagram = link.lastDatagram();
+    return QByteArray(reinterpret_cast<const char*>(datagram.data()), qsizetype(datagram.size()));
 }
 
 } // namespace
@@ -92,18 +90,17 @@ void DeviceLinkTest::createBindsWithBroadcastOn()
     BoxRecorder boxes;
     DeviceLink link;
     openLink(link, 5000);
-    QVERIFY(link.m_bSocketReady);
-    QVERIFY(link.m_pSocket);
-    QVERIFY(link.m_pSocket->isOpen());
+    QVERIFY(link.socketReady());
+    QVERIFY(link.endpoint());
+    QVERIFY(link.endpoint()->isOpen());
     int broadcast = 0;
-    QVERIFY(link.m_pSocket->readBroadcast(broadcast));
+    QVERIFY(link.endpoint()->readBroadcast(broadcast));
     QVERIFY(broadcast != 0);
 
-    CZelAsyncSocket* const first = link.m_pSocket;
-    link.m_bSocketReady = false;
+    const CZelAsyncSocket* const first = link.endpoint();
     link.CreateSocket();
-    QCOMPARE(link.m_pSocket, first);
-    QVERIFY(link.m_bSocketReady);
+    QCOMPARE(link.endpoint(), first);
+    QVERIFY(link.socketReady());
     QVERIFY(boxes.shown().isEmpty());
 }
 
@@ -122,12 +119,12 @@ void DeviceLinkTest::createFailureIsReported()
     QVERIFY(blocker.bind(QHostAddress::AnyIPv4, 0));
 
     DeviceLink link;
-    link.m_nLocalPort = portTaken ? blocker.localPort() : 70000;
+    link.setLocalPort(portTaken ? blocker.localPort() : 70000);
     link.CreateSocket();
 
-    QVERIFY(!link.m_bSocketReady);
-    QVERIFY(!link.m_pSocket);
-    QCOMPARE(link.m_socketError, kSocketFailure);
+    QVERIFY(!link.socketReady());
+    QVERIFY(!link.endpoint());
+    QCOMPARE(link.socketError(), kSocketFailure);
     QCOMPARE(boxes.shown().size(), 1);
     QCOMPARE(boxes.shown()[0].text, kSocketFailure);
     QCOMPARE(boxes.shown()[0].title, zel::applicationTitle());
@@ -143,14 +140,14 @@ void DeviceLinkTest::replyFromAnotherPortRedirectsNextRequest()
     openLink(link, configured.port());
     ExchangeWindow view(CRefreshDlg::caption(), "view", link);
 
-    other.sendTo(QByteArrayLiteral("!!V reply"), link.m_pSocket->localPort());
+    other.sendTo(QByteArrayLiteral("!!V reply"), link.endpoint()->localPort());
     QTRY_COMPARE(view.messages.size(), 1);
     QCOMPARE(received(link), QByteArrayLiteral("!!V reply"));
-    QCOMPARE(link.m_strDeviceAddress, QStringLiteral("127.0.0.1"));
-    QCOMPARE(link.m_nDevicePort, quint32(other.port()));
+    QCOMPARE(link.deviceAddress(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(link.devicePort(), int(other.port()));
 
     const std::uint8_t request[] = {'!', '!', '?', 1, 255, 255, 255, 255, 255};
-    link.m_pSocket->queue(request, sizeof request);
+    link.sendApplyRequest(request);
     QTRY_COMPARE(other.received.size(), 1);
     QTest::qWait(20);
     QCOMPARE(configured.received.size(), 0);
@@ -165,8 +162,8 @@ void DeviceLinkTest::deliveryIsSynchronousViewFirst()
     ExchangeWindow view(CRefreshDlg::caption(), "view", link);
     TraceCapture trace;
 
-    device.sendTo(QByteArrayLiteral("abc"), link.m_pSocket->localPort());
-    device.sendTo(QByteArrayLiteral("abcde"), link.m_pSocket->localPort());
+    device.sendTo(QByteArrayLiteral("abc"), link.endpoint()->localPort());
+    device.sendTo(QByteArrayLiteral("abcde"), link.endpoint()->localPort());
     QTRY_COMPARE(apply.messages.size(), 2);
     QCOMPARE(trace.text, std::string("CZelAsyncSocket::OnReceive\nview 3\napply 3\n"
                                      "CZelAsyncSocket::OnReceive\nview 5\napply 5\n"));
@@ -175,7 +172,7 @@ void DeviceLinkTest::deliveryIsSynchronousViewFirst()
 
     // An ended exchange is no longer found.
     view.EndDialog(zel::IDCANCEL);
-    device.sendTo(QByteArrayLiteral("x"), link.m_pSocket->localPort());
+    device.sendTo(QByteArrayLiteral("x"), link.endpoint()->localPort());
     QTRY_COMPARE(apply.messages.size(), 3);
     QCOMPARE(view.messages.size(), 2);
 }
@@ -188,50 +185,52 @@ void DeviceLinkTest::oversizeAndUndeliveredDatagrams()
     TraceCapture trace;
 
     // With no exchange open a datagram is only stored.
-    device.sendTo(QByteArrayLiteral("!!V\x03\x00\x05"), link.m_pSocket->localPort());
+    device.sendTo(QByteArrayLiteral("!!V\x03\x00\x05"), link.endpoint()->localPort());
     QTRY_COMPARE(trace.text, std::string("CZelAsyncSocket::OnReceive\n"));
     QCOMPARE(received(link), QByteArrayLiteral("!!V\x03\x00\x05"));
 
-    device.sendTo(QByteArray(4097, 'x'), link.m_pSocket->localPort());
-    QTRY_COMPARE(link.m_nReceived, -1);
-    QCOMPARE(link.m_rxBuffer[0], std::uint8_t('!'));
-    QVERIFY(link.m_pSocket->isOpen());
+    device.sendTo(QByteArray(4097, 'x'), link.endpoint()->localPort());
+    QTRY_COMPARE(link.received(), -1);
+    QCOMPARE(link.receiveArea()[0], std::uint8_t('!'));
+    QVERIFY(link.endpoint()->isOpen());
 }
 
 void DeviceLinkTest::onCloseForgetsEndpoint()
 {
-    DeviceLink link;
-    auto* socket = new ClosableSocket(link);
-    link.m_pSocket = socket;
-    QVERIFY(socket->Create(0));
+    ClosableSocket* socket = nullptr;
+    DeviceLink link([&](EndpointListener& owner) { return socket = new ClosableSocket(owner); });
+    openLink(link, 5000);
+    QVERIFY(socket->isOpen());
     const QPointer<CZelAsyncSocket> alive(socket);
 
     socket->OnClose(0);
-    QVERIFY(!link.m_pSocket);
+    QVERIFY(!link.endpoint());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(alive.isNull());
 }
 
 void DeviceLinkTest::releaseResetsBuffersAndClosesPort()
 {
+    TestPeer device;
     DeviceLink link;
-    openLink(link, 5000);
-    const quint16 localPort = link.m_pSocket->localPort();
-    link.m_rxBuffer.fill(0x11);
-    link.m_txBuffer.fill(0x22);
+    openLink(link, device.port());
+    const quint16 localPort = link.endpoint()->localPort();
+    device.sendTo(QByteArray(4096, 0x11), localPort);
+    link.sendApplyRequest(std::vector<std::uint8_t>(1001, 0x22));
+    QTRY_COMPARE(link.received(), 4096);
 
     link.ReleaseSocket();
-    QVERIFY(!link.m_pSocket);
-    QVERIFY(firstBytesCleared(link.m_rxBuffer));
-    QVERIFY(firstBytesCleared(link.m_txBuffer));
-    QCOMPARE(link.m_rxBuffer[1000], std::uint8_t{0x11});
-    QCOMPARE(link.m_txBuffer[1000], std::uint8_t{0x22});
-    QVERIFY(link.m_strDeviceAddress.isEmpty());
+    QVERIFY(!link.endpoint());
+    QVERIFY(firstBytesCleared(link.receiveArea()));
+    QVERIFY(firstBytesCleared(link.stagingArea()));
+    QCOMPARE(link.receiveArea()[1000], std::uint8_t{0x11});
+    QCOMPARE(link.stagingArea()[1000], std::uint8_t{0x22});
+    QVERIFY(link.deviceAddress().isEmpty());
     QUdpSocket successor;
     QVERIFY(successor.bind(QHostAddress::AnyIPv4, localPort));
 
     link.ReleaseSocket();
-    QVERIFY(!link.m_pSocket);
+    QVERIFY(!link.endpoint());
 }
 
 void DeviceLinkTest::releaseDuringDeliveryIsSafe()
@@ -242,13 +241,13 @@ void DeviceLinkTest::releaseDuringDeliveryIsSafe()
     ExchangeWindow view(CRefreshDlg::caption(), "view", link);
     view.onMessage = [&link] { link.ReleaseSocket(); };
 
-    device.sendTo(QByteArrayLiteral("one"), link.m_pSocket->localPort());
-    device.sendTo(QByteArrayLiteral("two"), link.m_pSocket->localPort());
+    device.sendTo(QByteArrayLiteral("one"), link.endpoint()->localPort());
+    device.sendTo(QByteArrayLiteral("two"), link.endpoint()->localPort());
     QTRY_COMPARE(view.messages.size(), 1);
     QTest::qWait(20);
     QCOMPARE(view.messages.size(), 1);
-    QVERIFY(!link.m_pSocket);
-    QVERIFY(link.m_strDeviceAddress.isEmpty());
+    QVERIFY(!link.endpoint());
+    QVERIFY(link.deviceAddress().isEmpty());
 }
 
 int runDeviceLinkTests(int argc, char** argv)

@@ -95,7 +95,7 @@ void ExchangeTest::viewRequestGoesOutByItself()
     QCOMPARE(dialog.record().operatorExtensions[0], "101");
     QCOMPARE(dialog.record().maxMessages, 10);
     QCOMPARE(dialog.record().totalMessages, 5);
-    QVERIFY(std::all_of(bench.link->m_txBuffer.begin(), bench.link->m_txBuffer.begin() + 1000,
+    QVERIFY(std::all_of(bench.link->stagingArea().begin(), bench.link->stagingArea().begin() + 1000,
                         [](auto b) { return b == 0xFF; }));
 }
 
@@ -306,7 +306,7 @@ void ExchangeTest::emptyDatagramDoesNotSpoilTheExchange()
     ExchangeBench bench;
     TestPeer stranger;
     bench.device.onDatagram = [&](const QByteArray&) {
-        stranger.sendTo(QByteArray(), bench.link->m_pSocket->localPort());
+        stranger.sendTo(QByteArray(), bench.link->endpoint()->localPort());
         bench.device.reply(reply(kSlots305, 0, recordBody()));
     };
     TraceCapture trace;
@@ -314,8 +314,8 @@ void ExchangeTest::emptyDatagramDoesNotSpoilTheExchange()
 
     QCOMPARE(runModal(dialog), zel::IDOK);
     QCOMPARE(trace.text, std::string("CZelAsyncSocket::OnReceive\nCZelAsyncSocket::OnReceive\n"));
-    QCOMPARE(bench.link->m_nDevicePort, quint32(bench.device.port()));
-    QVERIFY(bench.link->m_pSocket->isOpen());
+    QCOMPARE(bench.link->devicePort(), int(bench.device.port()));
+    QVERIFY(bench.link->endpoint()->isOpen());
 }
 
 void ExchangeTest::onlyTheDevicesAnswerMovesTheDevice()
@@ -323,10 +323,10 @@ void ExchangeTest::onlyTheDevicesAnswerMovesTheDevice()
     ExchangeBench bench;
     TestPeer stranger;
     TestPeer movedDevice;
-    const quint16 zelPort = bench.link->m_pSocket->localPort();
+    const quint16 zelPort = bench.link->endpoint()->localPort();
     // With no exchange open even a well-formed reply is nobody's answer.
     stranger.sendTo(reply(kSlots305, 0, recordBody()), zelPort);
-    QTRY_VERIFY(bench.link->m_nReceived > 0);
+    QTRY_VERIFY(bench.link->received() > 0);
 
     // During the apply: one datagram it ignores, then one that ends its wait without the magic.
     bench.device.onDatagram = [&](const QByteArray&) {
@@ -359,7 +359,7 @@ void ExchangeTest::onlyTheDevicesAnswerMovesTheDevice()
     CRefreshDlg view(*bench.link, QStringLiteral("305"), false);
     QCOMPARE(runModal(view), zel::IDOK);
     QCOMPARE(bench.device.received.size(), 5);
-    QCOMPARE(bench.link->m_nDevicePort, quint32(movedDevice.port()));
+    QCOMPARE(bench.link->devicePort(), int(movedDevice.port()));
     QCOMPARE(stranger.received.size(), 0);
 }
 

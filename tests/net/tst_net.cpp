@@ -18,7 +18,7 @@ class Listener final : public EndpointListener
 {
 public:
     QString address = QStringLiteral("127.0.0.1");
-    quint32 port = 0;
+    int port = 0;
     QList<QByteArray> datagrams;
     QList<quint16> senderPorts;
     int oversize = 0;
@@ -26,7 +26,7 @@ public:
     std::function<void()> onDatagram;
 
     QString deviceAddress() const override { return address; }
-    quint32 devicePort() const override { return port; }
+    int devicePort() const override { return port; }
     void datagramReceived(std::span<const std::uint8_t> datagram, const QHostAddress& sender,
                           quint16 senderPort) override
     {
@@ -131,11 +131,11 @@ void NetTest::queuedDatagramGoesWhereTheListenerSays()
 
     QTRY_COMPARE(device.received.size(), 1);
     QCOMPARE(device.received[0], QByteArray::fromHex("21213f030005ffffff"));
-    QCOMPARE(device.m_nLastSenderPort, endpoint.port());
-    QCOMPARE(endpoint.socket->m_nBytesSent, 0);
-    QCOMPARE(endpoint.socket->m_nBytesToSend, 0);
-    QVERIFY(std::all_of(endpoint.socket->m_sendBuffer.begin(),
-                        endpoint.socket->m_sendBuffer.begin() + 1000,
+    QCOMPARE(device.lastSenderPort, endpoint.port());
+    const CZelAsyncSocket::SendState sent = endpoint.socket->sendState();
+    QCOMPARE(sent.bytesSent, 0);
+    QCOMPARE(sent.bytesToSend, 0);
+    QVERIFY(std::all_of(sent.buffer.begin(), sent.buffer.begin() + 1000,
                         [](auto b) { return b == 0xFF; }));
 
     // The listener is asked again for every send.

@@ -1,12 +1,14 @@
 #include "ShellTestSupport.h"
 
+#include "platform/TabControl.h"
 #include "res/resource.h"
-#include "shell/AboutEntry.h"
 #include "shell/ProfileKeys.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QVariant>
 #include <QWidget>
 
@@ -32,6 +34,24 @@ QByteArray profileFor(quint16 devicePort, const QString& mailbox)
     return text.toLatin1();
 }
 
+QTabBar* mainTabs(const zel::Dialog& mainWindow)
+{
+    return mainWindow.dlgItem<zel::TabControl>(zel::IDC_MAIN_TAB)->tabBar();
+}
+
+zel::Ipv4AddressEdit* addressEdit(const zel::Dialog& dataInit)
+{
+    return dataInit.dlgItem<zel::Ipv4AddressEdit>(zel::IDC_DATA_INIT_ADDRESS);
+}
+
+void typeAddress(const zel::Dialog& dataInit, const QStringList& fields)
+{
+    for (int i = 0; i < 4; ++i) {
+        addressEdit(dataInit)->field(i)->selectAll();
+        QTest::keyClicks(addressEdit(dataInit)->field(i), fields[i]);
+    }
+}
+
 #ifdef Q_OS_WIN
 bool hasSystemMenu()
 {
@@ -42,8 +62,8 @@ QString chooseAboutEntry(QWidget* mainWindow)
 {
     const HWND window = reinterpret_cast<HWND>(mainWindow->winId());
     wchar_t text[64] = {};
-    ::GetMenuStringW(::GetSystemMenu(window, FALSE), IDM_ABOUTBOX, text, 64, MF_BYCOMMAND);
-    ::PostMessageW(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    ::GetMenuStringW(::GetSystemMenu(window, FALSE), zel::IDM_ABOUTBOX, text, 64, MF_BYCOMMAND);
+    ::PostMessageW(window, WM_SYSCOMMAND, zel::IDM_ABOUTBOX, 0);
     return QString::fromWCharArray(text);
 }
 
@@ -52,7 +72,7 @@ void sendNativeCommands(QWidget* window)
     if (!hasSystemMenu())
         return;
     const HWND handle = reinterpret_cast<HWND>(window->winId());
-    ::PostMessageW(handle, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    ::PostMessageW(handle, WM_SYSCOMMAND, zel::IDM_ABOUTBOX, 0);
     ::PostMessageW(handle, WM_SYSCOMMAND, SC_CLOSE, 0);
     ::PostMessageW(handle, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     ::PostMessageW(handle, WM_KEYUP, VK_ESCAPE, 0xC0010001);

@@ -1,13 +1,21 @@
 #pragma once
 
+#include "platform/Dialog.h"
+#include "platform/Ipv4AddressEdit.h"
+
 #include <QByteArray>
 #include <QString>
+#include <QTabBar>
 
 // A profile text for a device on 127.0.0.1:`devicePort`, the mailbox `mailbox` and an
 // endpoint on a free local port.
 QByteArray profileFor(quint16 devicePort, const QString& mailbox);
 
-class QWidget;
+// Controls reached by their ids: the main window's tabs, the data-initialising dialog's address.
+QTabBar* mainTabs(const zel::Dialog& mainWindow);
+zel::Ipv4AddressEdit* addressEdit(const zel::Dialog& dataInit);
+// Types the four parts of an address over the "0" each field holds to start with.
+void typeAddress(const zel::Dialog& dataInit, const QStringList& fields);
 
 // Whether the About entry can be chosen: on Windows only with a native window, not offscreen.
 bool hasSystemMenu();

@@ -166,7 +166,7 @@ struct Bench
                 QTest::keyClicks(refresh->GetDlgItem(zel::IDC_REFRESH_PASSWORD), password);
                 refresh->dlgItem<QPushButton>(zel::IDC_REFRESH_REQUEST)->click();
             });
-        script.when([this] { return dlg->m_bViewed; }, [] {});
+        script.when([this] { return dlg->viewed(); }, [] {});
     }
 
     // Runs the window through the first view with `password`, then `whileViewed`, then
@@ -178,13 +178,13 @@ struct Bench
         firstView(script, password);
         script.then([&] {
             whileViewed();
-            dlg->m_btnClose->click();
+            dlg->dlgItem<QPushButton>(zel::IDCANCEL)->click();
         });
         QCOMPARE(dlg->DoModal(), zel::IDCANCEL);
         QVERIFY(script.finished());
     }
 
-    zel::Dialog& page(int index) { return *dlg->m_pages.at(index); }
+    zel::Dialog& page(int index) { return *dlg->page(index); }
 
     QTemporaryDir folder;
     DeviceProcess device;
@@ -219,7 +219,7 @@ void TestCycle::wholeCycle()
     script.then([&] {
         // Filled from the device; the first successful view shows no message.
         QVERIFY(bench.boxes.texts().isEmpty());
-        QVERIFY(!dlg.m_offlineBanner->isVisible());
+        QVERIFY(!dlg.GetDlgItem(zel::IDC_MAIN_OFFLINE_BANNER)->isVisible());
         zel::Dialog& settings = bench.page(0);
         zel::Dialog& notifications = bench.page(1);
         zel::Dialog& statistics = bench.page(2);
@@ -248,7 +248,7 @@ void TestCycle::wholeCycle()
         settings.dlgItem<QCheckBox>(zel::IDC_SETTINGS_ANNOUNCER)->click();
         settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)->setCurrentIndex(2);
         settings.dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)->setCurrentIndex(2);
-        dlg.m_tab->tabBar()->setCurrentIndex(1);
+        mainTabs(dlg)->setCurrentIndex(1);
         notifications.dlgItem<QCheckBox>(zel::IDC_NOTIFICATIONS_PAGER_ENABLE)->click();
         setText(notifications, zel::IDC_NOTIFICATIONS_SMS, QStringLiteral("+15551234"));
         setText(notifications, zel::IDC_NOTIFICATIONS_EMAIL, QStringLiteral("ops@example.org"));
@@ -260,7 +260,7 @@ void TestCycle::wholeCycle()
         expected[QStringLiteral("pagerEnabled")] = true;
         expected[QStringLiteral("smsNumber")] = QStringLiteral("+15551234");
         expected[QStringLiteral("emailAddress")] = QStringLiteral("ops@example.org");
-        dlg.m_btnApply->click();
+        dlg.dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
     });
     script.when([&] { return bench.boxes.texts().contains(kSuccess); },
                 [&] {
@@ -274,7 +274,7 @@ void TestCycle::wholeCycle()
                         passwordWhenSecondViewShown =
                             bench.page(0).GetDlgItemText(zel::IDC_SETTINGS_PASSWORD);
                     };
-                    dlg.m_btnRefresh->click();
+                    dlg.dlgItem<QPushButton>(zel::IDC_MAIN_REFRESH)->click();
                 });
     script.when(
         [&] { return bench.boxes.texts().size() == 2; },
@@ -295,9 +295,9 @@ void TestCycle::wholeCycle()
             QCOMPARE(bench.page(1).GetDlgItemText(zel::IDC_NOTIFICATIONS_SMS),
                      QStringLiteral("+15551234"));
             QVERIFY(bench.page(1).IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_PAGER_ENABLE));
-            QCOMPARE(dlg.m_record.password, std::string("4321"));
-            QCOMPARE(dlg.m_record.emailAddress, std::string("ops@example.org"));
-            dlg.m_btnClose->click();
+            QCOMPARE(dlg.record().password, std::string("4321"));
+            QCOMPARE(dlg.record().emailAddress, std::string("ops@example.org"));
+            dlg.dlgItem<QPushButton>(zel::IDCANCEL)->click();
         });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
@@ -319,7 +319,7 @@ void TestCycle::deviceWithoutEmail()
         bench.page(1).SetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL,
                                      QStringLiteral("kept@example.com"));
         bench.page(1).SetDlgItemInt(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, 2);
-        dlg.m_btnRefresh->click();
+        dlg.dlgItem<QPushButton>(zel::IDC_MAIN_REFRESH)->click();
     });
     script.when(
         [&] { return bench.boxes.texts().contains(kSuccess); },
@@ -328,8 +328,8 @@ void TestCycle::deviceWithoutEmail()
                      QStringLiteral("kept@example.com"));
             QCOMPARE(bench.page(1).GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE),
                      QStringLiteral("2"));
-            QCOMPARE(dlg.m_record.emailAddress, std::string());
-            QCOMPARE(dlg.m_record.messageType, 0);
+            QCOMPARE(dlg.record().emailAddress, std::string());
+            QCOMPARE(dlg.record().messageType, 0);
             // The Statistics page is never read back: the device keeps its maximum.
             bench.page(2).SetDlgItemText(zel::IDC_STATISTICS_MAX_MESSAGES, QStringLiteral("99"));
             // Without operator extensions the page reports -1, which reaches the device as
@@ -339,13 +339,13 @@ void TestCycle::deviceWithoutEmail()
             bench.page(1).SetDlgItemInt(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE, 0);
             expected[QStringLiteral("operatorExtensionIndex")] = 0;
             bench.boxes.onShown = nullptr;
-            dlg.m_btnApply->click();
+            dlg.dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
         });
     script.when([&] { return bench.boxes.texts().size() == 2; },
                 [&] {
                     QCOMPARE(bench.boxes.texts().constLast(), kSuccess);
                     QCOMPARE(bench.stored(QStringLiteral("4120")), expected);
-                    dlg.m_btnClose->click();
+                    dlg.dlgItem<QPushButton>(zel::IDCANCEL)->click();
                 });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
@@ -360,10 +360,10 @@ void TestCycle::localNotificationPickedIsApplied()
         MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
         auto* picked = bench.page(0).dlgItem<QComboBox>(zel::IDC_SETTINGS_LOCAL_NOTIFY);
         auto* shown = bench.page(1).dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY);
-        bench.dlg->m_btnApply->click();
+        bench.dlg->dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
         QTest::keyClick(picked->view(), Qt::Key_Home);
         QTest::keyClick(picked->view(), Qt::Key_Return);
-        bench.dlg->m_btnApply->click();
+        bench.dlg->dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
         QCOMPARE(bench.stored(QStringLiteral("777001"))[QStringLiteral("localNotificationType")],
                  QJsonValue(0));
         QCOMPARE(shown->currentIndex(), 0);
@@ -384,7 +384,7 @@ void TestCycle::keyboardSwitchesPages()
     bench.runViewed(QStringLiteral("1234"), [&] {
         dlg.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
-        QTabBar* tabs = dlg.m_tab->tabBar();
+        QTabBar* tabs = mainTabs(dlg);
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         QCOMPARE(QApplication::focusWidget(),
                  bench.page(1).GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE_ENABLE));
@@ -411,7 +411,7 @@ void TestCycle::keyboardSwitchesPages()
                 tabs->setFocus(Qt::TabFocusReason); // arrows act when the tabs have the focus
             QTest::keyClick(QApplication::focusWidget(), step.keys.key(),
                             step.keys.keyboardModifiers());
-            QCOMPARE(dlg.m_nCurPage, step.page);
+            QCOMPARE(dlg.currentPage(), step.page);
             for (int other = 0; other < 3; ++other)
                 QCOMPARE(bench.page(other).isVisible(), other == step.page);
             QCOMPARE(QApplication::focusWidget(), step.focus);
@@ -427,14 +427,14 @@ void TestCycle::failingSettingsPageComesToFront()
     bench.runViewed(QStringLiteral("1234"), [&] {
         MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
         setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("123"));
-        dlg.m_tab->tabBar()->setCurrentIndex(2);
-        dlg.m_btnApply->click();
+        mainTabs(dlg)->setCurrentIndex(2);
+        dlg.dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
         QCOMPARE(bench.boxes.texts(),
                  QStringList{QStringLiteral("Password is not valid. Please enter 4 digits")});
         // Failure is known at once: no wait.
         QCOMPARE(fakeTime.waits(), 0);
-        QCOMPARE(dlg.m_tab->tabBar()->currentIndex(), 0);
-        QCOMPARE(dlg.m_nCurPage, 0);
+        QCOMPARE(mainTabs(dlg)->currentIndex(), 0);
+        QCOMPARE(dlg.currentPage(), 0);
         QVERIFY(bench.page(0).isVisible());
         QVERIFY(!bench.page(2).isVisible());
         QVERIFY(dlg.isEnabled());
@@ -460,7 +460,7 @@ void TestCycle::failingNotificationsPageAfterTheWait()
         bench.boxes.onShown = [&](const zel::MessageBox::Shown&) { shownAt = fakeTime.seconds(); };
         bool enabledWhileWaiting = false;
         QTimer::singleShot(0, &dlg, [&] { enabledWhileWaiting = dlg.isEnabled(); });
-        dlg.m_btnApply->click();
+        dlg.dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
         QCOMPARE(bench.boxes.texts(),
                  QStringList{QStringLiteral(
                      "When enabling Phone notification a Phone number must be defined")});
@@ -469,7 +469,7 @@ void TestCycle::failingNotificationsPageAfterTheWait()
         QVERIFY(shownAt - start <= 2);
         QVERIFY(enabledWhileWaiting);
         QVERIFY(dlg.isEnabled());
-        QCOMPARE(dlg.m_tab->tabBar()->currentIndex(), 1);
+        QCOMPARE(mainTabs(dlg)->currentIndex(), 1);
         QVERIFY(bench.page(1).isVisible());
         QVERIFY(!bench.page(0).isVisible());
         QCOMPARE(dlg.focusWidget(), bench.page(1).GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE));
@@ -485,15 +485,15 @@ void TestCycle::applyWithoutEndpointIsRefused()
     CZelMainDlg& dlg = *bench.dlg;
     bench.runViewed(QStringLiteral("1234"), [&] {
         MockClock fakeTime(1'000'000'000'000, kFakeStepMs);
-        const MailboxRecord before = dlg.m_record;
-        dlg.m_link.ReleaseSocket();
+        const MailboxRecord before = dlg.record();
+        dlg.link().ReleaseSocket();
         setText(bench.page(0), zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("42"));
-        dlg.m_btnApply->click();
+        dlg.dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
         QCOMPARE(bench.boxes.texts(),
                  QStringList{QStringLiteral("Failed to create UDP socket! Please restart ZEL "
                                             "program")});
         QCOMPARE(bench.boxes.shown().constFirst().icon, zel::MessageBox::Stop);
-        QVERIFY(dlg.m_record == before);
+        QVERIFY(dlg.record() == before);
     });
 }
 
@@ -545,34 +545,34 @@ void TestCycle::everyWindowInEveryLanguage()
             enterPassword(QStringLiteral("0000"));
             enterPassword(QStringLiteral("1234"));
         });
-    script.when([&] { return dlg.m_bViewed; },
+    script.when([&] { return dlg.viewed(); },
                 [&] {
                     setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("123"));
-                    dlg.m_btnApply->click();
+                    dlg.dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
                     setText(bench.page(0), zel::IDC_SETTINGS_PASSWORD, QStringLiteral("1234"));
                     auto* type =
                         bench.page(1).dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE);
                     type->setCurrentIndex(3);
                     Q_EMIT type->activated(3);
-                    dlg.m_btnApply->click();
+                    dlg.dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
                     bench.device.stop();
                     bench.boxes.answerNext(zel::MessageBox::IdYes); // work offline
-                    dlg.m_btnRefresh->click();
+                    dlg.dlgItem<QPushButton>(zel::IDC_MAIN_REFRESH)->click();
                 });
     script.when([&] { return refresh(); },
                 [&] {
                     look();
                     refresh()->dlgItem<QPushButton>(zel::IDC_CANCEL_BUTTON)->click();
                 });
-    script.when([&] { return dlg.m_offlineBanner->isVisible(); },
+    script.when([&] { return dlg.GetDlgItem(zel::IDC_MAIN_OFFLINE_BANNER)->isVisible(); },
                 [&] {
-                    dlg.m_btnApply->click();
-                    CRefreshDlg opening(dlg.m_link, dlg.m_strMailbox, true);
+                    dlg.dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
+                    CRefreshDlg opening(dlg.link(), dlg.mailbox(), true);
                     opening.Create(&dlg);
                     const CAboutDlg about;
                     const CDataInitDlg dataInit;
                     look();
-                    dlg.m_btnClose->click();
+                    dlg.dlgItem<QPushButton>(zel::IDCANCEL)->click();
                 });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());

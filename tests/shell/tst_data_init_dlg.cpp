@@ -1,7 +1,6 @@
 #include "ShellTestSupport.h"
-#include "platform/Ipv4AddressEdit.h"
+#include "platform/LeadingNumber.h"
 #include "res/resource.h"
-#include "shell/AtoiText.h"
 #include "shell/CDataInitDlg.h"
 #include "support/BoxRecorder.h"
 #include "support/ModalScript.h"
@@ -39,15 +38,6 @@ void endIfStillOpen(zel::Dialog& dlg)
 {
     if (dlg.isWindowAlive())
         dlg.EndDialog(zel::IDCANCEL);
-}
-
-void typeAddress(CDataInitDlg& dlg, const QStringList& fields)
-{
-    for (int i = 0; i < 4; ++i) {
-        QLineEdit* field = dlg.m_ipAddress->field(i);
-        field->clear();
-        QTest::keyClicks(field, fields[i]);
-    }
 }
 
 } // namespace
@@ -89,15 +79,14 @@ void TestDataInitDlg::addressSplit()
 void TestDataInitDlg::firstRunAsksForBoth()
 {
     BoxRecorder boxes;
-    CDataInitDlg dlg;
-    dlg.m_strPort = QStringLiteral("5000");
+    CDataInitDlg dlg({}, QStringLiteral("5000"));
     bool checked = false;
     const int result = runModal(dlg, [&](Script& script) {
         script
             .then([&] {
                 QCOMPARE(dlg.windowTitle(), kCaption);
                 QCOMPARE(dlg.GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX), QString());
-                QCOMPARE(dlg.m_ipAddress->address(), (std::array<quint8, 4>{0, 0, 0, 0}));
+                QCOMPARE(addressEdit(dlg)->address(), (std::array<quint8, 4>{0, 0, 0, 0}));
                 QVERIFY(!dlg.GetDlgItem(zel::IDC_DATA_INIT_PORT)->isVisible());
                 QVERIFY(!dlg.GetDlgItem(zel::IDC_DATA_INIT_PORT_LABEL)->isVisible());
                 dlg.dlgItem<QPushButton>(zel::IDOK)->click();
@@ -112,7 +101,7 @@ void TestDataInitDlg::firstRunAsksForBoth()
                 dlg.dlgItem<QPushButton>(zel::IDOK)->click();
                 QCOMPARE(boxes.texts().size(), 2);
                 QCOMPARE(boxes.texts().constLast(), QStringLiteral("Data entry error"));
-                QCOMPARE(dlg.focusWidget(), dlg.m_ipAddress->field(0));
+                QCOMPARE(dlg.focusWidget(), addressEdit(dlg)->field(0));
                 QVERIFY(dlg.isVisible());
 
                 typeAddress(dlg, {QStringLiteral("010"), QStringLiteral("0"), QStringLiteral("07"),
@@ -124,17 +113,16 @@ void TestDataInitDlg::firstRunAsksForBoth()
     });
     QVERIFY(checked);
     QCOMPARE(result, zel::IDOK);
-    QCOMPARE(dlg.m_strMailbox, QStringLiteral("305"));
-    QCOMPARE(dlg.m_strAddress, QStringLiteral("10.0.7.1"));
-    QCOMPARE(dlg.m_strPort, QStringLiteral("5000"));
+    QCOMPARE(dlg.mailbox(), QStringLiteral("305"));
+    QCOMPARE(dlg.address(), QStringLiteral("10.0.7.1"));
+    QCOMPARE(dlg.port(), QStringLiteral("5000"));
     QCOMPARE(boxes.texts().size(), 2);
 }
 
 void TestDataInitDlg::mailboxErrorSelectsItsText()
 {
     BoxRecorder boxes;
-    CDataInitDlg dlg;
-    dlg.m_strAddress = QStringLiteral("10.1.1.1");
+    CDataInitDlg dlg({}, {}, QStringLiteral("10.1.1.1"));
     runModal(dlg, [&](Script& script) {
         script.then([&] {
             auto* mailbox = dlg.dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX);
@@ -164,10 +152,7 @@ void TestDataInitDlg::acceptsEdgeAddresses()
     QFETCH(QString, given);
     QFETCH(QString, returned);
     BoxRecorder boxes;
-    CDataInitDlg dlg;
-    dlg.m_strMailbox = QStringLiteral("77");
-    dlg.m_strAddress = given;
-    dlg.m_strPort = QStringLiteral("00123");
+    CDataInitDlg dlg(QStringLiteral("77"), QStringLiteral("00123"), given);
     const int result = runModal(dlg, [&](Script& script) {
         script.then([&dlg] { dlg.dlgItem<QPushButton>(zel::IDOK)->click(); }).then([&dlg] {
             endIfStillOpen(dlg);
@@ -175,17 +160,16 @@ void TestDataInitDlg::acceptsEdgeAddresses()
     });
     QCOMPARE(result, zel::IDOK);
     QVERIFY(boxes.texts().isEmpty());
-    QCOMPARE(dlg.m_strAddress, returned);
-    QCOMPARE(dlg.m_strMailbox, QStringLiteral("77"));
+    QCOMPARE(dlg.address(), returned);
+    QCOMPARE(dlg.mailbox(), QStringLiteral("77"));
     // The hidden port text comes back exactly as it went in.
-    QCOMPARE(dlg.m_strPort, QStringLiteral("00123"));
+    QCOMPARE(dlg.port(), QStringLiteral("00123"));
 }
 
 void TestDataInitDlg::mailboxTakesSixCharacters()
 {
     BoxRecorder boxes;
-    CDataInitDlg dlg;
-    dlg.m_strAddress = QStringLiteral("192.168.0.9");
+    CDataInitDlg dlg({}, {}, QStringLiteral("192.168.0.9"));
     const int result = runModal(dlg, [&](Script& script) {
         script.then([&dlg] {
             QTest::keyClicks(dlg.dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX),
@@ -196,17 +180,14 @@ void TestDataInitDlg::mailboxTakesSixCharacters()
         script.then([&dlg] { endIfStillOpen(dlg); });
     });
     QCOMPARE(result, zel::IDOK);
-    QCOMPARE(dlg.m_strMailbox, QStringLiteral("ab1234"));
+    QCOMPARE(dlg.mailbox(), QStringLiteral("ab1234"));
     QVERIFY(boxes.texts().isEmpty());
 }
 
 void TestDataInitDlg::overlongPortKeepsDialogOpen()
 {
     BoxRecorder boxes;
-    CDataInitDlg dlg;
-    dlg.m_strMailbox = QStringLiteral("305");
-    dlg.m_strAddress = QStringLiteral("10.0.0.1");
-    dlg.m_strPort = QStringLiteral("123456");
+    CDataInitDlg dlg(QStringLiteral("305"), QStringLiteral("123456"), QStringLiteral("10.0.0.1"));
     const int result = runModal(dlg, [&](Script& script) {
         script.then([&] {
             dlg.dlgItem<QPushButton>(zel::IDOK)->click();
@@ -217,7 +198,7 @@ void TestDataInitDlg::overlongPortKeepsDialogOpen()
         });
     });
     QCOMPARE(result, zel::IDCANCEL);
-    QCOMPARE(dlg.m_strPort, QStringLiteral("123456"));
+    QCOMPARE(dlg.port(), QStringLiteral("123456"));
 }
 
 void TestDataInitDlg::cancelWaysEndWithCancel()
@@ -248,7 +229,7 @@ void TestDataInitDlg::accessibleNames()
             QCOMPARE(dlg.GetDlgItem(zel::IDC_DATA_INIT_MAILBOX)->accessibleName(),
                      QStringLiteral("Mailbox Number"));
             for (int i = 0; i < 4; ++i) {
-                QCOMPARE(dlg.m_ipAddress->field(i)->accessibleName(),
+                QCOMPARE(addressEdit(dlg)->field(i)->accessibleName(),
                          QStringLiteral("Device IP address, part %1").arg(i + 1));
             }
             dlg.EndDialog(zel::IDCANCEL);

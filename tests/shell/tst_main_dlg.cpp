@@ -59,7 +59,8 @@ struct OfflineWindow
         boxes.answerNext(zel::MessageBox::IdYes);
         script.when([] { return liveWindow(kRefresh) != nullptr; },
                     [] { clickButton(kRefresh, zel::IDCANCEL); });
-        script.when([this] { return dlg.m_offlineBanner->isVisible(); }, [] {});
+        script.when([this] { return dlg.GetDlgItem(zel::IDC_MAIN_OFFLINE_BANNER)->isVisible(); },
+                    [] {});
     }
 
     // Runs the window until it is off line, then `whileOffline`, then Close; it must end as
@@ -71,7 +72,7 @@ struct OfflineWindow
         goOffline(script);
         script.then([&] {
             whileOffline();
-            dlg.m_btnClose->click();
+            dlg.dlgItem<QPushButton>(zel::IDCANCEL)->click();
         });
         QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
         QVERIFY(script.finished());
@@ -81,11 +82,6 @@ struct OfflineWindow
     BoxRecorder boxes;
     CZelMainDlg dlg;
 };
-
-zel::Dialog* page(CZelMainDlg& dlg, int index)
-{
-    return dlg.m_pages.at(index);
-}
 
 QStringList itemTexts(QComboBox* combo)
 {
@@ -105,33 +101,32 @@ void TestMainDlg::startsOnSettingsPageWithMailbox()
     script.when([&dlg] { return dlg.isVisible(); },
                 [&dlg] {
                     QCOMPARE(dlg.windowTitle(), QStringLiteral("Zel"));
-                    QCOMPARE(dlg.m_nCurPage, 0);
-                    QVERIFY(page(dlg, 0)->isVisible());
-                    QVERIFY(!page(dlg, 1)->isVisible());
-                    QVERIFY(!page(dlg, 2)->isVisible());
-                    QCOMPARE(page(dlg, 0)->GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER),
+                    QCOMPARE(dlg.currentPage(), 0);
+                    QVERIFY(dlg.page(0)->isVisible());
+                    QVERIFY(!dlg.page(1)->isVisible());
+                    QVERIFY(!dlg.page(2)->isVisible());
+                    QCOMPARE(dlg.page(0)->GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER),
                              QStringLiteral("305"));
                     // Until the first view the off-line banner is hidden.
-                    QVERIFY(!dlg.m_offlineBanner->isVisible());
-                    QCOMPARE(dlg.m_tab->tabBar()->count(), 3);
-                    QCOMPARE(dlg.m_tab->tabBar()->tabText(0), QStringLiteral("Mailbox Settings"));
-                    QCOMPARE(dlg.m_tab->tabBar()->tabText(1),
-                             QStringLiteral("Mailbox Notifications"));
-                    QCOMPARE(dlg.m_tab->tabBar()->tabText(2), QStringLiteral("Mailbox Statistics"));
+                    QVERIFY(!dlg.GetDlgItem(zel::IDC_MAIN_OFFLINE_BANNER)->isVisible());
+                    QCOMPARE(mainTabs(dlg)->count(), 3);
+                    QCOMPARE(mainTabs(dlg)->tabText(0), QStringLiteral("Mailbox Settings"));
+                    QCOMPARE(mainTabs(dlg)->tabText(1), QStringLiteral("Mailbox Notifications"));
+                    QCOMPARE(mainTabs(dlg)->tabText(2), QStringLiteral("Mailbox Statistics"));
                 });
     window.goOffline(script);
     script.then([&dlg] {
         // Settings page after working offline at start: default languages, no operators,
         // fax list "None".
-        auto* settings = page(dlg, 0);
+        auto* settings = dlg.page(0);
         QCOMPARE(itemTexts(settings->dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)),
                  (QStringList{QStringLiteral("1st Language"), QStringLiteral("2nd Language"),
                               QStringLiteral("3rd Language")}));
         QCOMPARE(settings->dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->count(), 0);
         QCOMPARE(itemTexts(settings->dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)),
                  QStringList{QStringLiteral("None")});
-        QCOMPARE(page(dlg, 2)->GetDlgItemText(zel::IDC_STATISTICS_NEW_MESSAGES), QString());
-        dlg.m_btnClose->click();
+        QCOMPARE(dlg.page(2)->GetDlgItemText(zel::IDC_STATISTICS_NEW_MESSAGES), QString());
+        dlg.dlgItem<QPushButton>(zel::IDCANCEL)->click();
     });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
@@ -143,19 +138,19 @@ void TestMainDlg::tabsShowExactlyOnePage()
     CZelMainDlg& dlg = window->dlg;
     window->runOffline([&dlg] {
         // Only the very first display writes the mailbox number.
-        page(dlg, 0)->SetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER, QStringLiteral("changed"));
+        dlg.page(0)->SetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER, QStringLiteral("changed"));
         for (int index : {2, 1, 0, 2}) {
-            dlg.m_tab->tabBar()->setCurrentIndex(index);
-            QCOMPARE(dlg.m_nCurPage, index);
+            mainTabs(dlg)->setCurrentIndex(index);
+            QCOMPARE(dlg.currentPage(), index);
             for (int other = 0; other < 3; ++other)
-                QCOMPARE(page(dlg, other)->isVisible(), other == index);
+                QCOMPARE(dlg.page(other)->isVisible(), other == index);
         }
-        QCOMPARE(page(dlg, 0)->GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER),
+        QCOMPARE(dlg.page(0)->GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_NUMBER),
                  QStringLiteral("changed"));
     });
     // The window's end removes the tabs before it deletes the pages: no page is switched to.
     int shownAtEnd = -1;
-    connect(page(dlg, 0), &QObject::destroyed, this, [&] { shownAtEnd = dlg.m_nCurPage; });
+    connect(dlg.page(0), &QObject::destroyed, this, [&] { shownAtEnd = dlg.currentPage(); });
     window.reset();
     QCOMPARE(shownAtEnd, 2);
 }
@@ -167,11 +162,11 @@ void TestMainDlg::offlineYesKeepsWindowAndRefusesApply()
     Script script;
     window.goOffline(script);
     script.then([&] {
-        QVERIFY(!dlg.m_bViewed);
-        QVERIFY(dlg.m_bFirstRefresh);
-        QVERIFY(dlg.m_link.m_pSocket);
+        QVERIFY(!dlg.viewed());
+        QVERIFY(dlg.firstRefresh());
+        QVERIFY(dlg.link().endpoint());
         QCOMPARE(window.boxes.texts(), QStringList{QStringLiteral("Do you want to work offline?")});
-        dlg.m_btnApply->click();
+        dlg.dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
         QCOMPARE(window.boxes.texts().size(), 2);
         const auto refused = window.boxes.shown().constLast();
         QCOMPARE(refused.text,
@@ -184,7 +179,7 @@ void TestMainDlg::offlineYesKeepsWindowAndRefusesApply()
 
         // A second Refresh asks for the password again, since no view has succeeded yet.
         window.boxes.answerNext(zel::MessageBox::IdYes);
-        dlg.m_btnRefresh->click();
+        dlg.dlgItem<QPushButton>(zel::IDC_MAIN_REFRESH)->click();
     });
     script.when([] { return liveWindow(kRefresh) != nullptr; },
                 [&] {
@@ -194,12 +189,12 @@ void TestMainDlg::offlineYesKeepsWindowAndRefusesApply()
                 });
     script.when([&] { return window.boxes.texts().size() == 3; },
                 [&] {
-                    QVERIFY(dlg.m_offlineBanner->isVisible());
-                    dlg.m_btnClose->click();
+                    QVERIFY(dlg.GetDlgItem(zel::IDC_MAIN_OFFLINE_BANNER)->isVisible());
+                    dlg.dlgItem<QPushButton>(zel::IDCANCEL)->click();
                 });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
-    QVERIFY(!dlg.m_link.m_pSocket);
+    QVERIFY(!dlg.link().endpoint());
 }
 
 void TestMainDlg::offlineNoEndsProgramQuietly()
@@ -213,7 +208,7 @@ void TestMainDlg::offlineNoEndsProgramQuietly()
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QCOMPARE(window.boxes.texts(), QStringList{QStringLiteral("Do you want to work offline?")});
     QCOMPARE(window.boxes.shown().constFirst().buttons, zel::MessageBox::YesNo);
-    QVERIFY(!dlg.m_link.m_pSocket);
+    QVERIFY(!dlg.link().endpoint());
     QVERIFY(!dlg.isVisible());
 }
 
@@ -233,12 +228,12 @@ void TestMainDlg::everyWayOutClosesTheSocket()
     Script script;
     window.goOffline(script);
     script.then([&dlg, way] {
-        QVERIFY(dlg.m_link.m_pSocket);
+        QVERIFY(dlg.link().endpoint());
         // Enter is no way out: unapplied edits would go with it.
-        QTest::keyClick(dlg.m_tab->tabBar(), Qt::Key_Return);
+        QTest::keyClick(mainTabs(dlg), Qt::Key_Return);
         QVERIFY(dlg.isWindowAlive());
         if (way == 0)
-            dlg.m_btnClose->click();
+            dlg.dlgItem<QPushButton>(zel::IDCANCEL)->click();
         else if (way == 1)
             QTest::keyClick(&dlg, Qt::Key_Escape);
         else
@@ -247,8 +242,8 @@ void TestMainDlg::everyWayOutClosesTheSocket()
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
     // Released by the way out itself: the window object still exists.
-    QVERIFY(!dlg.m_link.m_pSocket);
-    QVERIFY(dlg.m_link.m_strDeviceAddress.isEmpty());
+    QVERIFY(!dlg.link().endpoint());
+    QVERIFY(dlg.link().deviceAddress().isEmpty());
     QCOMPARE(window.boxes.texts().size(), 1);
 }
 
@@ -295,7 +290,7 @@ void TestMainDlg::aboutEntryOpensAboutBox()
                             entryTexts.append(chooseAboutEntry(&dlg));
                     });
     }
-    script.then([&dlg] { dlg.m_btnClose->click(); });
+    script.then([&dlg] { dlg.dlgItem<QPushButton>(zel::IDCANCEL)->click(); });
     QCOMPARE(dlg.DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
     QCOMPARE(entryTexts, QStringList(2, QStringLiteral("&About Zel...")));
@@ -306,7 +301,7 @@ void TestMainDlg::helpShowsMainWindowTopic()
     OfflineWindow window;
     CZelMainDlg& dlg = window.dlg;
     window.runOffline([&] {
-        dlg.m_btnHelp->click();
+        dlg.dlgItem<QPushButton>(zel::ID_HELP)->click();
         QTextBrowser* help = nullptr;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (auto* browser = qobject_cast<QTextBrowser*>(widget);
@@ -324,13 +319,14 @@ void TestMainDlg::accessibleNames()
     OfflineWindow window;
     CZelMainDlg& dlg = window.dlg;
     window.runOffline([&dlg] {
-        QCOMPARE(dlg.m_btnRefresh->accessibleName(), QStringLiteral("Refresh"));
-        QCOMPARE(dlg.m_btnApply->accessibleName(), QStringLiteral("Apply"));
-        QCOMPARE(dlg.m_btnClose->accessibleName(), QStringLiteral("Close"));
-        QCOMPARE(dlg.m_btnHelp->accessibleName(), QStringLiteral("Help"));
+        QCOMPARE(dlg.GetDlgItem(zel::IDC_MAIN_REFRESH)->accessibleName(),
+                 QStringLiteral("Refresh"));
+        QCOMPARE(dlg.GetDlgItem(zel::IDC_MAIN_APPLY)->accessibleName(), QStringLiteral("Apply"));
+        QCOMPARE(dlg.GetDlgItem(zel::IDCANCEL)->accessibleName(), QStringLiteral("Close"));
+        QCOMPARE(dlg.GetDlgItem(zel::ID_HELP)->accessibleName(), QStringLiteral("Help"));
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(page(dlg, i)->accessibleName(), dlg.m_tab->tabBar()->tabText(i));
-            QCOMPARE(dlg.m_tab->tabBar()->accessibleTabName(i), dlg.m_tab->tabBar()->tabText(i));
+            QCOMPARE(dlg.page(i)->accessibleName(), mainTabs(dlg)->tabText(i));
+            QCOMPARE(mainTabs(dlg)->accessibleTabName(i), mainTabs(dlg)->tabText(i));
         }
     });
 }

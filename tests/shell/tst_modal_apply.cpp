@@ -47,7 +47,7 @@ struct Zel
     }
     ~Zel() { zel::setMainWindow(nullptr); }
 
-    zel::Dialog& settings() { return *dlg->m_pages.at(0); }
+    zel::Dialog& settings() { return *dlg->page(0); }
     QComboBox* settingsList(int id) { return settings().dlgItem<QComboBox>(id); }
     int applyRequests() { return int(device.log().count(QStringLiteral("apply request"))); }
     // The device logs after it has answered: its log is complete once it has stopped.
@@ -61,8 +61,8 @@ struct Zel
     // Escape, close it as the window manager does, and on Windows the system menu's commands.
     void tryEverything()
     {
-        for (QPushButton* button : {dlg->m_btnApply, dlg->m_btnRefresh, dlg->m_btnClose})
-            QTest::mouseClick(button, Qt::LeftButton);
+        for (int id : {zel::IDC_MAIN_APPLY, zel::IDC_MAIN_REFRESH, zel::IDCANCEL})
+            QTest::mouseClick(dlg->GetDlgItem(id), Qt::LeftButton);
         QWidget* focus = dlg->focusWidget() ? dlg->focusWidget() : dlg.get();
         QTest::keyClick(focus, Qt::Key_Return);
         QTest::keyClick(focus, Qt::Key_Escape);
@@ -93,7 +93,7 @@ void answerPassword(Script& script, Zel& zel)
                              QStringLiteral("1234"));
             QTest::keyClick(refresh->GetDlgItem(zel::IDC_REFRESH_PASSWORD), Qt::Key_Return);
         });
-    script.when([&zel] { return zel.dlg->m_bViewed; }, [] {});
+    script.when([&zel] { return zel.dlg->viewed(); }, [] {});
 }
 
 } // namespace
@@ -106,14 +106,15 @@ void TestModalApply::applyExchangeTakesNoInput()
     QVERIFY(zel.started);
     Script script;
     answerPassword(script, zel);
-    script.then([&] { QTest::mouseClick(zel.dlg->m_btnApply, Qt::LeftButton); });
+    script.then(
+        [&] { QTest::mouseClick(zel.dlg->GetDlgItem(zel::IDC_MAIN_APPLY), Qt::LeftButton); });
     script.when([&] { return zel::FindWindow(CApplyDlg::caption()) && zel.applyRequests() == 1; },
                 [&] { zel.tryEverything(); });
     script.when([&] { return !zel.boxes.texts().isEmpty(); },
                 [&] {
                     QCOMPARE(zel.boxes.texts(), QStringList{kSuccess});
                     QVERIFY(zel.dlg->isVisible());
-                    zel.dlg->m_btnClose->click();
+                    zel.dlg->dlgItem<QPushButton>(zel::IDCANCEL)->click();
                 });
     QCOMPARE(zel.dlg->DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
@@ -135,9 +136,9 @@ void TestModalApply::pageCheckTakesNoInputAndGreysNothing()
         Script duringCheck;
         duringCheck.when([] { return liveWindow(kPreApply); },
                          [&] {
-                             for (QWidget* button : {zel.dlg->m_btnRefresh, zel.dlg->m_btnApply,
-                                                     zel.dlg->m_btnClose, zel.dlg->m_btnHelp})
-                                 enabledWhileWaiting.append(button->isEnabled());
+                             for (int id : {zel::IDC_MAIN_REFRESH, zel::IDC_MAIN_APPLY,
+                                            zel::IDCANCEL, zel::ID_HELP})
+                                 enabledWhileWaiting.append(zel.dlg->GetDlgItem(id)->isEnabled());
                              zel.tryEverything();
                              QTest::keyClick(liveWindow(kPreApply), Qt::Key_Return);
                              waitWindowStays = liveWindow(kPreApply);
@@ -146,7 +147,7 @@ void TestModalApply::pageCheckTakesNoInputAndGreysNothing()
                                  waitOwner =
                                      liveWindow(kPreApply)->windowHandle()->transientParent();
                          });
-        zel.dlg->m_btnApply->click();
+        zel.dlg->dlgItem<QPushButton>(zel::IDC_MAIN_APPLY)->click();
         QVERIFY(duringCheck.finished());
         QCOMPARE(enabledWhileWaiting, QList<bool>(4, true));
         QVERIFY(waitWindowStays);
@@ -154,8 +155,8 @@ void TestModalApply::pageCheckTakesNoInputAndGreysNothing()
         // Neither the close request nor the clicks were taken: one apply, and the endpoint lives.
         QCOMPARE(zel.boxes.texts(), QStringList{kSuccess});
         QVERIFY(zel.dlg->isVisible());
-        QVERIFY(zel.dlg->m_link.m_pSocket);
-        zel.dlg->m_btnClose->click();
+        QVERIFY(zel.dlg->link().endpoint());
+        zel.dlg->dlgItem<QPushButton>(zel::IDCANCEL)->click();
     });
     QCOMPARE(zel.dlg->DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());
@@ -176,8 +177,8 @@ void TestModalApply::failedCheckLeavesTheFaultyControlReady()
         // selected whole, so that typing replaces it.
         auto* password = zel.settings().dlgItem<QLineEdit>(zel::IDC_SETTINGS_PASSWORD);
         password->setText(QStringLiteral("123"));
-        dlg.m_tab->tabBar()->setCurrentIndex(2);
-        QTest::mouseClick(dlg.m_btnApply, Qt::LeftButton);
+        mainTabs(dlg)->setCurrentIndex(2);
+        QTest::mouseClick(dlg.GetDlgItem(zel::IDC_MAIN_APPLY), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), password);
         QCOMPARE(password->selectedText(), QStringLiteral("123"));
         password->setText(QStringLiteral("1234"));
@@ -187,7 +188,7 @@ void TestModalApply::failedCheckLeavesTheFaultyControlReady()
         QComboBox* localNotify = zel.settingsList(zel::IDC_SETTINGS_LOCAL_NOTIFY);
         zel.settingsList(zel::IDC_SETTINGS_MAILBOX_TYPE)->setCurrentIndex(1);
         QCOMPARE(localNotify->currentIndex(), 1);
-        QTest::mouseClick(dlg.m_btnApply, Qt::LeftButton);
+        QTest::mouseClick(dlg.GetDlgItem(zel::IDC_MAIN_APPLY), Qt::LeftButton);
         QVERIFY(localNotify->view()->isVisible());
         QTest::keyClick(localNotify->view(), Qt::Key_Home);
         QTest::keyClick(localNotify->view(), Qt::Key_Return);
@@ -196,7 +197,7 @@ void TestModalApply::failedCheckLeavesTheFaultyControlReady()
         // No language: its list opens.
         zel.settingsList(zel::IDC_SETTINGS_MAILBOX_TYPE)->setCurrentIndex(0);
         zel.settingsList(zel::IDC_SETTINGS_LANGUAGE)->setCurrentIndex(-1);
-        QTest::mouseClick(dlg.m_btnApply, Qt::LeftButton);
+        QTest::mouseClick(dlg.GetDlgItem(zel::IDC_MAIN_APPLY), Qt::LeftButton);
         QVERIFY(zel.settingsList(zel::IDC_SETTINGS_LANGUAGE)->view()->isVisible());
         QCOMPARE(
             zel.boxes.texts(),
@@ -204,7 +205,7 @@ void TestModalApply::failedCheckLeavesTheFaultyControlReady()
                          QStringLiteral("Virtual Mailboxes does not support Local Notification"),
                          QStringLiteral("Selected Language is not supported")}));
         zel.settingsList(zel::IDC_SETTINGS_LANGUAGE)->hidePopup();
-        dlg.m_btnClose->click();
+        dlg.dlgItem<QPushButton>(zel::IDCANCEL)->click();
     });
     QCOMPARE(zel.dlg->DoModal(), zel::IDCANCEL);
     QVERIFY(script.finished());

@@ -1,5 +1,4 @@
 #include "ShellTestSupport.h"
-#include "platform/Ipv4AddressEdit.h"
 #include "platform/PrivateMessage.h"
 #include "platform/ProfileFile.h"
 #include "res/resource.h"
@@ -73,15 +72,6 @@ CDataInitDlg* dataInitDlg()
 
 const QStringList kLoopback{QStringLiteral("127"), QStringLiteral("0"), QStringLiteral("0"),
                             QStringLiteral("1")};
-
-void typeAddress(CDataInitDlg& dlg, const QStringList& fields)
-{
-    // Each field holds "0" to start with: type over it.
-    for (int i = 0; i < 4; ++i) {
-        dlg.m_ipAddress->field(i)->selectAll();
-        QTest::keyClicks(dlg.m_ipAddress->field(i), fields[i]);
-    }
-}
 
 // Runs the main window; when it shows, the automatic Refresh is cancelled and the offer to
 // work offline answered No, so the program ends.
@@ -190,7 +180,7 @@ void TestStartup::noProfileAsksAndSavesThreeKeys()
                     QVERIFY(dlg);
                     QVERIFY(!run.dlg.isVisible());
                     QCOMPARE(dlg->GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX), QString());
-                    QCOMPARE(dlg->m_ipAddress->address(), (std::array<quint8, 4>{0, 0, 0, 0}));
+                    QCOMPARE(addressEdit(*dlg)->address(), (std::array<quint8, 4>{0, 0, 0, 0}));
                     QTest::keyClicks(dlg->dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX),
                                      QStringLiteral("305"));
                     typeAddress(*dlg, kLoopback);
@@ -205,7 +195,7 @@ void TestStartup::noProfileAsksAndSavesThreeKeys()
                 });
     run.dlg.DoModal();
 
-    QCOMPARE(run.dlg.m_strMailbox, QStringLiteral("305"));
+    QCOMPARE(run.dlg.mailbox(), QStringLiteral("305"));
     if (!writable) {
         QVERIFY(!boxes.texts().isEmpty());
         QVERIFY2(boxes.texts().constFirst().contains(QDir::toNativeSeparators(path)),
@@ -217,8 +207,8 @@ void TestStartup::noProfileAsksAndSavesThreeKeys()
              (QStringList{QStringLiteral("[Zel Server]Port_num=5000"),
                           QStringLiteral("[Zel Server]IP_address=127.0.0.1"),
                           QStringLiteral("[Zel Client]Mailbox=305")}));
-    QCOMPARE(run.dlg.m_link.m_nLocalPort, 5000u);
-    QCOMPARE(run.dlg.m_link.m_nDevicePort, 5000u);
+    QCOMPARE(run.dlg.link().localPort(), 5000);
+    QCOMPARE(run.dlg.link().devicePort(), 5000);
 }
 
 void TestStartup::oneValueMissingStillAsks_data()
@@ -253,7 +243,7 @@ void TestStartup::oneValueMissingStillAsks()
                 [&] {
                     auto* dlg = qobject_cast<CDataInitDlg*>(zel::FindWindow(kDataInit));
                     shownMailbox = dlg->GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX);
-                    const auto bytes = dlg->m_ipAddress->address();
+                    const auto bytes = addressEdit(*dlg)->address();
                     shownAddress = {bytes[0], bytes[1], bytes[2], bytes[3]};
                     dlg->dlgItem<QPushButton>(zel::IDCANCEL)->click();
                 });
@@ -281,7 +271,7 @@ void TestStartup::cancellingShutsDownAndWritesNothing()
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Shutting down Zel program!")});
     QCOMPARE(boxes.shown().constFirst().icon, zel::MessageBox::Exclamation);
     QVERIFY(!everShown);
-    QVERIFY(!run.dlg.m_link.m_pSocket);
+    QVERIFY(!run.dlg.link().endpoint());
     QCOMPARE(profile.contents(), contents);
 }
 
@@ -366,9 +356,9 @@ void TestStartup::completeProfileIsNotRewritten()
     Script script;
     QCOMPARE(run.runUntilShownThenQuit(script), zel::IDCANCEL);
     QVERIFY(run.wasShown);
-    QCOMPARE(run.dlg.m_link.m_nDevicePort, 5000u);
-    QCOMPARE(run.dlg.m_link.m_nLocalPort, 0u);
-    QCOMPARE(run.dlg.m_strMailbox, QStringLiteral("305"));
+    QCOMPARE(run.dlg.link().devicePort(), 5000);
+    QCOMPARE(run.dlg.link().localPort(), 0);
+    QCOMPARE(run.dlg.mailbox(), QStringLiteral("305"));
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Do you want to work offline?")});
     QCOMPARE(profile.contents(), contents);
 }
@@ -391,7 +381,7 @@ void TestStartup::endpointInUseEndsBeforeShowing()
                                 "Failed to create UDP socket! Please restart ZEL program")});
     QVERIFY(!everShown);
     QVERIFY(!run.dlg.isVisible());
-    QVERIFY(!run.dlg.m_link.m_pSocket);
+    QVERIFY(!run.dlg.link().endpoint());
 }
 
 void TestStartup::unusableValueEndsBeforeAsking_data()
@@ -440,10 +430,10 @@ void TestStartup::unusableValueEndsBeforeAsking()
     QCOMPARE(profile.contents(), contents);
 }
 
-// scripts/demo writes its own profile text; Zel must find every value in it.
+// The scripts write their own profile text (scripts/common.sh); Zel must find every value in it.
 void TestStartup::demoProfileIsReadAsMeant()
 {
-    QFile script(QStringLiteral(ZEL_SOURCE_DIR "/scripts/demo"));
+    QFile script(QStringLiteral(ZEL_SOURCE_DIR "/scripts/common.sh"));
     QVERIFY(script.open(QIODevice::ReadOnly));
     const auto heredoc = QRegularExpression(QStringLiteral("Zel1\\.ini\" <<INI\n(.*?)\nINI\n"),
                                             QRegularExpression::DotMatchesEverythingOption)

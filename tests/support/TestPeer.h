@@ -23,10 +23,10 @@ public:
         m_socket.writeDatagram(datagram, QHostAddress::LocalHost, port);
     }
     // Answers the sender of the last datagram received.
-    void reply(const QByteArray& datagram) { sendTo(datagram, m_nLastSenderPort); }
+    void reply(const QByteArray& datagram) { sendTo(datagram, lastSenderPort); }
 
     QList<QByteArray> received;
-    quint16 m_nLastSenderPort = 0;
+    quint16 lastSenderPort = 0;
     // Runs for every datagram received, after it was recorded.
     std::function<void(const QByteArray&)> onDatagram;
 
@@ -36,7 +36,7 @@ private:
         while (m_socket.hasPendingDatagrams()) {
             const QNetworkDatagram datagram = m_socket.receiveDatagram();
             received.append(datagram.data());
-            m_nLastSenderPort = quint16(datagram.senderPort());
+            lastSenderPort = quint16(datagram.senderPort());
             if (onDatagram)
                 onDatagram(datagram.data());
         }

@@ -1,4 +1,4 @@
-#include "AboutEntry.h"
+#include "SystemMenu.h"
 
 #include <QAction>
 #include <QString>
@@ -12,36 +12,42 @@
 #include <windows.h>
 #endif
 
-void addAboutEntry(QWidget* window, QWidget* banner, const QString& text,
-                   const std::function<void()>& onAbout)
+namespace zel {
+
+void addSystemMenuEntry(QWidget* window, QWidget* banner, unsigned command, const QString& text,
+                        const std::function<void()>& onChosen)
 {
     if (text.isEmpty())
         return;
 #ifdef Q_OS_WIN
     Q_UNUSED(banner);
-    Q_UNUSED(onAbout);
+    Q_UNUSED(onChosen);
     if (HMENU systemMenu = ::GetSystemMenu(reinterpret_cast<HWND>(window->winId()), FALSE)) {
         ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX,
+        ::AppendMenuW(systemMenu, MF_STRING, command,
                       reinterpret_cast<const wchar_t*>(text.utf16()));
     }
 #else
-    auto* about = new QAction(text, window);
-    QObject::connect(about, &QAction::triggered, window, [onAbout] { onAbout(); });
+    Q_UNUSED(command);
+    auto* entry = new QAction(text, window);
+    QObject::connect(entry, &QAction::triggered, window, [onChosen] { onChosen(); });
     for (QWidget* widget : {window, banner}) {
         widget->setContextMenuPolicy(Qt::ActionsContextMenu);
-        widget->addAction(about);
+        widget->addAction(entry);
     }
 #endif
 }
 
-bool isAboutCommand(const void* nativeMessage)
+bool isSystemMenuCommand(const void* nativeMessage, unsigned command)
 {
 #ifdef Q_OS_WIN
     const auto* msg = static_cast<const MSG*>(nativeMessage);
-    return msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == IDM_ABOUTBOX;
+    return msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == command;
 #else
     Q_UNUSED(nativeMessage);
+    Q_UNUSED(command);
     return false;
 #endif
 }
+
+} // namespace zel
