@@ -127,9 +127,9 @@ bool CZelMainDlg::profileUsable(const ProfileConfiguration& configuration)
     const QString file = QDir::toNativeSeparators(m_profile.path());
     const QString text =
         key->shape == ValueShape::Ipv4Address
-            ? tr("The value \"%1\" of \"%2\" in %3 is not an IPv4 address.\n\nPlease set it "
-                 "to four numbers from 0 to 255 joined by dots, without leading zeros (such as "
-                 "192.168.1.20), and start Zel again.")
+            ? tr("The value \"%1\" of \"%2\" in %3 is not an IPv4 address of a device.\n\n"
+                 "Please set it to four numbers from 0 to 255 joined by dots, the first not 0 and "
+                 "none with leading zeros (such as 192.168.1.20), and start Zel again.")
                   .arg(value, name, file)
             : tr("The value \"%1\" of \"%2\" in %3 is not a port Zel can use.\n\n"
                  "Please set it to a number from %4 to %5 and start Zel again.")
