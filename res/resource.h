@@ -29,6 +29,10 @@ inline constexpr int IDC_MAIN_TAB = 1000;
 inline constexpr int IDC_MAIN_BANNER = 1001;
 inline constexpr int IDC_MAIN_APPLY = 1002;
 inline constexpr int IDC_MAIN_OFFLINE_BANNER = 1059;
+inline constexpr int IDC_MAIN_BANNER_SUBTITLE = 1060; // drawn over the banner's artwork
+
+// About box.
+inline constexpr int IDC_ABOUT_VERSION = 1100; // "%1" stands for the version
 
 // Data-initialising dialog.
 inline constexpr int IDC_DATA_INIT_MAILBOX = 1003;

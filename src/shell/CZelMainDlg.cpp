@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabBar>
+#include <algorithm>
 
 namespace {
 
@@ -74,6 +75,18 @@ bool CZelMainDlg::OnInitDialog()
     banner->setScaledContents(true);
     banner->setGeometry(dialogUnitsToPixels(7, 4, 395, 67));
     banner->setAccessibleName(tr("Zel"));
+    // The subtitle keeps the artwork's proportions and colour at any size; clicks go through it
+    // to the banner, whose context menu holds the About entry.
+    auto* subtitle = dlgItem<QLabel>(zel::IDC_MAIN_BANNER_SUBTITLE);
+    QFont subtitleFont = subtitle->font();
+    subtitleFont.setPixelSize(std::max(1, banner->height() * 19 / 106));
+    subtitle->setFont(subtitleFont);
+    QPalette light = subtitle->palette();
+    light.setColor(QPalette::WindowText, QColor(0xdf, 0xec, 0xf8));
+    subtitle->setPalette(light);
+    subtitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    subtitle->setAttribute(Qt::WA_TransparentForMouseEvents);
+    subtitle->raise();
     QFont italic = m_offlineBanner->font();
     italic.setItalic(true);
     m_offlineBanner->setFont(italic);
