@@ -1,9 +1,14 @@
 #include "LanguageChecks.h"
 
+#include "exchange/CApplyDlg.h"
+#include "exchange/CRefreshDlg.h"
 #include "platform/Dialog.h"
 #include "platform/Ipv4AddressEdit.h"
+#include "platform/MessageBox.h"
 #include "platform/TabControl.h"
+#include "res/DialogTemplates.h"
 #include "res/HelpText.h"
+#include "res/resource.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QXmlStreamReader>
@@ -51,6 +57,40 @@ bool leftInEnglish(const QString& text)
 {
     static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
     return text.contains(letter);
+}
+
+// Texts the program puts into labels besides their templates', with the widest values of their
+// placeholders: each is measured, whether or not a run reaches the state that shows it.
+struct LabelText
+{
+    const char* context; // the label's window, which translates the text
+    int id;
+    const char* source;
+};
+constexpr LabelText kLabelTexts[] = {
+    {"CNotificationsPage", zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT,
+     "External notification is Allowed"},
+    {"CNotificationsPage", zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT,
+     "External notification is Not Allowed"},
+    {"CRefreshDlg", zel::IDC_EXCHANGE_STATUS_LINE1, "To view your mailbox settings"},
+    {"CRefreshDlg", zel::IDC_EXCHANGE_STATUS_LINE1, "Please enter Password for mailbox %s"},
+    {"CRefreshDlg", zel::IDC_EXCHANGE_STATUS_LINE1, "Incorrect Password, Please try again"},
+    {"CRefreshDlg", zel::IDC_EXCHANGE_STATUS_LINE2, "Press OK"},
+    {"CApplyDlg", zel::IDC_EXCHANGE_STATUS_LINE1, "To apply your mailbox settings press OK"},
+    {"CApplyDlg", zel::IDC_EXCHANGE_STATUS_LINE1, "Waiting for Acknowledge..."},
+    {"CApplyDlg", zel::IDC_EXCHANGE_STATUS_LINE2, "Press OK"},
+};
+
+// Whether `text` fits the room the style gives a combo box's field for its current item.
+bool fitsComboField(QComboBox* combo, const QString& text)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, combo);
+    return combo->fontMetrics().horizontalAdvance(text) <= room.width();
 }
 
 // Whether the text a label, group box or button draws fits the room its style gives it there.
@@ -197,19 +237,70 @@ QString PseudoTranslator::translate(const char* context, const char* sourceText,
     return m_texts.value(messageKey(QString::fromUtf8(context), QString::fromUtf8(sourceText)));
 }
 
+QStringList captionProblems()
+{
+    namespace res = zel::res;
+    QStringList captions{zel::applicationTitle(), res::dialogHelpTitle(zel::IDD_ZEL_DIALOG),
+                         res::dialogHelpTitle(zel::IDD_DATA_INIT)};
+    for (const zel::DialogTemplate* window :
+         {&res::aboutDialog(), &res::mainDialog(), &res::settingsPage(), &res::notificationsPage(),
+          &res::statisticsPage(), &res::dataInitDialog(), &res::refreshDialog(),
+          &res::applyDialog(), &res::preApplyDialog()})
+        captions << zel::translatedText(*window, window->caption);
+    QStringList problems;
+    for (const QString& exchange : {CRefreshDlg::caption(), CApplyDlg::caption()}) {
+        if (captions.count(exchange) != 1)
+            problems << QStringLiteral("a caption shared with an exchange window: ") + exchange;
+    }
+    return problems;
+}
+
 QStringList languageProblems(bool pseudo, const QStringList& boxTexts)
 {
     QStringList found;
     // Qt's offscreen platform on Windows reads fonts from Qt's own folder, which holds none:
     // there is nothing to measure with.
     const bool measurable = !QFontDatabase::families().isEmpty();
+    // The pseudo-language is a third longer than English: what does not fit in it is a warning
+    // that a long translation may not fit, not a fault.
+    static QSet<QString> warned;
+    const auto tooBig = [&](const QString& problem) {
+        if (!pseudo)
+            found << problem;
+        else if (!warned.contains(problem))
+            qWarning("%s", qPrintable(QStringLiteral("too long in the pseudo-language: ") +
+                                      *warned.insert(problem)));
+    };
     const auto check = [&](const QString& where, const QStringList& texts, QWidget* drawing) {
         for (const QString& text : texts) {
             if (pseudo && leftInEnglish(text))
                 found << where + QStringLiteral(": ") + text;
         }
-        if (!pseudo && measurable && drawing && !fits(drawing))
-            found << where + QStringLiteral(": ") + texts.constLast();
+        if (!measurable || !drawing)
+            return;
+        if (auto* combo = qobject_cast<QComboBox*>(drawing)) {
+            for (int i = 0; i < combo->count(); ++i) {
+                if (!fitsComboField(combo, combo->itemText(i)))
+                    tooBig(where + QStringLiteral(": ") + combo->itemText(i));
+            }
+        } else if (!fits(drawing)) {
+            tooBig(where + QStringLiteral(": ") + texts.constLast());
+        }
+        auto* label = qobject_cast<QLabel*>(drawing);
+        const zel::Dialog* dialog = label ? qobject_cast<zel::Dialog*>(label->parent()) : nullptr;
+        for (const LabelText& other : kLabelTexts) {
+            if (!dialog || qstrcmp(dialog->dialogTemplate().context, other.context) != 0 ||
+                dialog->controlId(label) != other.id)
+                continue;
+            const QString shown = label->text();
+            QString text = QCoreApplication::translate(other.context, other.source);
+            label->setText(text.replace(QStringLiteral("%s"), QStringLiteral("888888")));
+            if (pseudo && leftInEnglish(text))
+                found << where + QStringLiteral(": ") + text;
+            else if (!fits(label))
+                tooBig(where + QStringLiteral(": ") + text);
+            label->setText(shown);
+        }
     };
     check(QStringLiteral("message box"), boxTexts, nullptr);
     for (QWidget* window : QApplication::topLevelWidgets()) {
