@@ -49,7 +49,9 @@ bool CApplyDlg::OnInitDialog()
         EndDialog(zel::IDCANCEL);
         return true;
     }
+    //: Apply window, first centred status line, 172 x 8 dialog units (about 43 characters).
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("To apply your mailbox settings press OK"));
+    //: Apply window, second centred status line, 172 x 8 dialog units (about 43 characters).
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, tr("Press OK"));
     OnOK();
     return true;
@@ -66,6 +68,7 @@ void CApplyDlg::OnOK()
     std::copy_n(m_buildBuffer.begin(), size, m_link.m_txBuffer.begin());
     m_link.m_pSocket->queue(m_link.m_txBuffer.data(), int(size));
 
+    //: Apply window, centred status line, 172 x 8 dialog units (about 43 characters).
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("Waiting for Acknowledge..."));
     showOutcome(waitForAcknowledgement());
     EndDialog(zel::IDOK);
