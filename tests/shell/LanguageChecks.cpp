@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,49 +60,41 @@ bool leftInEnglish(const QString& text)
     return text.contains(letter);
 }
 
-// Texts the program puts into labels besides their templates', with the widest values of their
-// placeholders: each is measured, whether or not a run reaches the state that shows it.
-struct LabelText
-{
-    const char* context; // the label's window, which translates the text
-    int id;
-    const char* source;
-};
-constexpr LabelText kLabelTexts[] = {
-    {"CNotificationsPage", zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT,
-     "External notification is Allowed"},
-    {"CNotificationsPage", zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT,
-     "External notification is Not Allowed"},
-    {"CRefreshDlg", zel::IDC_EXCHANGE_STATUS_LINE1, "To view your mailbox settings"},
-    {"CRefreshDlg", zel::IDC_EXCHANGE_STATUS_LINE1, "Please enter Password for mailbox %s"},
-    {"CRefreshDlg", zel::IDC_EXCHANGE_STATUS_LINE1, "Incorrect Password, Please try again"},
-    {"CRefreshDlg", zel::IDC_EXCHANGE_STATUS_LINE2, "Press OK"},
-    {"CApplyDlg", zel::IDC_EXCHANGE_STATUS_LINE1, "To apply your mailbox settings press OK"},
-    {"CApplyDlg", zel::IDC_EXCHANGE_STATUS_LINE1, "Waiting for Acknowledge..."},
-    {"CApplyDlg", zel::IDC_EXCHANGE_STATUS_LINE2, "Press OK"},
+// Texts the program puts into labels besides their templates', by the label's window and id, with
+// the widest values of their placeholders: each is measured, whether a run shows it or not.
+const QHash<QPair<QString, int>, QStringList> kLabelTexts{
+    {{QStringLiteral("CNotificationsPage"), zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT},
+     {QStringLiteral("External notification is Allowed"),
+      QStringLiteral("External notification is Not Allowed")}},
+    {{QStringLiteral("CRefreshDlg"), zel::IDC_EXCHANGE_STATUS_LINE1},
+     {QStringLiteral("To view your mailbox settings"),
+      QStringLiteral("Please enter Password for mailbox %s"),
+      QStringLiteral("Incorrect Password, Please try again")}},
+    {{QStringLiteral("CApplyDlg"), zel::IDC_EXCHANGE_STATUS_LINE1},
+     {QStringLiteral("To apply your mailbox settings press OK"),
+      QStringLiteral("Waiting for Acknowledge...")}},
+    {{QStringLiteral("CRefreshDlg"), zel::IDC_EXCHANGE_STATUS_LINE2}, {QStringLiteral("Press OK")}},
+    {{QStringLiteral("CApplyDlg"), zel::IDC_EXCHANGE_STATUS_LINE2}, {QStringLiteral("Press OK")}},
 };
 
-// Whether `text` fits the room the style gives a combo box's field for its current item.
-bool fitsComboField(QComboBox* combo, const QString& text)
+QStringList otherTextsOf(const zel::Dialog& dialog, QWidget* control)
 {
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    option.editable = combo->isEditable();
-    option.frame = combo->hasFrame();
-    const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                      QStyle::SC_ComboBoxEditField, combo);
-    return combo->fontMetrics().horizontalAdvance(text) <= room.width();
+    const QString context = QString::fromUtf8(dialog.dialogTemplate().context);
+    QStringList texts;
+    for (const QString& source : kLabelTexts.value({context, dialog.controlId(control)}))
+        texts << QCoreApplication::translate(qPrintable(context), qPrintable(source))
+                     .replace(QStringLiteral("%s"), QStringLiteral("888888"));
+    return texts;
 }
 
-// Whether the text a label, group box or button draws fits the room its style gives it there.
-bool fits(QWidget* control)
+// Whether `text` fits the room the style gives it in a label, group box, button or combo box.
+bool fits(QWidget* control, const QString& text)
 {
     const QFontMetrics metrics = control->fontMetrics();
     QRect room, needed;
     if (auto* label = qobject_cast<QLabel*>(control)) {
         room = label->contentsRect();
-        needed =
-            metrics.boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, label->text());
+        needed = metrics.boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, text);
         // Counted in lines: a font's rounding may make one line a pixel taller than the
         // height its dialog units are measured in, which the text does not need.
         const int lines = std::max(1, qRound(double(needed.height()) / metrics.lineSpacing()));
@@ -110,7 +103,7 @@ bool fits(QWidget* control)
     } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
         QStyleOptionGroupBox option;
         option.initFrom(group);
-        option.text = group->title();
+        option.text = text;
         option.textAlignment = group->alignment();
         option.subControls = QStyle::SC_GroupBoxLabel;
         room = group->rect();
@@ -125,7 +118,14 @@ bool fits(QWidget* control)
         room = button->style()->subElementRect(checkBox ? QStyle::SE_CheckBoxContents
                                                         : QStyle::SE_PushButtonContents,
                                                &option, button);
-        needed = QRect(room.topLeft(), metrics.size(Qt::TextShowMnemonic, button->text()));
+        needed = QRect(room.topLeft(), metrics.size(Qt::TextShowMnemonic, text));
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                              QStyle::SC_ComboBoxEditField, combo);
+        needed = QRect(room.topLeft(), QSize(metrics.horizontalAdvance(text), 1));
     } else {
         return true;
     }
@@ -148,7 +148,7 @@ QStringList textsOf(const zel::Dialog& dialog, QWidget* control)
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         texts << button->text();
     if (auto* label = qobject_cast<QLabel*>(control))
-        texts << label->text();
+        texts << otherTextsOf(dialog, control) << label->text();
     return texts;
 }
 
@@ -278,28 +278,18 @@ QStringList languageProblems(bool pseudo, const QStringList& boxTexts)
         }
         if (!measurable || !drawing)
             return;
+        // A combo box draws each of its items, a label each text it can take.
+        QStringList drawn{texts.constLast()};
         if (auto* combo = qobject_cast<QComboBox*>(drawing)) {
-            for (int i = 0; i < combo->count(); ++i) {
-                if (!fitsComboField(combo, combo->itemText(i)))
-                    tooBig(where + QStringLiteral(": ") + combo->itemText(i));
-            }
-        } else if (!fits(drawing)) {
-            tooBig(where + QStringLiteral(": ") + texts.constLast());
+            drawn.clear();
+            for (int i = 0; i < combo->count(); ++i)
+                drawn << combo->itemText(i);
+        } else if (auto* dialog = qobject_cast<zel::Dialog*>(drawing->parent())) {
+            drawn += otherTextsOf(*dialog, drawing);
         }
-        auto* label = qobject_cast<QLabel*>(drawing);
-        const zel::Dialog* dialog = label ? qobject_cast<zel::Dialog*>(label->parent()) : nullptr;
-        for (const LabelText& other : kLabelTexts) {
-            if (!dialog || qstrcmp(dialog->dialogTemplate().context, other.context) != 0 ||
-                dialog->controlId(label) != other.id)
-                continue;
-            const QString shown = label->text();
-            QString text = QCoreApplication::translate(other.context, other.source);
-            label->setText(text.replace(QStringLiteral("%s"), QStringLiteral("888888")));
-            if (pseudo && leftInEnglish(text))
-                found << where + QStringLiteral(": ") + text;
-            else if (!fits(label))
+        for (const QString& text : drawn) {
+            if (!fits(drawing, text))
                 tooBig(where + QStringLiteral(": ") + text);
-            label->setText(shown);
         }
     };
     check(QStringLiteral("message box"), boxTexts, nullptr);
