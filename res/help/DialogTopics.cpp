@@ -1,3 +1,4 @@
+#include "platform/DialogTemplate.h"
 #include "res/HelpText.h"
 #include "res/resource.h"
 
@@ -48,11 +49,6 @@ constexpr DialogTopic kTopics[] = {
 
 // The main window's About entry is where each platform puts it (shell/AboutEntry.cpp); %1 is
 // its text.
-#ifdef Q_OS_WIN
-constexpr bool kAboutInSystemMenu = true;
-#else
-constexpr bool kAboutInSystemMenu = false;
-#endif
 constexpr const char* kAboutEntryHelp[] = {
     QT_TRANSLATE_NOOP("CZelMainDlg",
                       "For information about Zel, right-click the title banner and choose \"%1\"."),
@@ -86,7 +82,7 @@ QString dialogHelpText(int templateId)
         QString entry = QCoreApplication::translate("CZelMainDlg", "&About Zel...");
         entry.remove(u'&');
         text += u' ' + QCoreApplication::translate("CZelMainDlg",
-                                                   kAboutEntryHelp[kAboutInSystemMenu ? 1 : 0])
+                                                   kAboutEntryHelp[kProgramOwnsSystemMenu ? 1 : 0])
                            .arg(entry);
     }
     return text;
