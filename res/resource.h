@@ -23,16 +23,18 @@ inline constexpr int IDC_OK_BUTTON = 1;     // IDOK
 inline constexpr int IDC_CANCEL_BUTTON = 2; // IDCANCEL
 inline constexpr int ID_HELP = 57670;
 
-// About box.
-inline constexpr int IDC_ABOUT_NOTICES = 1062;
-
 // Main window.
 inline constexpr int IDC_MAIN_REFRESH = 3;
 inline constexpr int IDC_MAIN_TAB = 1000;
 inline constexpr int IDC_MAIN_BANNER = 1001;
 inline constexpr int IDC_MAIN_APPLY = 1002;
 inline constexpr int IDC_MAIN_OFFLINE_BANNER = 1059;
-inline constexpr unsigned IDM_ABOUTBOX = 16; // the system menu's "&About Zel..."
+inline constexpr unsigned IDM_ABOUTBOX = 16;          // the system menu's "&About Zel..."
+inline constexpr int IDC_MAIN_BANNER_SUBTITLE = 1060; // drawn over the banner's artwork
+
+// About box.
+inline constexpr int IDC_ABOUT_VERSION = 1100; // "%1" stands for the version
+inline constexpr int IDC_ABOUT_NOTICES = 1101; // where a package's third-party notices are
 
 // Data-initialising dialog.
 inline constexpr int IDC_DATA_INIT_MAILBOX = 1003;

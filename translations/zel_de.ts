@@ -4,38 +4,50 @@
 <context>
     <name>CAboutDlg</name>
     <message>
-        <source>ZEL Version 1.02.0</source>
-        <translation>ZEL Version 1.02.0</translation>
-    </message>
-    <message>
         <source>Voice-mail box settings tool</source>
-        <translation>Einstellungen der Sprach-Mailbox</translation>
+        <extracomment>About box, label, 119 x 8 dialog units (about 29 characters).</extracomment>
+        <translation>Mailbox-Einstellprogramm</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>About box, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>About Zel</source>
         <translation>Über Zel</translation>
     </message>
+    <message>
+        <source>ZEL Version %1</source>
+        <extracomment>About box, label, 119 x 8 dialog units (about 29 characters).</extracomment>
+        <translation>ZEL Version %1</translation>
+    </message>
+    <message>
+        <source>Licences: %1</source>
+        <extracomment>About box, third line, 184 x 8 dialog units (about 46 characters); %1 is a file&apos;s name, THIRD-PARTY-NOTICES.txt, beside the program.</extracomment>
+        <translation>Lizenzen: %1</translation>
+    </message>
 </context>
 <context>
     <name>CApplyDlg</name>
     <message>
         <source>OK</source>
+        <extracomment>Apply window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Apply window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Connecting the device ...</source>
+        <extracomment>Apply window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Verbindung zum Gerät wird hergestellt ...</translation>
     </message>
     <message>
         <source>Please wait...</source>
+        <extracomment>Apply window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Bitte warten...</translation>
     </message>
     <message>
@@ -44,14 +56,17 @@
     </message>
     <message>
         <source>To apply your mailbox settings press OK</source>
-        <translation>Zum Übernehmen der Einstellungen OK drücken</translation>
+        <extracomment>Apply window, first centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
+        <translation>Zum Übernehmen der Einstellungen auf OK klicken</translation>
     </message>
     <message>
         <source>Press OK</source>
-        <translation>Klicken Sie auf OK</translation>
+        <extracomment>Apply window, second centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
+        <translation>Auf OK klicken</translation>
     </message>
     <message>
         <source>Waiting for Acknowledge...</source>
+        <extracomment>Apply window, centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Warten auf Bestätigung...</translation>
     </message>
 </context>
@@ -81,10 +96,12 @@ OK speichert beide Werte in der Profildatei von Zel, Zel1.ini, damit Sie nicht e
     </message>
     <message>
         <source>Mailbox Number</source>
+        <extracomment>Start-up dialog, label, 64 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Mailbox-Nummer</translation>
     </message>
     <message>
         <source>Device IP address</source>
+        <extracomment>Start-up dialog, label, 64 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Geräte-IP-Adresse</translation>
     </message>
     <message>
@@ -93,14 +110,17 @@ OK speichert beide Werte in der Profildatei von Zel, Zel1.ini, damit Sie nicht e
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Start-up dialog, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Start-up dialog, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>Start-up dialog, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Hilfe</translation>
     </message>
     <message>
@@ -212,46 +232,57 @@ Was die Benachrichtigungs-E-Mail enthält: keinen Anhang, die Sprachnachricht al
     </message>
     <message>
         <source>Enable</source>
+        <extracomment>Mailbox Notifications page, check box, 38 x 10 dialog units (about 6 characters).</extracomment>
         <translation>Aktiv</translation>
     </message>
     <message>
         <source>Telephone number</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 48 dialog units (about 41 characters).</extracomment>
         <translation>Telefonnummer</translation>
     </message>
     <message>
         <source>Pager number</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 48 dialog units (about 41 characters).</extracomment>
         <translation>Pager-Nummer</translation>
     </message>
     <message>
         <source>E-Mail target address</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 80 dialog units (about 41 characters).</extracomment>
         <translation>E-Mail-Zieladresse</translation>
     </message>
     <message>
         <source>SMS - Mobile phone number</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 47 dialog units (about 41 characters).</extracomment>
         <translation>SMS - Mobilfunknummer</translation>
     </message>
     <message>
         <source>Message type</source>
+        <extracomment>Mailbox Notifications page, label, 46 x 8 dialog units (about 11 characters).</extracomment>
         <translation>Zustellart</translation>
     </message>
     <message>
         <source>External notification is Allowed</source>
+        <extracomment>Mailbox Notifications page, label, 137 x 8 dialog units (about 34 characters).</extracomment>
         <translation>Externe Benachrichtigung ist erlaubt</translation>
     </message>
     <message>
         <source>External notifications</source>
+        <extracomment>Mailbox Notifications page, group box caption, 379 x 167 dialog units (about 91 characters).</extracomment>
         <translation>Externe Benachrichtigungen</translation>
     </message>
     <message>
         <source>Local notification</source>
+        <extracomment>Mailbox Notifications page, group box caption, 379 x 34 dialog units (about 91 characters).</extracomment>
         <translation>Lokale Benachrichtigung</translation>
     </message>
     <message>
         <source>Local notification type</source>
+        <extracomment>Mailbox Notifications page, label, 75 x 8 dialog units (about 18 characters).</extracomment>
         <translation>Benachrichtigungsart</translation>
     </message>
     <message>
         <source>Extension to notify</source>
+        <extracomment>Mailbox Notifications page, label, 67 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Ziel-Nebenstelle</translation>
     </message>
     <message>
@@ -287,10 +318,6 @@ Bei Netzwerkproblemen kann die Nachricht beschädigt werden, und alle Informatio
 Möchten Sie diese Zustellart wirklich verwenden?</translation>
     </message>
     <message>
-        <source>Extension number is not valid</source>
-        <translation>Die Nebenstellennummer ist ungültig</translation>
-    </message>
-    <message>
         <source>When enabling Phone notification a Phone number must be defined</source>
         <translation>Für die Benachrichtigung per Telefon muss eine Telefonnummer angegeben werden</translation>
     </message>
@@ -320,7 +347,7 @@ Möchten Sie diese Zustellart wirklich verwenden?</translation>
     </message>
     <message>
         <source>Email notification type is not valid</source>
-        <translation>Die Art der E-Mail-Benachrichtigung ist ungültig</translation>
+        <translation>Die Zustellart ist ungültig</translation>
     </message>
     <message>
         <source>None</source>
@@ -342,11 +369,17 @@ Möchten Sie diese Zustellart wirklich verwenden?</translation>
         <source>Rings</source>
         <translation>Klingeln</translation>
     </message>
+    <message>
+        <source>Enable %1</source>
+        <extracomment>What a screen reader says for an &quot;Enable&quot; check box; %1 is the caption of its group (&quot;Telephone number&quot;, &quot;Pager number&quot;, ...).</extracomment>
+        <translation>Aktiv (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CPreApplyDlg</name>
     <message>
         <source>Please wait...</source>
+        <extracomment>Wait window of Apply, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Bitte warten...</translation>
     </message>
     <message>
@@ -366,18 +399,22 @@ Möchten Sie diese Zustellart wirklich verwenden?</translation>
     <name>CRefreshDlg</name>
     <message>
         <source>OK</source>
+        <extracomment>Refresh window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Refresh window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Connecting the device ...</source>
+        <extracomment>Refresh window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Verbindung zum Gerät wird hergestellt ...</translation>
     </message>
     <message>
         <source>Please wait...</source>
+        <extracomment>Refresh window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Bitte warten...</translation>
     </message>
     <message>
@@ -390,18 +427,22 @@ Möchten Sie diese Zustellart wirklich verwenden?</translation>
     </message>
     <message>
         <source>To view your mailbox settings</source>
-        <translation>Zum Anzeigen Ihrer Mailbox-Einstellungen</translation>
+        <extracomment>Refresh window, first centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
+        <translation>Zum Anzeigen der Mailbox-Einstellungen</translation>
     </message>
     <message>
         <source>Press OK</source>
-        <translation>Klicken Sie auf OK</translation>
+        <extracomment>Refresh window, second centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
+        <translation>Auf OK klicken</translation>
     </message>
     <message>
         <source>Please enter Password for mailbox %s</source>
+        <extracomment>Refresh window, centred status line, 172 x 8 dialog units (about 43 characters); %s is a mailbox number of up to 6 digits.</extracomment>
         <translation>Bitte Kennwort für Mailbox %s eingeben</translation>
     </message>
     <message>
         <source>Incorrect Password, Please try again</source>
+        <extracomment>Refresh window, centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Falsches Kennwort, bitte erneut versuchen</translation>
     </message>
 </context>
@@ -437,7 +478,7 @@ Die Sprache, in der das Gerät mit Anrufern und mit Ihnen spricht. Wählen Sie e
 An extension to which a caller can be forwarded during your personal greeting. Digits only, up to 6; leave it empty for none.</source>
         <translation>Ersatz-Nebenstelle
 
-Eine Nebenstelle, zu der ein Anrufer während Ihrer persönlichen Ansage weitergeleitet werden kann. Nur Ziffern, höchstens 6; leer lassen für keine.</translation>
+Eine Nebenstelle, zu der ein Anrufer während Ihrer persönlichen Ansage weitergeleitet werden kann. Nur Ziffern, höchstens 6; lassen Sie das Feld leer, wenn Sie keine möchten.</translation>
     </message>
     <message>
         <source>Operator Extension
@@ -481,22 +522,27 @@ Wenn aktiviert, nennt Ihnen das Gerät vor jeder Nachricht Datum und Uhrzeit, zu
     </message>
     <message>
         <source>Announcer</source>
+        <extracomment>Mailbox Settings page, check box, 76 x 10 dialog units (about 16 characters).</extracomment>
         <translation>Nur Ansage</translation>
     </message>
     <message>
         <source>Do Not Disturb</source>
+        <extracomment>Mailbox Settings page, check box, 68 x 10 dialog units (about 14 characters).</extracomment>
         <translation>Nicht stören</translation>
     </message>
     <message>
         <source>Time Stamp</source>
+        <extracomment>Mailbox Settings page, check box, 67 x 10 dialog units (about 13 characters).</extracomment>
         <translation>Zeitstempel</translation>
     </message>
     <message>
         <source>Reset</source>
+        <extracomment>Mailbox Settings page, button, 48 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Standard</translation>
     </message>
     <message>
         <source>Mailbox Number</source>
+        <extracomment>Mailbox Settings page, label, 58 x 8 dialog units (about 14 characters).</extracomment>
         <translation>Mailbox-Nummer</translation>
     </message>
     <message>
@@ -505,26 +551,32 @@ Wenn aktiviert, nennt Ihnen das Gerät vor jeder Nachricht Datum und Uhrzeit, zu
     </message>
     <message>
         <source>Mailbox Language</source>
+        <extracomment>Mailbox Settings page, label, 67 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Mailbox-Sprache</translation>
     </message>
     <message>
         <source>Mailbox Password</source>
+        <extracomment>Mailbox Settings page, label, 66 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Mailbox-Kennwort</translation>
     </message>
     <message>
         <source>Forward options during personal greeting</source>
+        <extracomment>Mailbox Settings page, group box caption, 177 x 84 dialog units (about 41 characters).</extracomment>
         <translation>Weiterleitung während der persönlichen Ansage</translation>
     </message>
     <message>
         <source>Backup Extension</source>
+        <extracomment>Mailbox Settings page, label, 68 x 8 dialog units (about 17 characters).</extracomment>
         <translation>Ersatz-Nebenstelle</translation>
     </message>
     <message>
         <source>Operator Extension</source>
+        <extracomment>Mailbox Settings page, label, 69 x 8 dialog units (about 17 characters).</extracomment>
         <translation>Vermittlung</translation>
     </message>
     <message>
         <source>Fax Extension</source>
+        <extracomment>Mailbox Settings page, label, 69 x 8 dialog units (about 17 characters).</extracomment>
         <translation>Fax-Nebenstelle</translation>
     </message>
     <message>
@@ -537,6 +589,7 @@ Wenn aktiviert, nennt Ihnen das Gerät vor jeder Nachricht Datum und Uhrzeit, zu
     </message>
     <message>
         <source>Mailbox operation modes</source>
+        <extracomment>Mailbox Settings page, group box caption, 166 x 84 dialog units (about 38 characters).</extracomment>
         <translation>Betriebsarten der Mailbox</translation>
     </message>
     <message>
@@ -744,18 +797,22 @@ Die größte Zahl an Nachrichten, die die Mailbox aufnehmen kann. Ist sie voll, 
     </message>
     <message>
         <source>Number of new messages</source>
+        <extracomment>Mailbox Statistics page, label, 87 x 8 dialog units (about 21 characters).</extracomment>
         <translation>Neue Nachrichten</translation>
     </message>
     <message>
         <source>Number of saved messages</source>
+        <extracomment>Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).</extracomment>
         <translation>Gespeicherte Nachrichten</translation>
     </message>
     <message>
         <source>Total number of messages</source>
+        <extracomment>Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).</extracomment>
         <translation>Nachrichten insgesamt</translation>
     </message>
     <message>
         <source>Max. stored messages</source>
+        <extracomment>Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).</extracomment>
         <translation>Max. Nachrichten</translation>
     </message>
     <message>
@@ -774,47 +831,23 @@ Die größte Zahl an Nachrichten, die die Mailbox aufnehmen kann. Ist sie voll, 
         <translation>Zel</translation>
     </message>
     <message>
-        <source>Zel shows and changes the settings of your voice-mail box on the voice-mail device.
-
-Refresh asks the device for your mailbox&apos;s current settings and fills the three pages. The first time you do this after starting Zel, you are asked for your 4-digit mailbox password.
-
-Mailbox Settings: your password, the mailbox language, where callers are forwarded during your personal greeting, and the operation modes.
-Mailbox Notifications: how you are told about new messages: by telephone, pager, SMS or e-mail, where the device allows it.
-Mailbox Statistics: how many new and saved messages your mailbox holds and how many it may store.
-
-Apply checks your entries and sends them to the device. Apply is possible only after a successful Refresh.
-
-If the device cannot be reached, you may work off line: the pages then show no data from the device, and Apply is refused until a Refresh succeeds.
-
-Press F1 on a field of a page for help on that field. Right-click the title banner for information about Zel.</source>
-        <translation>Zel zeigt und ändert die Einstellungen Ihrer Sprach-Mailbox auf der Voicemail-Anlage.
-
-„Aktualisieren“ ruft die aktuellen Einstellungen Ihrer Mailbox vom Gerät ab und füllt die drei Seiten. Beim ersten Mal nach dem Start von Zel werden Sie nach Ihrem vierstelligen Mailbox-Kennwort gefragt.
-
-Mailbox-Einstellungen: Ihr Kennwort, die Sprache der Mailbox, wohin Anrufer während Ihrer persönlichen Ansage weitergeleitet werden, und die Betriebsarten.
-Mailbox-Benachrichtigungen: wie Sie über neue Nachrichten informiert werden – per Telefon, Pager, SMS oder E-Mail, soweit das Gerät es zulässt.
-Mailbox-Statistik: wie viele neue und gespeicherte Nachrichten Ihre Mailbox enthält und wie viele sie aufnehmen kann.
-
-„Übernehmen“ prüft Ihre Eingaben und sendet sie an das Gerät. „Übernehmen“ ist erst nach einem erfolgreichen „Aktualisieren“ möglich.
-
-Ist das Gerät nicht erreichbar, können Sie offline arbeiten: Die Seiten zeigen dann keine Daten vom Gerät, und „Übernehmen“ wird abgelehnt, bis ein „Aktualisieren“ gelingt.
-
-Drücken Sie F1 in einem Feld einer Seite, um Hilfe zu diesem Feld zu erhalten. Ein Rechtsklick auf das Titelbanner zeigt Informationen über Zel.</translation>
-    </message>
-    <message>
         <source>Refresh</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Apply</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Schließen</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Hilfe</translation>
     </message>
     <message>
@@ -823,6 +856,7 @@ Drücken Sie F1 in einem Feld einer Seite, um Hilfe zu diesem Feld zu erhalten. 
     </message>
     <message>
         <source>Off Line! No relevant data is displayed!</source>
+        <extracomment>Main window, label, 145 x 10 dialog units (about 36 characters).</extracomment>
         <translation>Offline! Keine gültigen Daten angezeigt!</translation>
     </message>
     <message>
@@ -847,7 +881,7 @@ Bitte setzen Sie ihn auf eine Zahl von %4 bis %5 und starten Sie Zel erneut.</tr
 Please do &apos;Refresh&apos; first!</source>
         <translation>Die aktuelle Mailbox-Konfiguration muss abgerufen werden, bevor neue Daten übernommen werden können!
 
-Bitte zuerst „Aktualisieren“ wählen!</translation>
+Bitte klicken Sie zuerst auf „Aktualisieren“!</translation>
     </message>
     <message>
         <source>Zel could not save the settings in %1.
@@ -856,6 +890,55 @@ They are used until Zel ends, and Zel will ask for them again at its next start.
         <translation>Zel konnte die Einstellungen nicht in %1 speichern.
 
 Sie gelten, bis Zel beendet wird, und Zel fragt beim nächsten Start erneut danach.</translation>
+    </message>
+    <message>
+        <source>Zel shows and changes the settings of your voice-mail box on the voice-mail device.
+
+Refresh asks the device for your mailbox&apos;s current settings and fills the three pages. The first time you do this after starting Zel, you are asked for your 4-digit mailbox password.
+
+Mailbox Settings: your password, the mailbox language, where callers are forwarded during your personal greeting, and the operation modes.
+Mailbox Notifications: how you are told about new messages: by telephone, pager, SMS or e-mail, where the device allows it.
+Mailbox Statistics: how many new and saved messages your mailbox holds and how many it may store.
+
+Apply checks your entries and sends them to the device. Apply is possible only after a successful Refresh.
+
+If the device cannot be reached, you may work off line: the pages then show no data from the device, and Apply is refused until a Refresh succeeds.
+
+Press F1 on a field of a page for help on that field.</source>
+        <translation>Zel zeigt und ändert die Einstellungen Ihrer Sprach-Mailbox auf der Voicemail-Anlage.
+
+„Aktualisieren“ ruft die aktuellen Einstellungen Ihrer Mailbox vom Gerät ab und füllt die drei Seiten. Beim ersten Mal nach dem Start von Zel werden Sie nach Ihrem vierstelligen Mailbox-Kennwort gefragt.
+
+Mailbox-Einstellungen: Ihr Kennwort, die Sprache der Mailbox, wohin Anrufer während Ihrer persönlichen Ansage weitergeleitet werden, und die Betriebsarten.
+Mailbox-Benachrichtigungen: wie Sie über neue Nachrichten informiert werden – per Telefon, Pager, SMS oder E-Mail, soweit das Gerät es zulässt.
+Mailbox-Statistik: wie viele neue und gespeicherte Nachrichten Ihre Mailbox enthält und wie viele sie aufnehmen kann.
+
+„Übernehmen“ prüft Ihre Eingaben und sendet sie an das Gerät. „Übernehmen“ ist erst nach einem erfolgreichen „Aktualisieren“ möglich.
+
+Ist das Gerät nicht erreichbar, können Sie offline arbeiten: Die Seiten zeigen dann keine Daten vom Gerät, und „Übernehmen“ wird abgelehnt, bis ein „Aktualisieren“ gelingt.
+
+Drücken Sie F1 in einem Feld einer Seite, um Hilfe zu diesem Feld zu erhalten.</translation>
+    </message>
+    <message>
+        <source>For information about Zel, right-click the title banner and choose &quot;%1&quot;.</source>
+        <translation>Informationen über Zel erhalten Sie mit einem Rechtsklick auf das Titelbanner und „%1“.</translation>
+    </message>
+    <message>
+        <source>For information about Zel, choose &quot;%1&quot; in the window&apos;s system menu (Alt+Space).</source>
+        <translation>Informationen über Zel erhalten Sie mit „%1“ im Systemmenü des Fensters (Alt+Leertaste).</translation>
+    </message>
+    <message>
+        <source>Voice-Mail Box Manager</source>
+        <extracomment>Main window, subtitle over the title banner in a large font, 320 x 13 dialog units (about 50 characters).</extracomment>
+        <translation>Verwaltung der Sprach-Mailbox</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; of &quot;%2&quot; in %3 is not an IPv4 address of a device.
+
+Please set it to four numbers from 0 to 255 joined by dots, the first not 0 and none with leading zeros (such as 192.168.1.20), and start Zel again.</source>
+        <translation>Der Wert „%1“ von „%2“ in %3 ist keine IPv4-Adresse eines Geräts.
+
+Bitte setzen Sie ihn auf vier durch Punkte getrennte Zahlen von 0 bis 255, die erste nicht 0 und keine mit führenden Nullen (etwa 192.168.1.20), und starten Sie Zel erneut.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +996,17 @@ Bitte prüfen Sie die Netzwerkverbindungen</translation>
     <message>
         <source>What to do next</source>
         <translation>Nächster Schritt</translation>
+    </message>
+</context>
+<context>
+    <name>zel::EditRules</name>
+    <message>
+        <source>Only digits can be typed here.</source>
+        <translation>Hier können nur Ziffern eingegeben werden.</translation>
+    </message>
+    <message>
+        <source>Only letters the device can store can be typed here: Western European letters, digits and signs.</source>
+        <translation>Hier können nur Zeichen eingegeben werden, die das Gerät speichern kann: westeuropäische Buchstaben, Ziffern und Satzzeichen.</translation>
     </message>
 </context>
 <context>

@@ -4,38 +4,50 @@
 <context>
     <name>CAboutDlg</name>
     <message>
-        <source>ZEL Version 1.02.0</source>
-        <translation>ZEL versión 1.02.0</translation>
-    </message>
-    <message>
         <source>Voice-mail box settings tool</source>
-        <translation>Configuración del buzón de voz</translation>
+        <extracomment>About box, label, 119 x 8 dialog units (about 29 characters).</extracomment>
+        <translation>Configurador del buzón de voz</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>About box, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Aceptar</translation>
     </message>
     <message>
         <source>About Zel</source>
         <translation>Acerca de Zel</translation>
     </message>
+    <message>
+        <source>ZEL Version %1</source>
+        <extracomment>About box, label, 119 x 8 dialog units (about 29 characters).</extracomment>
+        <translation>ZEL versión %1</translation>
+    </message>
+    <message>
+        <source>Licences: %1</source>
+        <extracomment>About box, third line, 184 x 8 dialog units (about 46 characters); %1 is a file&apos;s name, THIRD-PARTY-NOTICES.txt, beside the program.</extracomment>
+        <translation>Licencias: %1</translation>
+    </message>
 </context>
 <context>
     <name>CApplyDlg</name>
     <message>
         <source>OK</source>
+        <extracomment>Apply window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Apply window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Cancelar</translation>
     </message>
     <message>
         <source>Connecting the device ...</source>
+        <extracomment>Apply window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Conectando con el dispositivo ...</translation>
     </message>
     <message>
         <source>Please wait...</source>
+        <extracomment>Apply window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Espere, por favor...</translation>
     </message>
     <message>
@@ -44,14 +56,17 @@
     </message>
     <message>
         <source>To apply your mailbox settings press OK</source>
+        <extracomment>Apply window, first centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Pulse Aceptar para aplicar la configuración</translation>
     </message>
     <message>
         <source>Press OK</source>
+        <extracomment>Apply window, second centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Pulse Aceptar</translation>
     </message>
     <message>
         <source>Waiting for Acknowledge...</source>
+        <extracomment>Apply window, centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Esperando la confirmación...</translation>
     </message>
 </context>
@@ -81,10 +96,12 @@ Aceptar guarda ambos valores en el archivo de perfil de Zel, Zel1.ini, para que 
     </message>
     <message>
         <source>Mailbox Number</source>
+        <extracomment>Start-up dialog, label, 64 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Número de buzón</translation>
     </message>
     <message>
         <source>Device IP address</source>
+        <extracomment>Start-up dialog, label, 64 x 8 dialog units (about 16 characters).</extracomment>
         <translation>IP del dispositivo</translation>
     </message>
     <message>
@@ -93,14 +110,17 @@ Aceptar guarda ambos valores en el archivo de perfil de Zel, Zel1.ini, para que 
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Start-up dialog, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Start-up dialog, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Cancelar</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>Start-up dialog, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Ayuda</translation>
     </message>
     <message>
@@ -160,7 +180,7 @@ Si está marcada, el dispositivo llama al número de teléfono de abajo por cada
 When checked, the device pages the number below for each new message. A pager number must then be entered.</source>
         <translation>Activar (Número del buscapersonas)
 
-Si está marcada, el dispositivo envía un aviso al buscapersonas de abajo por cada mensaje nuevo. En ese caso debe introducir un número de buscapersonas.</translation>
+Si está marcada, el dispositivo envía una notificación al buscapersonas de abajo por cada mensaje nuevo. En ese caso debe introducir un número de buscapersonas.</translation>
     </message>
     <message>
         <source>Pager number
@@ -192,7 +212,7 @@ El teléfono móvil que recibe el SMS. Hasta 40 caracteres: solo cifras, con un 
 When checked, the device e-mails the address below for each new message. Only available when the device supports e-mail notification.</source>
         <translation>Activar (correo electrónico)
 
-Si está marcada, el dispositivo envía un correo a la dirección de abajo por cada mensaje nuevo. Solo está disponible si el dispositivo admite el aviso por correo electrónico.</translation>
+Si está marcada, el dispositivo envía un correo a la dirección de abajo por cada mensaje nuevo. Solo está disponible si el dispositivo admite la notificación por correo electrónico.</translation>
     </message>
     <message>
         <source>E-Mail target address
@@ -200,7 +220,7 @@ Si está marcada, el dispositivo envía un correo a la dirección de abajo por c
 The address that gets the notification e-mail, up to 60 characters.</source>
         <translation>Dirección de correo de destino
 
-La dirección que recibe el correo de aviso, hasta 60 caracteres.</translation>
+La dirección que recibe el correo de notificación, hasta 60 caracteres.</translation>
     </message>
     <message>
         <source>Message type
@@ -208,50 +228,61 @@ La dirección que recibe el correo de aviso, hasta 60 caracteres.</translation>
 What the notification e-mail carries: no attachment, the voice message attached, attached and kept in the mailbox, or attached and deleted from the mailbox. Attached and deleted is not safe: a lost e-mail loses the message.</source>
         <translation>Tipo de envío
 
-Lo que lleva el correo de aviso: ningún adjunto, el mensaje de voz adjunto, adjunto y conservado en el buzón, o adjunto y borrado del buzón. Adjuntar y borrar no es seguro: si el correo se pierde, el mensaje también.</translation>
+Lo que lleva el correo de notificación: ningún adjunto, el mensaje de voz adjunto, adjunto y conservado en el buzón, o adjunto y borrado del buzón. Adjuntar y borrar no es seguro: si el correo se pierde, el mensaje también.</translation>
     </message>
     <message>
         <source>Enable</source>
+        <extracomment>Mailbox Notifications page, check box, 38 x 10 dialog units (about 6 characters).</extracomment>
         <translation>Activar</translation>
     </message>
     <message>
         <source>Telephone number</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 48 dialog units (about 41 characters).</extracomment>
         <translation>Número de teléfono</translation>
     </message>
     <message>
         <source>Pager number</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 48 dialog units (about 41 characters).</extracomment>
         <translation>Número del buscapersonas</translation>
     </message>
     <message>
         <source>E-Mail target address</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 80 dialog units (about 41 characters).</extracomment>
         <translation>Dirección de correo de destino</translation>
     </message>
     <message>
         <source>SMS - Mobile phone number</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 47 dialog units (about 41 characters).</extracomment>
         <translation>SMS - Número de móvil</translation>
     </message>
     <message>
         <source>Message type</source>
+        <extracomment>Mailbox Notifications page, label, 46 x 8 dialog units (about 11 characters).</extracomment>
         <translation>Tipo de envío</translation>
     </message>
     <message>
         <source>External notification is Allowed</source>
+        <extracomment>Mailbox Notifications page, label, 137 x 8 dialog units (about 34 characters).</extracomment>
         <translation>La notificación externa está permitida</translation>
     </message>
     <message>
         <source>External notifications</source>
+        <extracomment>Mailbox Notifications page, group box caption, 379 x 167 dialog units (about 91 characters).</extracomment>
         <translation>Notificaciones externas</translation>
     </message>
     <message>
         <source>Local notification</source>
+        <extracomment>Mailbox Notifications page, group box caption, 379 x 34 dialog units (about 91 characters).</extracomment>
         <translation>Notificación local</translation>
     </message>
     <message>
         <source>Local notification type</source>
+        <extracomment>Mailbox Notifications page, label, 75 x 8 dialog units (about 18 characters).</extracomment>
         <translation>Tipo de notificación</translation>
     </message>
     <message>
         <source>Extension to notify</source>
+        <extracomment>Mailbox Notifications page, label, 67 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Extensión a avisar</translation>
     </message>
     <message>
@@ -287,12 +318,8 @@ Los problemas de red pueden dañar el mensaje y se perdería toda la informació
 ¿Seguro que desea utilizar este tipo de envío?</translation>
     </message>
     <message>
-        <source>Extension number is not valid</source>
-        <translation>El número de extensión no es válido</translation>
-    </message>
-    <message>
         <source>When enabling Phone notification a Phone number must be defined</source>
-        <translation>Para activar el aviso por teléfono debe indicar un número de teléfono</translation>
+        <translation>Para activar la notificación por teléfono debe indicar un número de teléfono</translation>
     </message>
     <message>
         <source>Phone number is not valid</source>
@@ -300,7 +327,7 @@ Los problemas de red pueden dañar el mensaje y se perdería toda la informació
     </message>
     <message>
         <source>When enabling Pager notification a Pager number must be defined</source>
-        <translation>Para activar el aviso por buscapersonas debe indicar un número de buscapersonas</translation>
+        <translation>Para activar la notificación por buscapersonas debe indicar un número de buscapersonas</translation>
     </message>
     <message>
         <source>Pager number is not valid</source>
@@ -308,7 +335,7 @@ Los problemas de red pueden dañar el mensaje y se perdería toda la informació
     </message>
     <message>
         <source>When enabling SMS notification a SMS number must be defined</source>
-        <translation>Para activar el aviso por SMS debe indicar un número para los SMS</translation>
+        <translation>Para activar la notificación por SMS debe indicar un número para los SMS</translation>
     </message>
     <message>
         <source>SMS number is not valid</source>
@@ -316,11 +343,11 @@ Los problemas de red pueden dañar el mensaje y se perdería toda la informació
     </message>
     <message>
         <source>When enabling Email notification an Email address must be defined</source>
-        <translation>Para activar el aviso por correo electrónico debe indicar una dirección de correo</translation>
+        <translation>Para activar la notificación por correo electrónico debe indicar una dirección de correo</translation>
     </message>
     <message>
         <source>Email notification type is not valid</source>
-        <translation>El tipo de aviso por correo electrónico no es válido</translation>
+        <translation>El tipo de envío no es válido</translation>
     </message>
     <message>
         <source>None</source>
@@ -342,11 +369,17 @@ Los problemas de red pueden dañar el mensaje y se perdería toda la informació
         <source>Rings</source>
         <translation>Timbre</translation>
     </message>
+    <message>
+        <source>Enable %1</source>
+        <extracomment>What a screen reader says for an &quot;Enable&quot; check box; %1 is the caption of its group (&quot;Telephone number&quot;, &quot;Pager number&quot;, ...).</extracomment>
+        <translation>Activar (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CPreApplyDlg</name>
     <message>
         <source>Please wait...</source>
+        <extracomment>Wait window of Apply, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Espere, por favor...</translation>
     </message>
     <message>
@@ -366,18 +399,22 @@ Los problemas de red pueden dañar el mensaje y se perdería toda la informació
     <name>CRefreshDlg</name>
     <message>
         <source>OK</source>
+        <extracomment>Refresh window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Refresh window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Cancelar</translation>
     </message>
     <message>
         <source>Connecting the device ...</source>
+        <extracomment>Refresh window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Conectando con el dispositivo ...</translation>
     </message>
     <message>
         <source>Please wait...</source>
+        <extracomment>Refresh window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Espere, por favor...</translation>
     </message>
     <message>
@@ -390,18 +427,22 @@ Los problemas de red pueden dañar el mensaje y se perdería toda la informació
     </message>
     <message>
         <source>To view your mailbox settings</source>
+        <extracomment>Refresh window, first centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Para ver la configuración de su buzón</translation>
     </message>
     <message>
         <source>Press OK</source>
+        <extracomment>Refresh window, second centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Pulse Aceptar</translation>
     </message>
     <message>
         <source>Please enter Password for mailbox %s</source>
+        <extracomment>Refresh window, centred status line, 172 x 8 dialog units (about 43 characters); %s is a mailbox number of up to 6 digits.</extracomment>
         <translation>Introduzca la contraseña del buzón %s</translation>
     </message>
     <message>
         <source>Incorrect Password, Please try again</source>
+        <extracomment>Refresh window, centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Contraseña incorrecta, inténtelo de nuevo</translation>
     </message>
 </context>
@@ -481,22 +522,27 @@ Si está marcada, el dispositivo le indica la fecha y la hora en que se dejó ca
     </message>
     <message>
         <source>Announcer</source>
+        <extracomment>Mailbox Settings page, check box, 76 x 10 dialog units (about 16 characters).</extracomment>
         <translation>Solo anuncio</translation>
     </message>
     <message>
         <source>Do Not Disturb</source>
+        <extracomment>Mailbox Settings page, check box, 68 x 10 dialog units (about 14 characters).</extracomment>
         <translation>No molestar</translation>
     </message>
     <message>
         <source>Time Stamp</source>
+        <extracomment>Mailbox Settings page, check box, 67 x 10 dialog units (about 13 characters).</extracomment>
         <translation>Marca de hora</translation>
     </message>
     <message>
         <source>Reset</source>
+        <extracomment>Mailbox Settings page, button, 48 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Restablecer</translation>
     </message>
     <message>
         <source>Mailbox Number</source>
+        <extracomment>Mailbox Settings page, label, 58 x 8 dialog units (about 14 characters).</extracomment>
         <translation>Número de buzón</translation>
     </message>
     <message>
@@ -505,26 +551,32 @@ Si está marcada, el dispositivo le indica la fecha y la hora en que se dejó ca
     </message>
     <message>
         <source>Mailbox Language</source>
+        <extracomment>Mailbox Settings page, label, 67 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Idioma del buzón</translation>
     </message>
     <message>
         <source>Mailbox Password</source>
+        <extracomment>Mailbox Settings page, label, 66 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Contraseña</translation>
     </message>
     <message>
         <source>Forward options during personal greeting</source>
+        <extracomment>Mailbox Settings page, group box caption, 177 x 84 dialog units (about 41 characters).</extracomment>
         <translation>Desvío durante el saludo personal</translation>
     </message>
     <message>
         <source>Backup Extension</source>
+        <extracomment>Mailbox Settings page, label, 68 x 8 dialog units (about 17 characters).</extracomment>
         <translation>Ext. alternativa</translation>
     </message>
     <message>
         <source>Operator Extension</source>
+        <extracomment>Mailbox Settings page, label, 69 x 8 dialog units (about 17 characters).</extracomment>
         <translation>Operadora</translation>
     </message>
     <message>
         <source>Fax Extension</source>
+        <extracomment>Mailbox Settings page, label, 69 x 8 dialog units (about 17 characters).</extracomment>
         <translation>Extensión de fax</translation>
     </message>
     <message>
@@ -537,6 +589,7 @@ Si está marcada, el dispositivo le indica la fecha y la hora en que se dejó ca
     </message>
     <message>
         <source>Mailbox operation modes</source>
+        <extracomment>Mailbox Settings page, group box caption, 166 x 84 dialog units (about 38 characters).</extracomment>
         <translation>Modos de funcionamiento</translation>
     </message>
     <message>
@@ -738,25 +791,29 @@ Mensajes nuevos y guardados en conjunto.</translation>
         <source>Max. stored messages
 
 The most messages the mailbox can hold. When it is full, callers cannot leave new messages.</source>
-        <translation>Máx. de mensajes guardados
+        <translation>Capacidad máx. de mensajes
 
 El número máximo de mensajes que cabe en el buzón. Cuando está lleno, quienes llaman no pueden dejar mensajes nuevos.</translation>
     </message>
     <message>
         <source>Number of new messages</source>
+        <extracomment>Mailbox Statistics page, label, 87 x 8 dialog units (about 21 characters).</extracomment>
         <translation>Mensajes nuevos</translation>
     </message>
     <message>
         <source>Number of saved messages</source>
+        <extracomment>Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).</extracomment>
         <translation>Mensajes guardados</translation>
     </message>
     <message>
         <source>Total number of messages</source>
+        <extracomment>Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).</extracomment>
         <translation>Total de mensajes</translation>
     </message>
     <message>
         <source>Max. stored messages</source>
-        <translation>Máx. de mensajes guardados</translation>
+        <extracomment>Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).</extracomment>
+        <translation>Capacidad máx. de mensajes</translation>
     </message>
     <message>
         <source>Messages list</source>
@@ -774,47 +831,23 @@ El número máximo de mensajes que cabe en el buzón. Cuando está lleno, quiene
         <translation>Zel</translation>
     </message>
     <message>
-        <source>Zel shows and changes the settings of your voice-mail box on the voice-mail device.
-
-Refresh asks the device for your mailbox&apos;s current settings and fills the three pages. The first time you do this after starting Zel, you are asked for your 4-digit mailbox password.
-
-Mailbox Settings: your password, the mailbox language, where callers are forwarded during your personal greeting, and the operation modes.
-Mailbox Notifications: how you are told about new messages: by telephone, pager, SMS or e-mail, where the device allows it.
-Mailbox Statistics: how many new and saved messages your mailbox holds and how many it may store.
-
-Apply checks your entries and sends them to the device. Apply is possible only after a successful Refresh.
-
-If the device cannot be reached, you may work off line: the pages then show no data from the device, and Apply is refused until a Refresh succeeds.
-
-Press F1 on a field of a page for help on that field. Right-click the title banner for information about Zel.</source>
-        <translation>Zel muestra y cambia la configuración de su buzón de voz en el equipo de buzón de voz.
-
-Actualizar pide al dispositivo la configuración actual de su buzón y rellena las tres páginas. La primera vez tras iniciar Zel se le pide la contraseña de 4 cifras de su buzón.
-
-Configuración del buzón: su contraseña, el idioma del buzón, a dónde se desvía a quien llama durante su saludo personal y los modos de funcionamiento.
-Notificaciones del buzón: cómo se le avisa de los mensajes nuevos (por teléfono, buscapersonas, SMS o correo electrónico), si el dispositivo lo permite.
-Estadísticas del buzón: cuántos mensajes nuevos y guardados tiene su buzón y cuántos puede almacenar.
-
-Aplicar comprueba sus datos y los envía al dispositivo. Aplicar solo es posible después de una actualización correcta.
-
-Si no se puede contactar con el dispositivo, puede trabajar sin conexión: las páginas no muestran entonces datos del dispositivo y Aplicar se rechaza hasta que una actualización se complete.
-
-Pulse F1 en un campo de una página para obtener ayuda sobre ese campo. Haga clic con el botón derecho en el banner del título para ver información sobre Zel.</translation>
-    </message>
-    <message>
         <source>Refresh</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Actualizar</translation>
     </message>
     <message>
         <source>Apply</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Aplicar</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Cerrar</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Ayuda</translation>
     </message>
     <message>
@@ -823,6 +856,7 @@ Pulse F1 en un campo de una página para obtener ayuda sobre ese campo. Haga cli
     </message>
     <message>
         <source>Off Line! No relevant data is displayed!</source>
+        <extracomment>Main window, label, 145 x 10 dialog units (about 36 characters).</extracomment>
         <translation>¡Sin conexión! ¡Sin datos del dispositivo!</translation>
     </message>
     <message>
@@ -856,6 +890,55 @@ They are used until Zel ends, and Zel will ask for them again at its next start.
         <translation>Zel no ha podido guardar la configuración en %1.
 
 Se usará hasta que Zel se cierre, y Zel volverá a pedirla en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Zel shows and changes the settings of your voice-mail box on the voice-mail device.
+
+Refresh asks the device for your mailbox&apos;s current settings and fills the three pages. The first time you do this after starting Zel, you are asked for your 4-digit mailbox password.
+
+Mailbox Settings: your password, the mailbox language, where callers are forwarded during your personal greeting, and the operation modes.
+Mailbox Notifications: how you are told about new messages: by telephone, pager, SMS or e-mail, where the device allows it.
+Mailbox Statistics: how many new and saved messages your mailbox holds and how many it may store.
+
+Apply checks your entries and sends them to the device. Apply is possible only after a successful Refresh.
+
+If the device cannot be reached, you may work off line: the pages then show no data from the device, and Apply is refused until a Refresh succeeds.
+
+Press F1 on a field of a page for help on that field.</source>
+        <translation>Zel muestra y cambia la configuración de su buzón de voz en el equipo de buzón de voz.
+
+Actualizar pide al dispositivo la configuración actual de su buzón y rellena las tres páginas. La primera vez tras iniciar Zel se le pide la contraseña de 4 cifras de su buzón.
+
+Configuración del buzón: su contraseña, el idioma del buzón, a dónde se desvía a quien llama durante su saludo personal y los modos de funcionamiento.
+Notificaciones del buzón: cómo se le avisa de los mensajes nuevos (por teléfono, buscapersonas, SMS o correo electrónico), si el dispositivo lo permite.
+Estadísticas del buzón: cuántos mensajes nuevos y guardados tiene su buzón y cuántos puede almacenar.
+
+Aplicar comprueba sus datos y los envía al dispositivo. Aplicar solo es posible después de una actualización correcta.
+
+Si no se puede contactar con el dispositivo, puede trabajar sin conexión: las páginas no muestran entonces datos del dispositivo y Aplicar se rechaza hasta que una actualización se complete.
+
+Pulse F1 en un campo de una página para obtener ayuda sobre ese campo.</translation>
+    </message>
+    <message>
+        <source>For information about Zel, right-click the title banner and choose &quot;%1&quot;.</source>
+        <translation>Para ver información sobre Zel, haga clic con el botón derecho en el banner del título y elija «%1».</translation>
+    </message>
+    <message>
+        <source>For information about Zel, choose &quot;%1&quot; in the window&apos;s system menu (Alt+Space).</source>
+        <translation>Para ver información sobre Zel, elija «%1» en el menú del sistema de la ventana (Alt+Espacio).</translation>
+    </message>
+    <message>
+        <source>Voice-Mail Box Manager</source>
+        <extracomment>Main window, subtitle over the title banner in a large font, 320 x 13 dialog units (about 50 characters).</extracomment>
+        <translation>Gestor del buzón de voz</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; of &quot;%2&quot; in %3 is not an IPv4 address of a device.
+
+Please set it to four numbers from 0 to 255 joined by dots, the first not 0 and none with leading zeros (such as 192.168.1.20), and start Zel again.</source>
+        <translation>El valor «%1» de «%2» en %3 no es la dirección IPv4 de un dispositivo.
+
+Asígnele cuatro números de 0 a 255 separados por puntos, el primero distinto de 0 y ninguno con ceros a la izquierda (por ejemplo, 192.168.1.20), y vuelva a iniciar Zel.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +996,17 @@ Compruebe las conexiones de red</translation>
     <message>
         <source>What to do next</source>
         <translation>Siguiente paso</translation>
+    </message>
+</context>
+<context>
+    <name>zel::EditRules</name>
+    <message>
+        <source>Only digits can be typed here.</source>
+        <translation>Aquí solo se pueden escribir cifras.</translation>
+    </message>
+    <message>
+        <source>Only letters the device can store can be typed here: Western European letters, digits and signs.</source>
+        <translation>Aquí solo se pueden escribir caracteres que el dispositivo pueda guardar: letras, cifras y signos de Europa occidental.</translation>
     </message>
 </context>
 <context>

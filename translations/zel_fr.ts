@@ -4,54 +4,69 @@
 <context>
     <name>CAboutDlg</name>
     <message>
-        <source>ZEL Version 1.02.0</source>
-        <translation>ZEL version 1.02.0</translation>
-    </message>
-    <message>
         <source>Voice-mail box settings tool</source>
-        <translation>Réglage de la boîte vocale</translation>
+        <extracomment>About box, label, 119 x 8 dialog units (about 29 characters).</extracomment>
+        <translation>Outil de réglage de boîte vocale</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>About box, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>About Zel</source>
         <translation>À propos de Zel</translation>
     </message>
+    <message>
+        <source>ZEL Version %1</source>
+        <extracomment>About box, label, 119 x 8 dialog units (about 29 characters).</extracomment>
+        <translation>ZEL version %1</translation>
+    </message>
+    <message>
+        <source>Licences: %1</source>
+        <extracomment>About box, third line, 184 x 8 dialog units (about 46 characters); %1 is a file&apos;s name, THIRD-PARTY-NOTICES.txt, beside the program.</extracomment>
+        <translation>Licences&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>CApplyDlg</name>
     <message>
         <source>OK</source>
+        <extracomment>Apply window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Apply window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Annuler</translation>
     </message>
     <message>
         <source>Connecting the device ...</source>
+        <extracomment>Apply window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Connexion à l&apos;appareil ...</translation>
     </message>
     <message>
         <source>Please wait...</source>
+        <extracomment>Apply window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Veuillez patienter...</translation>
     </message>
     <message>
         <source>Apply mailbox settings</source>
-        <translation>Appliquer les paramètres de la boîte vocale</translation>
+        <translation>Application des paramètres</translation>
     </message>
     <message>
         <source>To apply your mailbox settings press OK</source>
+        <extracomment>Apply window, first centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Cliquez sur OK pour appliquer vos paramètres</translation>
     </message>
     <message>
         <source>Press OK</source>
+        <extracomment>Apply window, second centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Cliquez sur OK</translation>
     </message>
     <message>
         <source>Waiting for Acknowledge...</source>
+        <extracomment>Apply window, centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Attente de l&apos;accusé de réception...</translation>
     </message>
 </context>
@@ -81,10 +96,12 @@ OK enregistre les deux valeurs dans le fichier de profil de Zel, Zel1.ini, pour 
     </message>
     <message>
         <source>Mailbox Number</source>
+        <extracomment>Start-up dialog, label, 64 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Numéro de boîte</translation>
     </message>
     <message>
         <source>Device IP address</source>
+        <extracomment>Start-up dialog, label, 64 x 8 dialog units (about 16 characters).</extracomment>
         <translation>IP de l&apos;appareil</translation>
     </message>
     <message>
@@ -93,14 +110,17 @@ OK enregistre les deux valeurs dans le fichier de profil de Zel, Zel1.ini, pour 
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Start-up dialog, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Start-up dialog, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Annuler</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>Start-up dialog, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Aide</translation>
     </message>
     <message>
@@ -212,46 +232,57 @@ Ce que contient l&apos;e-mail de notification&#xa0;: aucune pièce jointe, le me
     </message>
     <message>
         <source>Enable</source>
+        <extracomment>Mailbox Notifications page, check box, 38 x 10 dialog units (about 6 characters).</extracomment>
         <translation>Activer</translation>
     </message>
     <message>
         <source>Telephone number</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 48 dialog units (about 41 characters).</extracomment>
         <translation>Numéro de téléphone</translation>
     </message>
     <message>
         <source>Pager number</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 48 dialog units (about 41 characters).</extracomment>
         <translation>Numéro de pager</translation>
     </message>
     <message>
         <source>E-Mail target address</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 80 dialog units (about 41 characters).</extracomment>
         <translation>Adresse e-mail de destination</translation>
     </message>
     <message>
         <source>SMS - Mobile phone number</source>
+        <extracomment>Mailbox Notifications page, group box caption, 178 x 47 dialog units (about 41 characters).</extracomment>
         <translation>SMS - Numéro de mobile</translation>
     </message>
     <message>
         <source>Message type</source>
+        <extracomment>Mailbox Notifications page, label, 46 x 8 dialog units (about 11 characters).</extracomment>
         <translation>Type d&apos;envoi</translation>
     </message>
     <message>
         <source>External notification is Allowed</source>
+        <extracomment>Mailbox Notifications page, label, 137 x 8 dialog units (about 34 characters).</extracomment>
         <translation>La notification externe est autorisée</translation>
     </message>
     <message>
         <source>External notifications</source>
+        <extracomment>Mailbox Notifications page, group box caption, 379 x 167 dialog units (about 91 characters).</extracomment>
         <translation>Notifications externes</translation>
     </message>
     <message>
         <source>Local notification</source>
+        <extracomment>Mailbox Notifications page, group box caption, 379 x 34 dialog units (about 91 characters).</extracomment>
         <translation>Notification locale</translation>
     </message>
     <message>
         <source>Local notification type</source>
+        <extracomment>Mailbox Notifications page, label, 75 x 8 dialog units (about 18 characters).</extracomment>
         <translation>Type de notification</translation>
     </message>
     <message>
         <source>Extension to notify</source>
+        <extracomment>Mailbox Notifications page, label, 67 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Poste à avertir</translation>
     </message>
     <message>
@@ -287,10 +318,6 @@ Un problème réseau peut altérer le message et toutes les informations seront 
 Voulez-vous vraiment utiliser ce type d&apos;envoi&#xa0;?</translation>
     </message>
     <message>
-        <source>Extension number is not valid</source>
-        <translation>Le numéro de poste n&apos;est pas valide</translation>
-    </message>
-    <message>
         <source>When enabling Phone notification a Phone number must be defined</source>
         <translation>Pour activer la notification par téléphone, un numéro de téléphone doit être défini</translation>
     </message>
@@ -320,7 +347,7 @@ Voulez-vous vraiment utiliser ce type d&apos;envoi&#xa0;?</translation>
     </message>
     <message>
         <source>Email notification type is not valid</source>
-        <translation>Le type de notification par e-mail n&apos;est pas valide</translation>
+        <translation>Le type d&apos;envoi n&apos;est pas valide</translation>
     </message>
     <message>
         <source>None</source>
@@ -342,11 +369,17 @@ Voulez-vous vraiment utiliser ce type d&apos;envoi&#xa0;?</translation>
         <source>Rings</source>
         <translation>Sonnerie</translation>
     </message>
+    <message>
+        <source>Enable %1</source>
+        <extracomment>What a screen reader says for an &quot;Enable&quot; check box; %1 is the caption of its group (&quot;Telephone number&quot;, &quot;Pager number&quot;, ...).</extracomment>
+        <translation>Activer (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CPreApplyDlg</name>
     <message>
         <source>Please wait...</source>
+        <extracomment>Wait window of Apply, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Veuillez patienter...</translation>
     </message>
     <message>
@@ -366,23 +399,27 @@ Voulez-vous vraiment utiliser ce type d&apos;envoi&#xa0;?</translation>
     <name>CRefreshDlg</name>
     <message>
         <source>OK</source>
+        <extracomment>Refresh window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>Refresh window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Annuler</translation>
     </message>
     <message>
         <source>Connecting the device ...</source>
+        <extracomment>Refresh window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Connexion à l&apos;appareil ...</translation>
     </message>
     <message>
         <source>Please wait...</source>
+        <extracomment>Refresh window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Veuillez patienter...</translation>
     </message>
     <message>
         <source>Refresh mailbox settings view</source>
-        <translation>Lecture des paramètres de la boîte vocale</translation>
+        <translation>Lecture des paramètres</translation>
     </message>
     <message>
         <source>Password</source>
@@ -390,18 +427,22 @@ Voulez-vous vraiment utiliser ce type d&apos;envoi&#xa0;?</translation>
     </message>
     <message>
         <source>To view your mailbox settings</source>
+        <extracomment>Refresh window, first centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Pour afficher les paramètres de votre boîte</translation>
     </message>
     <message>
         <source>Press OK</source>
+        <extracomment>Refresh window, second centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Cliquez sur OK</translation>
     </message>
     <message>
         <source>Please enter Password for mailbox %s</source>
+        <extracomment>Refresh window, centred status line, 172 x 8 dialog units (about 43 characters); %s is a mailbox number of up to 6 digits.</extracomment>
         <translation>Entrez le mot de passe de la boîte %s</translation>
     </message>
     <message>
         <source>Incorrect Password, Please try again</source>
+        <extracomment>Refresh window, centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
         <translation>Mot de passe incorrect, veuillez réessayer</translation>
     </message>
 </context>
@@ -481,22 +522,27 @@ Si la case est cochée, l&apos;appareil vous indique la date et l&apos;heure de 
     </message>
     <message>
         <source>Announcer</source>
+        <extracomment>Mailbox Settings page, check box, 76 x 10 dialog units (about 16 characters).</extracomment>
         <translation>Annonce seule</translation>
     </message>
     <message>
         <source>Do Not Disturb</source>
+        <extracomment>Mailbox Settings page, check box, 68 x 10 dialog units (about 14 characters).</extracomment>
         <translation>Ne pas déranger</translation>
     </message>
     <message>
         <source>Time Stamp</source>
+        <extracomment>Mailbox Settings page, check box, 67 x 10 dialog units (about 13 characters).</extracomment>
         <translation>Horodatage</translation>
     </message>
     <message>
         <source>Reset</source>
+        <extracomment>Mailbox Settings page, button, 48 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Mailbox Number</source>
+        <extracomment>Mailbox Settings page, label, 58 x 8 dialog units (about 14 characters).</extracomment>
         <translation>Numéro de boîte</translation>
     </message>
     <message>
@@ -505,26 +551,32 @@ Si la case est cochée, l&apos;appareil vous indique la date et l&apos;heure de 
     </message>
     <message>
         <source>Mailbox Language</source>
+        <extracomment>Mailbox Settings page, label, 67 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Langue de la boîte</translation>
     </message>
     <message>
         <source>Mailbox Password</source>
+        <extracomment>Mailbox Settings page, label, 66 x 8 dialog units (about 16 characters).</extracomment>
         <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Forward options during personal greeting</source>
+        <extracomment>Mailbox Settings page, group box caption, 177 x 84 dialog units (about 41 characters).</extracomment>
         <translation>Renvoi pendant l&apos;annonce personnelle</translation>
     </message>
     <message>
         <source>Backup Extension</source>
+        <extracomment>Mailbox Settings page, label, 68 x 8 dialog units (about 17 characters).</extracomment>
         <translation>Poste de secours</translation>
     </message>
     <message>
         <source>Operator Extension</source>
+        <extracomment>Mailbox Settings page, label, 69 x 8 dialog units (about 17 characters).</extracomment>
         <translation>Poste opérateur</translation>
     </message>
     <message>
         <source>Fax Extension</source>
+        <extracomment>Mailbox Settings page, label, 69 x 8 dialog units (about 17 characters).</extracomment>
         <translation>Poste de fax</translation>
     </message>
     <message>
@@ -537,6 +589,7 @@ Si la case est cochée, l&apos;appareil vous indique la date et l&apos;heure de 
     </message>
     <message>
         <source>Mailbox operation modes</source>
+        <extracomment>Mailbox Settings page, group box caption, 166 x 84 dialog units (about 38 characters).</extracomment>
         <translation>Modes de fonctionnement</translation>
     </message>
     <message>
@@ -744,18 +797,22 @@ Le nombre maximal de messages que la boîte vocale peut contenir. Quand elle est
     </message>
     <message>
         <source>Number of new messages</source>
+        <extracomment>Mailbox Statistics page, label, 87 x 8 dialog units (about 21 characters).</extracomment>
         <translation>Nouveaux messages</translation>
     </message>
     <message>
         <source>Number of saved messages</source>
+        <extracomment>Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).</extracomment>
         <translation>Messages sauvegardés</translation>
     </message>
     <message>
         <source>Total number of messages</source>
+        <extracomment>Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).</extracomment>
         <translation>Nombre total de messages</translation>
     </message>
     <message>
         <source>Max. stored messages</source>
+        <extracomment>Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).</extracomment>
         <translation>Nombre max. de messages</translation>
     </message>
     <message>
@@ -774,47 +831,23 @@ Le nombre maximal de messages que la boîte vocale peut contenir. Quand elle est
         <translation>Zel</translation>
     </message>
     <message>
-        <source>Zel shows and changes the settings of your voice-mail box on the voice-mail device.
-
-Refresh asks the device for your mailbox&apos;s current settings and fills the three pages. The first time you do this after starting Zel, you are asked for your 4-digit mailbox password.
-
-Mailbox Settings: your password, the mailbox language, where callers are forwarded during your personal greeting, and the operation modes.
-Mailbox Notifications: how you are told about new messages: by telephone, pager, SMS or e-mail, where the device allows it.
-Mailbox Statistics: how many new and saved messages your mailbox holds and how many it may store.
-
-Apply checks your entries and sends them to the device. Apply is possible only after a successful Refresh.
-
-If the device cannot be reached, you may work off line: the pages then show no data from the device, and Apply is refused until a Refresh succeeds.
-
-Press F1 on a field of a page for help on that field. Right-click the title banner for information about Zel.</source>
-        <translation>Zel affiche et modifie les paramètres de votre boîte vocale sur le système de messagerie vocale.
-
-Actualiser demande à l&apos;appareil les paramètres actuels de votre boîte vocale et remplit les trois pages. La première fois après le démarrage de Zel, le mot de passe à 4 chiffres de votre boîte vocale vous est demandé.
-
-Paramètres de la boîte vocale&#xa0;: votre mot de passe, la langue de la boîte, le renvoi des appelants pendant votre annonce personnelle et les modes de fonctionnement.
-Notifications de la boîte vocale&#xa0;: comment vous êtes averti des nouveaux messages (par téléphone, pager, SMS ou e-mail), si l&apos;appareil le permet.
-Statistiques de la boîte vocale&#xa0;: le nombre de messages nouveaux et sauvegardés de votre boîte et le nombre qu&apos;elle peut contenir.
-
-Appliquer vérifie vos saisies et les envoie à l&apos;appareil. Appliquer n&apos;est possible qu&apos;après une actualisation réussie.
-
-Si l&apos;appareil est injoignable, vous pouvez travailler hors ligne&#xa0;: les pages n&apos;affichent alors aucune donnée de l&apos;appareil, et Appliquer est refusé jusqu&apos;à ce qu&apos;une actualisation réussisse.
-
-Appuyez sur F1 dans un champ d&apos;une page pour obtenir de l&apos;aide sur ce champ. Un clic droit sur la bannière de titre affiche des informations sur Zel.</translation>
-    </message>
-    <message>
         <source>Refresh</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Actualiser</translation>
     </message>
     <message>
         <source>Apply</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Appliquer</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Fermer</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>Main window, button, 50 x 14 dialog units (about 10 characters).</extracomment>
         <translation>Aide</translation>
     </message>
     <message>
@@ -823,6 +856,7 @@ Appuyez sur F1 dans un champ d&apos;une page pour obtenir de l&apos;aide sur ce 
     </message>
     <message>
         <source>Off Line! No relevant data is displayed!</source>
+        <extracomment>Main window, label, 145 x 10 dialog units (about 36 characters).</extracomment>
         <translation>Hors ligne&#xa0;! Aucune donnée de l&apos;appareil&#xa0;!</translation>
     </message>
     <message>
@@ -857,6 +891,55 @@ They are used until Zel ends, and Zel will ask for them again at its next start.
 
 Ils restent valables jusqu&apos;à la fermeture de Zel, qui vous les redemandera au prochain démarrage.</translation>
     </message>
+    <message>
+        <source>Zel shows and changes the settings of your voice-mail box on the voice-mail device.
+
+Refresh asks the device for your mailbox&apos;s current settings and fills the three pages. The first time you do this after starting Zel, you are asked for your 4-digit mailbox password.
+
+Mailbox Settings: your password, the mailbox language, where callers are forwarded during your personal greeting, and the operation modes.
+Mailbox Notifications: how you are told about new messages: by telephone, pager, SMS or e-mail, where the device allows it.
+Mailbox Statistics: how many new and saved messages your mailbox holds and how many it may store.
+
+Apply checks your entries and sends them to the device. Apply is possible only after a successful Refresh.
+
+If the device cannot be reached, you may work off line: the pages then show no data from the device, and Apply is refused until a Refresh succeeds.
+
+Press F1 on a field of a page for help on that field.</source>
+        <translation>Zel affiche et modifie les paramètres de votre boîte vocale sur le système de messagerie vocale.
+
+Actualiser demande à l&apos;appareil les paramètres actuels de votre boîte vocale et remplit les trois pages. La première fois après le démarrage de Zel, le mot de passe à 4 chiffres de votre boîte vocale vous est demandé.
+
+Paramètres de la boîte vocale&#xa0;: votre mot de passe, la langue de la boîte, le renvoi des appelants pendant votre annonce personnelle et les modes de fonctionnement.
+Notifications de la boîte vocale&#xa0;: comment vous êtes averti des nouveaux messages (par téléphone, pager, SMS ou e-mail), si l&apos;appareil le permet.
+Statistiques de la boîte vocale&#xa0;: le nombre de messages nouveaux et sauvegardés de votre boîte et le nombre qu&apos;elle peut contenir.
+
+Appliquer vérifie vos saisies et les envoie à l&apos;appareil. Appliquer n&apos;est possible qu&apos;après une actualisation réussie.
+
+Si l&apos;appareil est injoignable, vous pouvez travailler hors ligne&#xa0;: les pages n&apos;affichent alors aucune donnée de l&apos;appareil, et Appliquer est refusé jusqu&apos;à ce qu&apos;une actualisation réussisse.
+
+Appuyez sur F1 dans un champ d&apos;une page pour obtenir de l&apos;aide sur ce champ.</translation>
+    </message>
+    <message>
+        <source>For information about Zel, right-click the title banner and choose &quot;%1&quot;.</source>
+        <translation>Pour des informations sur Zel, cliquez avec le bouton droit sur la bannière de titre et choisissez «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>For information about Zel, choose &quot;%1&quot; in the window&apos;s system menu (Alt+Space).</source>
+        <translation>Pour des informations sur Zel, choisissez «&#xa0;%1&#xa0;» dans le menu système de la fenêtre (Alt+Espace).</translation>
+    </message>
+    <message>
+        <source>Voice-Mail Box Manager</source>
+        <extracomment>Main window, subtitle over the title banner in a large font, 320 x 13 dialog units (about 50 characters).</extracomment>
+        <translation>Gestionnaire de boîte vocale</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; of &quot;%2&quot; in %3 is not an IPv4 address of a device.
+
+Please set it to four numbers from 0 to 255 joined by dots, the first not 0 and none with leading zeros (such as 192.168.1.20), and start Zel again.</source>
+        <translation>La valeur «&#xa0;%1&#xa0;» de «&#xa0;%2&#xa0;» dans %3 n&apos;est pas l&apos;adresse IPv4 d&apos;un appareil.
+
+Donnez-lui quatre nombres de 0 à 255 séparés par des points, le premier différent de 0 et aucun avec des zéros en tête (par exemple 192.168.1.20), puis redémarrez Zel.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -868,7 +951,7 @@ L&apos;adresse et le port de l&apos;appareil ainsi que le numéro de boîte sont
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation>Affiche cette aide.</translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
@@ -913,6 +996,17 @@ Vérifiez les connexions réseau</translation>
     <message>
         <source>What to do next</source>
         <translation>Étape suivante</translation>
+    </message>
+</context>
+<context>
+    <name>zel::EditRules</name>
+    <message>
+        <source>Only digits can be typed here.</source>
+        <translation>Seuls des chiffres peuvent être saisis ici.</translation>
+    </message>
+    <message>
+        <source>Only letters the device can store can be typed here: Western European letters, digits and signs.</source>
+        <translation>Seuls les caractères que l&apos;appareil peut enregistrer peuvent être saisis ici&#xa0;: lettres, chiffres et signes d&apos;Europe occidentale.</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "platform/DialogTemplate.h"
 #include "res/HelpText.h"
 #include "res/resource.h"
 
@@ -33,8 +34,7 @@ constexpr DialogTopic kTopics[] = {
          "successful Refresh.\n\n"
          "If the device cannot be reached, you may work off line: the pages then show no data from "
          "the device, and Apply is refused until a Refresh succeeds.\n\n"
-         "Press F1 on a field of a page for help on that field. Right-click the title banner for "
-         "information about Zel.")},
+         "Press F1 on a field of a page for help on that field.")},
     {IDD_DATA_INIT, "CDataInitDlg", QT_TRANSLATE_NOOP("CDataInitDlg", "Zel Data Initializing"),
      QT_TRANSLATE_NOOP(
          "CDataInitDlg",
@@ -45,6 +45,15 @@ constexpr DialogTopic kTopics[] = {
          "The first of the four numbers must not be 0.\n\n"
          "OK saves both values in Zel's profile file, Zel1.ini, so that you are not asked again. "
          "Cancel ends Zel without saving anything.")},
+};
+
+// The main window's About entry is where each platform puts it (shell/AboutEntry.cpp); %1 is
+// its text.
+constexpr const char* kAboutEntryHelp[] = {
+    QT_TRANSLATE_NOOP("CZelMainDlg",
+                      "For information about Zel, right-click the title banner and choose \"%1\"."),
+    QT_TRANSLATE_NOOP("CZelMainDlg", "For information about Zel, choose \"%1\" in the window's "
+                                     "system menu (Alt+Space)."),
 };
 
 const DialogTopic* topicOf(int templateId)
@@ -66,7 +75,17 @@ QString dialogHelpTitle(int templateId)
 QString dialogHelpText(int templateId)
 {
     const DialogTopic* topic = topicOf(templateId);
-    return topic ? QCoreApplication::translate(topic->context, topic->text) : QString();
+    if (!topic)
+        return {};
+    QString text = QCoreApplication::translate(topic->context, topic->text);
+    if (templateId == IDD_ZEL_DIALOG) {
+        QString entry = QCoreApplication::translate("CZelMainDlg", "&About Zel...");
+        entry.remove(u'&');
+        text += u' ' + QCoreApplication::translate("CZelMainDlg",
+                                                   kAboutEntryHelp[kProgramOwnsSystemMenu ? 1 : 0])
+                           .arg(entry);
+    }
+    return text;
 }
 
 } // namespace zel::res

@@ -9,6 +9,7 @@ namespace {
 
 // The buttons exist but stay hidden: the wait window offers the user nothing to do.
 constexpr std::array kControls{
+    //: Wait window of Apply, centred line, 172 x 8 dialog units (about 43 characters).
     ControlTemplate{kStaticId, ControlKind::CenteredLabel,
                     QT_TRANSLATE_NOOP("CPreApplyDlg", "Please wait..."), 7, 18, 172, 8, NoStyle, 0,
                     0},

@@ -11,15 +11,19 @@ constexpr unsigned kCount = Bordered | AutoHScroll | ReadOnly;
 
 // The message list and its heading are kept for the layout but never shown.
 constexpr std::array kControls{
+    //: Mailbox Statistics page, label, 87 x 8 dialog units (about 21 characters).
     ControlTemplate{IDC_STATISTICS_NEW_MESSAGES_LABEL, ControlKind::Label,
                     QT_TRANSLATE_NOOP("CStatisticsPage", "Number of new messages"), 7, 12, 87, 8,
                     NoStyle, 0, 0},
+    //: Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).
     ControlTemplate{IDC_STATISTICS_SAVED_MESSAGES_LABEL, ControlKind::Label,
                     QT_TRANSLATE_NOOP("CStatisticsPage", "Number of saved messages"), 7, 33, 100, 8,
                     NoStyle, 0, 0},
+    //: Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).
     ControlTemplate{IDC_STATISTICS_TOTAL_MESSAGES_LABEL, ControlKind::Label,
                     QT_TRANSLATE_NOOP("CStatisticsPage", "Total number of messages"), 7, 53, 100, 8,
                     NoStyle, 0, 0},
+    //: Mailbox Statistics page, label, 100 x 8 dialog units (about 25 characters).
     ControlTemplate{IDC_STATISTICS_MAX_MESSAGES_LABEL, ControlKind::Label,
                     QT_TRANSLATE_NOOP("CStatisticsPage", "Max. stored messages"), 7, 92, 100, 8,
                     NoStyle, 0, 0},

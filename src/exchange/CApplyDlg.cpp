@@ -47,7 +47,9 @@ bool CApplyDlg::OnInitDialog()
         EndDialog(zel::IDCANCEL);
         return true;
     }
+    //: Apply window, first centred status line, 172 x 8 dialog units (about 43 characters).
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("To apply your mailbox settings press OK"));
+    //: Apply window, second centred status line, 172 x 8 dialog units (about 43 characters).
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, tr("Press OK"));
     OnOK();
     return true;
@@ -62,6 +64,7 @@ void CApplyDlg::OnOK()
     const std::size_t size = Datagram::buildApplyRequest(m_record, m_buildBuffer);
     m_link.sendApplyRequest(std::span<const std::uint8_t>(m_buildBuffer.data(), size));
 
+    //: Apply window, centred status line, 172 x 8 dialog units (about 43 characters).
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("Waiting for Acknowledge..."));
     showOutcome(waitForAcknowledgement());
     EndDialog(zel::IDOK);

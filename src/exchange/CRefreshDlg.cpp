@@ -89,7 +89,9 @@ bool CRefreshDlg::OnInitDialog()
     m_stage = Stage::Request;
     m_bReplyReceived = false;
     m_cancelled = false;
+    //: Refresh window, first centred status line, 172 x 8 dialog units (about 43 characters).
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("To view your mailbox settings"));
+    //: Refresh window, second centred status line, 172 x 8 dialog units (about 43 characters).
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, tr("Press OK"));
 
     if (m_link.endpoint()) {
@@ -208,6 +210,8 @@ void CRefreshDlg::showPasswordPrompt()
 {
     SetDlgItemText(
         IDC_EXCHANGE_STATUS_LINE1,
+        //: Refresh window, centred status line, 172 x 8 dialog units (about 43
+        //: characters); %s is a mailbox number of up to 6 digits.
         ExchangeMessages::withMailbox(tr("Please enter Password for mailbox %s"), m_strMailbox));
     m_stage = Stage::Password;
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, QString());
@@ -229,6 +233,7 @@ void CRefreshDlg::checkPassword()
                 OnCancel();
                 return;
             }
+            //: Refresh window, centred status line, 172 x 8 dialog units (about 43 characters).
             SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("Incorrect Password, Please try again"));
             password->setFocus();
             password->selectAll();

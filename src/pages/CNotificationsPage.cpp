@@ -78,9 +78,10 @@ bool CNotificationsPage::OnInitDialog()
 
     nameAfterLabels(*this, kLabels);
     for (const Target& target : kTargets) {
+        //: What a screen reader says for an "Enable" check box; %1 is the caption of its group
+        //: ("Telephone number", "Pager number", ...).
         GetDlgItem(target.enableId)
-            ->setAccessibleName(GetDlgItemText(target.enableId) + u' ' +
-                                GetDlgItemText(target.groupId));
+            ->setAccessibleName(tr("Enable %1").arg(GetDlgItemText(target.groupId)));
     }
     GetDlgItem(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED)
         ->setAccessibleName(GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT));
@@ -101,6 +102,8 @@ bool CNotificationsPage::OnInitDialog()
 QString CNotificationsPage::externalNotificationText(bool allowed)
 {
     return allowed ? tr("External notification is Allowed")
+                   //: Mailbox Notifications page, label, 137 x 8 dialog units (about 34
+                   //: characters).
                    : tr("External notification is Not Allowed");
 }
 

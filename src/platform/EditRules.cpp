@@ -1,6 +1,9 @@
 #include "EditRules.h"
 
+#include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QToolTip>
 #include <algorithm>
 
 namespace zel {
@@ -12,20 +15,56 @@ EditRules::EditRules(QLineEdit* edit, int textLimit, EditCharacters characters)
     // Validation runs before textChanged, so this always holds the previous text.
     connect(edit, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_strBefore = text; });
+    edit->installEventFilter(this);
+}
+
+bool EditRules::refused(QChar c) const
+{
+    switch (m_characters) {
+    case EditCharacters::Digits:
+        return c < u'0' || c > u'9';
+    case EditCharacters::Latin1:
+        return c.unicode() > 0xFF;
+    case EditCharacters::Any:
+        break;
+    }
+    return false;
 }
 
 qsizetype EditRules::refusedCharacters(const QString& text) const
 {
-    switch (m_characters) {
-    case EditCharacters::Digits:
-        return std::count_if(text.begin(), text.end(),
-                             [](QChar c) { return c < u'0' || c > u'9'; });
-    case EditCharacters::Latin1:
-        return std::count_if(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; });
-    case EditCharacters::Any:
-        break;
+    return std::count_if(text.begin(), text.end(), [this](QChar c) { return refused(c); });
+}
+
+void EditRules::showRefusal() const
+{
+    QLabel*& tip = const_cast<EditRules*>(this)->m_tip;
+    if (!tip) {
+        // A window of its own, so that the dialog's layout does not clip it.
+        tip = new QLabel(m_edit, Qt::ToolTip);
+        tip->setForegroundRole(QPalette::ToolTipText);
+        tip->setBackgroundRole(QPalette::ToolTipBase);
+        tip->setPalette(QToolTip::palette());
+        tip->setFont(QToolTip::font());
+        tip->setAutoFillBackground(true);
+        tip->setFrameStyle(QFrame::Box | QFrame::Plain);
+        tip->setMargin(4);
     }
-    return 0;
+    tip->setText(m_characters == EditCharacters::Digits
+                     ? tr("Only digits can be typed here.")
+                     : tr("Only letters the device can store can be typed here: Western European "
+                          "letters, digits and signs."));
+    tip->adjustSize();
+    tip->move(m_edit->mapToGlobal(QPoint(m_edit->width() / 4, m_edit->height())));
+    tip->show();
+}
+
+bool EditRules::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_tip && (event->type() == QEvent::KeyPress || event->type() == QEvent::FocusOut ||
+                  event->type() == QEvent::Hide))
+        m_tip->hide();
+    return QValidator::eventFilter(watched, event);
 }
 
 QValidator::State EditRules::validate(QString& input, int& pos) const
@@ -34,10 +73,6 @@ QValidator::State EditRules::validate(QString& input, int& pos) const
     // the text: keep it as it is.
     if (!m_edit->isModified())
         return Acceptable;
-    if (refusedCharacters(input) > refusedCharacters(m_strBefore))
-        return Invalid;
-    if (m_nTextLimit <= 0 || input.size() <= m_nTextLimit)
-        return Acceptable;
     // The cursor ends behind what was inserted; what follows it was there before, and so
     // is what both texts start with.
     const qsizetype after = input.size() - pos;
@@ -45,6 +80,19 @@ QValidator::State EditRules::validate(QString& input, int& pos) const
     const qsizetype maxKept = std::min<qsizetype>(pos, m_strBefore.size() - after);
     while (kept < maxKept && input.at(kept) == m_strBefore.at(kept))
         ++kept;
+    if (refusedCharacters(input) > refusedCharacters(m_strBefore)) {
+        showRefusal();
+        QString inserted = input.mid(kept, pos - kept);
+        inserted.removeIf([this](QChar c) { return refused(c); });
+        if (inserted.isEmpty())
+            return Invalid;
+        input = input.left(kept) + inserted + input.mid(pos);
+        pos = int(kept + inserted.size());
+        if (refusedCharacters(input) > refusedCharacters(m_strBefore))
+            return Invalid; // not an insertion: leave the text as it was
+    }
+    if (m_nTextLimit <= 0 || input.size() <= m_nTextLimit)
+        return Acceptable;
     const qsizetype room = std::max<qsizetype>(0, m_nTextLimit - kept - after);
     const qsizetype inserted = pos - kept;
     if (inserted <= room)

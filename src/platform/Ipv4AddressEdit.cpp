@@ -125,7 +125,10 @@ bool Ipv4AddressEdit::eventFilter(QObject* watched, QEvent* event)
     const bool autoAdvancedHere = m_nAutoAdvancedTo == index;
     m_nAutoAdvancedTo = -1;
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->text() == QStringLiteral(".")) {
+    // The keypad's decimal key counts as a dot whatever it types (a German keypad types ",").
+    const bool decimalKey = (key->modifiers() & Qt::KeypadModifier) &&
+                            (key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma);
+    if (key->text() == QStringLiteral(".") || decimalKey) {
         // A dot right after a third digit moved on only confirms that move.
         if (!autoAdvancedHere && index < 3 && !field->text().isEmpty())
             focusField(index + 1, false);

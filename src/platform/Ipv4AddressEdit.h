@@ -7,9 +7,9 @@ class QLineEdit;
 
 namespace zel {
 
-// An IPv4 address control: four fields of 0..255. '.' or a third digit moves on to the next
-// field, Backspace at the start of a field goes back to the previous one. A field entered by
-// click or Tab has its text selected, so that typing replaces it.
+// An IPv4 address control: four fields of 0..255. '.' (or the keypad's decimal key) or a third
+// digit moves on to the next field, Backspace at the start of a field goes back to the previous
+// one. A field entered by click or Tab has its text selected, so that typing replaces it.
 class Ipv4AddressEdit : public QWidget
 {
     Q_OBJECT

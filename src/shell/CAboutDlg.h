@@ -10,4 +10,7 @@ class CAboutDlg : public zel::Dialog
 
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
+
+protected:
+    bool OnInitDialog() override;
 };

@@ -6,6 +6,7 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
 #include "shell/CZelApp.h"
+#include "shell/ProfileKeys.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -101,7 +102,7 @@ void CDataInitDlg::OnOK()
     QWidget* faulty = nullptr;
     if (m_strMailbox.isEmpty())
         faulty = m_editMailbox;
-    else if (m_addrBytes[0] == 0)
+    else if (!isDeviceAddress(m_addrBytes))
         faulty = m_ipAddress->field(0);
     if (faulty) {
         zel::MessageBox::appBox(tr("Data entry error"));

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabBar>
+#include <algorithm>
 
 namespace {
 
@@ -74,6 +75,18 @@ bool CZelMainDlg::OnInitDialog()
     banner->setScaledContents(true);
     banner->setGeometry(dialogUnitsToPixels(7, 4, 395, 67));
     banner->setAccessibleName(tr("Zel"));
+    // The subtitle keeps the artwork's proportions and colour at any size; clicks go through it
+    // to the banner, whose context menu holds the About entry.
+    auto* subtitle = dlgItem<QLabel>(zel::IDC_MAIN_BANNER_SUBTITLE);
+    QFont subtitleFont = subtitle->font();
+    subtitleFont.setPixelSize(std::max(1, banner->height() * 19 / 106));
+    subtitle->setFont(subtitleFont);
+    QPalette light = subtitle->palette();
+    light.setColor(QPalette::WindowText, QColor(0xdf, 0xec, 0xf8));
+    subtitle->setPalette(light);
+    subtitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    subtitle->setAttribute(Qt::WA_TransparentForMouseEvents);
+    subtitle->raise();
     QFont italic = m_offlineBanner->font();
     italic.setItalic(true);
     m_offlineBanner->setFont(italic);
@@ -126,9 +139,9 @@ bool CZelMainDlg::profileUsable(const ProfileConfiguration& configuration)
     const QString file = QDir::toNativeSeparators(m_profile.pathOf(section, name));
     const QString text =
         key->shape == ValueShape::Ipv4Address
-            ? tr("The value \"%1\" of \"%2\" in %3 is not an IPv4 address.\n\nPlease set it "
-                 "to four numbers from 0 to 255 joined by dots, without leading zeros (such as "
-                 "192.168.1.20), and start Zel again.")
+            ? tr("The value \"%1\" of \"%2\" in %3 is not an IPv4 address of a device.\n\n"
+                 "Please set it to four numbers from 0 to 255 joined by dots, the first not 0 and "
+                 "none with leading zeros (such as 192.168.1.20), and start Zel again.")
                   .arg(value, name, file)
             : tr("The value \"%1\" of \"%2\" in %3 is not a port Zel can use.\n\n"
                  "Please set it to a number from %4 to %5 and start Zel again.")

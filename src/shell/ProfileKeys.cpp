@@ -30,21 +30,25 @@ bool inRange(qsizetype value, NumberRange range)
     return value >= range.lowest && value <= range.highest;
 }
 
-// Four numbers 0 to 255 joined by dots. The address parser would take fewer parts ("192.168.1"
-// as 192.168.0.1) and read a leading zero as octal ("010" as 8): neither is what was meant.
-bool isDottedIpv4(const QString& text)
+// Four numbers 0 to 255 joined by dots, of a device. The address parser would take fewer parts
+// ("192.168.1" as 192.168.0.1) and read a leading zero as octal ("010" as 8): neither is what
+// was meant.
+bool isDottedDeviceAddress(const QString& text)
 {
     const QStringList parts = text.split(u'.');
     if (parts.size() != 4)
         return false;
-    for (const QString& part : parts) {
+    std::array<quint8, 4> bytes{};
+    for (int i = 0; i < 4; ++i) {
+        const QString& part = parts[i];
         const bool digits =
             !part.isEmpty() && part.size() <= 3 &&
             std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
         if (!digits || (part.size() > 1 && part.front() == u'0') || part.toInt() > 255)
             return false;
+        bytes[i] = quint8(part.toInt());
     }
-    return true;
+    return isDeviceAddress(bytes);
 }
 
 QString section(const ProfileKey& key)
@@ -58,6 +62,11 @@ QString name(const ProfileKey& key)
 }
 
 } // namespace
+
+bool isDeviceAddress(const std::array<quint8, 4>& bytes)
+{
+    return bytes[0] != 0;
+}
 
 std::span<const ProfileKey> profileKeys()
 {
@@ -86,7 +95,7 @@ const ProfileKey* unusableKey(const ProfileConfiguration& configuration)
         if (key.shape == S::Ipv4Address) {
             const QString& address = configuration.*std::get<QString C::*>(key.value);
             // An empty one is asked for.
-            if (!address.isEmpty() && !isDottedIpv4(address))
+            if (!address.isEmpty() && !isDottedDeviceAddress(address))
                 return &key;
         }
     }

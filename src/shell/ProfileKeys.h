@@ -3,6 +3,7 @@
 #include "platform/ProfileFile.h"
 
 #include <QString>
+#include <array>
 #include <span>
 #include <variant>
 
@@ -30,7 +31,7 @@ struct NumberRange
 };
 
 // What a value must look like. A port outside its range or an address that is not a dotted IPv4
-// one stops the program; a text of the wrong length (a missing one too) is asked for.
+// one of a device stops the program; a text of the wrong length (a missing one too) is asked for.
 enum class ValueShape
 {
     Port,
@@ -51,6 +52,10 @@ struct ProfileKey
 
 // Every key, in the order the asked-for values are written.
 std::span<const ProfileKey> profileKeys();
+
+// Whether a device can answer at these four numbers: a first number of 0 names this host or
+// network, never a device. The data-initialising dialog and the profile check both hold to it.
+bool isDeviceAddress(const std::array<quint8, 4>& bytes);
 
 // The first key whose value in `configuration` the program can neither use nor ask for, or null.
 const ProfileKey* unusableKey(const ProfileConfiguration& configuration);

@@ -24,10 +24,15 @@ const QString kNotValid = QStringLiteral("Data is not valid...Please try again")
 const QString kCompleted = QStringLiteral("Data Transfer is successfully completed");
 const QByteArray kViewRequest305 = QByteArray::fromHex("21213f030005ffffff");
 
-void answerEachRequest(TestPeer& device, QList<QByteArray> answers)
+// Each answer comes from `device`, or from `movedTo`, another port, when given.
+void answerEachRequest(TestPeer& device, QList<QByteArray> answers, TestPeer* movedTo = nullptr)
 {
-    device.onDatagram = [&device, answers](const QByteArray&) mutable {
-        if (!answers.isEmpty())
+    device.onDatagram = [&device, answers, movedTo](const QByteArray&) mutable {
+        if (answers.isEmpty())
+            return;
+        if (movedTo)
+            movedTo->sendTo(answers.takeFirst(), device.lastSenderPort);
+        else
             device.reply(answers.takeFirst());
     };
 }
@@ -369,30 +374,31 @@ void ExchangeTest::acknowledgements_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("icon");
     QTest::addColumn<bool>("timedOut");
+    QTest::addColumn<bool>("movesDevice"); // the answer's sender becomes the device
 
     const auto info = int(MessageBox::Information);
     const auto warning = int(MessageBox::Exclamation);
     QTest::newRow("applied") << QList<QByteArray>{acknowledgement(kSlots305, 0)} << kCompleted
-                             << info << false;
+                             << info << false << true;
     QTest::newRow("status 1 names the mailbox sent")
         << QList<QByteArray>{acknowledgement(kSlots12, 1)}
-        << QStringLiteral("Mailbox number 305 does not exist") << info << false;
+        << QStringLiteral("Mailbox number 305 does not exist") << info << false << true;
     QTest::newRow("status 2") << QList<QByteArray>{acknowledgement(kSlots305, 2)} << kNotValid
-                              << info << false;
-    QTest::newRow("another mailbox")
-        << QList<QByteArray>{acknowledgement(kSlots306, 3)} << kConnectFailed << warning << false;
+                              << info << false << true;
+    QTest::newRow("another mailbox") << QList<QByteArray>{acknowledgement(kSlots306, 3)}
+                                     << kConnectFailed << warning << false << false;
     QTest::newRow("length past the end") << QList<QByteArray>{acknowledgement(kSlots305, 3, 2)}
-                                         << kConnectFailed << warning << false;
+                                         << kConnectFailed << warning << false << false;
     QTest::newRow("no !!V") << QList<QByteArray>{QByteArray::fromHex("212158030005ffffff000100")}
-                            << kConnectFailed << warning << false;
-    QTest::newRow("status 3 waits on")
-        << QList<QByteArray>{acknowledgement(kSlots305, 3)} << kConnectFailed << warning << true;
+                            << kConnectFailed << warning << false << false;
+    QTest::newRow("status 3 waits on") << QList<QByteArray>{acknowledgement(kSlots305, 3)}
+                                       << kConnectFailed << warning << true << false;
     QTest::newRow("status 0 with length 2 waits on")
         << QList<QByteArray>{acknowledgement(kSlots305, 0, 2) + char(0)} << kConnectFailed
-        << warning << true;
+        << warning << true << false;
     QTest::newRow("view reply is ignored") << QList<QByteArray>{reply(kSlots305, 0, recordBody())}
-                                           << kConnectFailed << warning << true;
-    QTest::newRow("no answer") << QList<QByteArray>{} << kConnectFailed << warning << true;
+                                           << kConnectFailed << warning << true << false;
+    QTest::newRow("no answer") << QList<QByteArray>{} << kConnectFailed << warning << true << false;
 }
 
 void ExchangeTest::acknowledgements()
@@ -401,8 +407,10 @@ void ExchangeTest::acknowledgements()
     QFETCH(QString, text);
     QFETCH(int, icon);
     QFETCH(bool, timedOut);
+    QFETCH(bool, movesDevice);
     ExchangeBench bench;
-    answerEachRequest(bench.device, answers);
+    TestPeer movedDevice;
+    answerEachRequest(bench.device, answers, &movedDevice);
     CApplyDlg dialog(*bench.link, record305());
     const ShowCounter shown(&dialog);
 
@@ -420,6 +428,7 @@ void ExchangeTest::acknowledgements()
     QCOMPARE(bench.device.received.size(), 1);
     QCOMPARE(bench.device.received[0].size(), 39);
     QVERIFY(bench.device.received[0].startsWith(QByteArrayLiteral("!!S") + kSlots305));
+    QCOMPARE(bench.link->devicePort() == movedDevice.port(), movesDevice);
 }
 
 void ExchangeTest::firstAcknowledgementDecides()

@@ -278,6 +278,17 @@ private Q_SLOTS:
         auto* digits = dialog.dlgItem<QLineEdit>(kDigitsEdit);
         typeInto(digits, QStringLiteral("1a2-3 4"));
         QCOMPARE(digits->text(), QStringLiteral("1234"));
+        // A refused character says why until the next key; a paste keeps what the edit takes.
+        const auto tip = [digits] { return digits->findChild<QLabel*>(); };
+        QTest::keyClick(digits, Qt::Key_X);
+        QVERIFY(tip() && tip()->isVisible());
+        QCOMPARE(tip()->text(), QStringLiteral("Only digits can be typed here."));
+        QTest::keyClick(digits, Qt::Key_5);
+        QVERIFY(!tip()->isVisible());
+        paste(digits, QStringLiteral("6\u20137"));
+        QVERIFY(tip()->isVisible());
+        QCOMPARE(digits->text(), QStringLiteral("1234567"));
+        QCOMPARE(digits->cursorPosition(), 7);
         dialog.SetDlgItemInt(kDigitsEdit, -5);
         QCOMPARE(digits->text(), QStringLiteral("-5"));
         digits->end(false);

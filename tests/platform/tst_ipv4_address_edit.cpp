@@ -61,6 +61,19 @@ private Q_SLOTS:
         QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(first->width() - 2, 2));
         typeAtFocus(QStringLiteral("192.168.1.2"));
         QCOMPARE(edit.address(), (std::array<quint8, 4>{192, 168, 1, 2}));
+
+        // 255 goes into every field; the keypad's decimal key moves on as a dot does, also where
+        // it types a comma.
+        QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(2, 2));
+        typeAtFocus(QStringLiteral("255255255255"));
+        QCOMPARE(edit.address(), (std::array<quint8, 4>{255, 255, 255, 255}));
+        QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(2, 2));
+        for (Qt::Key decimal : {Qt::Key_Comma, Qt::Key_Period, Qt::Key_Comma}) {
+            typeAtFocus(QStringLiteral("7"));
+            QTest::keyClick(QApplication::focusWidget(), decimal, Qt::KeypadModifier);
+        }
+        typeAtFocus(QStringLiteral("8"));
+        QCOMPARE(edit.address(), (std::array<quint8, 4>{7, 7, 7, 8}));
     }
 
     void addressAndNames()

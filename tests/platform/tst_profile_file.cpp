@@ -85,11 +85,14 @@ private Q_SLOTS:
                                   "[ZEL CLIENT]\r\n"
                                   "mailbox = 12\r\n"
                                   "Unknown=x ; y\r\n"
+                                  "MAILBOX=99\r\n" // read and written at its first place only
                                   "\r\n"
                                   "[Last]\r\n"
                                   "k=v";
         writeFile(path, before);
         ProfileFile profile(path);
+        QCOMPARE(profile.readString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox")),
+                 QStringLiteral("12"));
         QVERIFY(profile.writeString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox"),
                                     QStringLiteral("305")));
         QVERIFY(profile.writeInt(QStringLiteral("Zel Client"), QStringLiteral("Local_Port"), 5002));
@@ -102,6 +105,7 @@ private Q_SLOTS:
                                              "[ZEL CLIENT]\r\n"
                                              "mailbox=305\r\n"
                                              "Unknown=x ; y\r\n"
+                                             "MAILBOX=99\r\n"
                                              "Local_Port=5002\r\n"
                                              "\r\n"
                                              "[Last]\r\n"
@@ -115,16 +119,24 @@ private Q_SLOTS:
             QStringList{QStringLiteral("write.ini")});
     }
 
+    void byteOrderMarkIsKept_data()
+    {
+        QTest::addColumn<QByteArray>("ending");
+        QTest::newRow("LF") << QByteArray("\n");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+    }
+
     void byteOrderMarkIsKept()
     {
+        QFETCH(QByteArray, ending);
         const QString path = pathOf(QStringLiteral("marked.ini"));
-        writeFile(path, "\xEF\xBB\xBF[Zel Server]\nIP_address=10.0.0.2\n");
+        writeFile(path, "\xEF\xBB\xBF[Zel Server]" + ending + "IP_address=10.0.0.2" + ending);
         ProfileFile profile(path);
         QCOMPARE(profile.readString(QStringLiteral("Zel Server"), QStringLiteral("IP_address")),
                  QStringLiteral("10.0.0.2"));
         QVERIFY(profile.writeInt(QStringLiteral("Zel Server"), QStringLiteral("Port_num"), 5000));
-        QCOMPARE(contentOf(path),
-                 QByteArray("\xEF\xBB\xBF[Zel Server]\nIP_address=10.0.0.2\nPort_num=5000\n"));
+        QCOMPARE(contentOf(path), "\xEF\xBB\xBF[Zel Server]" + ending + "IP_address=10.0.0.2" +
+                                      ending + "Port_num=5000" + ending);
     }
 
     void writingCreatesTheFileAndItsFolder()

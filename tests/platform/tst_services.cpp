@@ -112,13 +112,20 @@ private Q_SLOTS:
                     help = browser;
             }
             help->viewport()->installEventFilter(&counter);
-            // Usable while the modal dialog that asked for it runs.
+            // Usable while the modal dialog that asked for it runs, and a message box over it.
             QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
+            QTimer::singleShot(0, help, [&] {
+                QWidget* box = QApplication::activeModalWidget();
+                QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            MessageBox::windowBox(dialog.get(), QStringLiteral("Done"), QStringLiteral("Zel"),
+                                  MessageBox::Ok, MessageBox::Information);
             dialog->EndDialog(IDOK);
         });
         dialog->DoModal();
         dialog.reset();
-        QCOMPARE(counter.clicks, 1);
+        QCOMPARE(counter.clicks, 2);
         QVERIFY(help && help->isVisible());
         closeHelp();
         QVERIFY(!help);

@@ -1,9 +1,14 @@
 #include "LanguageChecks.h"
 
+#include "exchange/CApplyDlg.h"
+#include "exchange/CRefreshDlg.h"
 #include "platform/Dialog.h"
 #include "platform/Ipv4AddressEdit.h"
+#include "platform/MessageBox.h"
 #include "platform/TabControl.h"
+#include "res/DialogTemplates.h"
 #include "res/HelpText.h"
+#include "res/resource.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,10 +16,12 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QXmlStreamReader>
@@ -53,15 +60,41 @@ bool leftInEnglish(const QString& text)
     return text.contains(letter);
 }
 
-// Whether the text a label, group box or button draws fits the room its style gives it there.
-bool fits(QWidget* control)
+// Texts the program puts into labels besides their templates', by the label's window and id, with
+// the widest values of their placeholders: each is measured, whether a run shows it or not.
+const QHash<QPair<QString, int>, QStringList> kLabelTexts{
+    {{QStringLiteral("CNotificationsPage"), zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT},
+     {QStringLiteral("External notification is Allowed"),
+      QStringLiteral("External notification is Not Allowed")}},
+    {{QStringLiteral("CRefreshDlg"), zel::IDC_EXCHANGE_STATUS_LINE1},
+     {QStringLiteral("To view your mailbox settings"),
+      QStringLiteral("Please enter Password for mailbox %s"),
+      QStringLiteral("Incorrect Password, Please try again")}},
+    {{QStringLiteral("CApplyDlg"), zel::IDC_EXCHANGE_STATUS_LINE1},
+     {QStringLiteral("To apply your mailbox settings press OK"),
+      QStringLiteral("Waiting for Acknowledge...")}},
+    {{QStringLiteral("CRefreshDlg"), zel::IDC_EXCHANGE_STATUS_LINE2}, {QStringLiteral("Press OK")}},
+    {{QStringLiteral("CApplyDlg"), zel::IDC_EXCHANGE_STATUS_LINE2}, {QStringLiteral("Press OK")}},
+};
+
+QStringList otherTextsOf(const zel::Dialog& dialog, QWidget* control)
+{
+    const QString context = QString::fromUtf8(dialog.dialogTemplate().context);
+    QStringList texts;
+    for (const QString& source : kLabelTexts.value({context, dialog.controlId(control)}))
+        texts << QCoreApplication::translate(qPrintable(context), qPrintable(source))
+                     .replace(QStringLiteral("%s"), QStringLiteral("888888"));
+    return texts;
+}
+
+// Whether `text` fits the room the style gives it in a label, group box, button or combo box.
+bool fits(QWidget* control, const QString& text)
 {
     const QFontMetrics metrics = control->fontMetrics();
     QRect room, needed;
     if (auto* label = qobject_cast<QLabel*>(control)) {
         room = label->contentsRect();
-        needed =
-            metrics.boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, label->text());
+        needed = metrics.boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, text);
         // Counted in lines: a font's rounding may make one line a pixel taller than the
         // height its dialog units are measured in, which the text does not need.
         const int lines = std::max(1, qRound(double(needed.height()) / metrics.lineSpacing()));
@@ -70,7 +103,7 @@ bool fits(QWidget* control)
     } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
         QStyleOptionGroupBox option;
         option.initFrom(group);
-        option.text = group->title();
+        option.text = text;
         option.textAlignment = group->alignment();
         option.subControls = QStyle::SC_GroupBoxLabel;
         room = group->rect();
@@ -85,7 +118,14 @@ bool fits(QWidget* control)
         room = button->style()->subElementRect(checkBox ? QStyle::SE_CheckBoxContents
                                                         : QStyle::SE_PushButtonContents,
                                                &option, button);
-        needed = QRect(room.topLeft(), metrics.size(Qt::TextShowMnemonic, button->text()));
+        needed = QRect(room.topLeft(), metrics.size(Qt::TextShowMnemonic, text));
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                              QStyle::SC_ComboBoxEditField, combo);
+        needed = QRect(room.topLeft(), QSize(metrics.horizontalAdvance(text), 1));
     } else {
         return true;
     }
@@ -108,7 +148,7 @@ QStringList textsOf(const zel::Dialog& dialog, QWidget* control)
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         texts << button->text();
     if (auto* label = qobject_cast<QLabel*>(control))
-        texts << label->text();
+        texts << otherTextsOf(dialog, control) << label->text();
     return texts;
 }
 
@@ -197,19 +237,60 @@ QString PseudoTranslator::translate(const char* context, const char* sourceText,
     return m_texts.value(messageKey(QString::fromUtf8(context), QString::fromUtf8(sourceText)));
 }
 
+QStringList captionProblems()
+{
+    namespace res = zel::res;
+    QStringList captions{zel::applicationTitle(), res::dialogHelpTitle(zel::IDD_ZEL_DIALOG),
+                         res::dialogHelpTitle(zel::IDD_DATA_INIT)};
+    for (const zel::DialogTemplate* window :
+         {&res::aboutDialog(), &res::mainDialog(), &res::settingsPage(), &res::notificationsPage(),
+          &res::statisticsPage(), &res::dataInitDialog(), &res::refreshDialog(),
+          &res::applyDialog(), &res::preApplyDialog()})
+        captions << zel::translatedText(*window, window->caption);
+    QStringList problems;
+    for (const QString& exchange : {CRefreshDlg::caption(), CApplyDlg::caption()}) {
+        if (captions.count(exchange) != 1)
+            problems << QStringLiteral("a caption shared with an exchange window: ") + exchange;
+    }
+    return problems;
+}
+
 QStringList languageProblems(bool pseudo, const QStringList& boxTexts)
 {
     QStringList found;
     // Qt's offscreen platform on Windows reads fonts from Qt's own folder, which holds none:
     // there is nothing to measure with.
     const bool measurable = !QFontDatabase::families().isEmpty();
+    // The pseudo-language is a third longer than English: what does not fit in it is a warning
+    // that a long translation may not fit, not a fault.
+    static QSet<QString> warned;
+    const auto tooBig = [&](const QString& problem) {
+        if (!pseudo)
+            found << problem;
+        else if (!warned.contains(problem))
+            qWarning("%s", qPrintable(QStringLiteral("too long in the pseudo-language: ") +
+                                      *warned.insert(problem)));
+    };
     const auto check = [&](const QString& where, const QStringList& texts, QWidget* drawing) {
         for (const QString& text : texts) {
             if (pseudo && leftInEnglish(text))
                 found << where + QStringLiteral(": ") + text;
         }
-        if (!pseudo && measurable && drawing && !fits(drawing))
-            found << where + QStringLiteral(": ") + texts.constLast();
+        if (!measurable || !drawing)
+            return;
+        // A combo box draws each of its items, a label each text it can take.
+        QStringList drawn{texts.constLast()};
+        if (auto* combo = qobject_cast<QComboBox*>(drawing)) {
+            drawn.clear();
+            for (int i = 0; i < combo->count(); ++i)
+                drawn << combo->itemText(i);
+        } else if (auto* dialog = qobject_cast<zel::Dialog*>(drawing->parent())) {
+            drawn += otherTextsOf(*dialog, drawing);
+        }
+        for (const QString& text : drawn) {
+            if (!fits(drawing, text))
+                tooBig(where + QStringLiteral(": ") + text);
+        }
     };
     check(QStringLiteral("message box"), boxTexts, nullptr);
     for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -25,6 +25,10 @@ private:
     QHash<QString, QString> m_texts; // by context and source text
 };
 
+// An exchange window's caption, in the language loaded, that another window shares: the device's
+// replies would go to the wrong window, as they are routed by caption.
+QStringList captionProblems();
+
 // What is wrong with the texts of the program's windows and `boxTexts`: in the pseudo-language a
 // text left in English, else a label, button, check box or group caption too big for its control.
 QStringList languageProblems(bool pseudo, const QStringList& boxTexts);

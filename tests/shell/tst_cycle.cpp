@@ -524,7 +524,7 @@ void TestCycle::everyWindowInEveryLanguage()
     }
     Bench bench(QStringLiteral("305"));
     CZelMainDlg& dlg = *bench.dlg;
-    QStringList problems;
+    QStringList problems = captionProblems();
     const auto look = [&](const QStringList& boxTexts = {}) {
         problems += languageProblems(pseudo, boxTexts);
     };

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void cancellingShutsDownAndWritesNothing();
     void overlongMailboxIsShownWholeAndRefused();
     void helpOutlivesTheDataInitDialog();
+    void completeProfileIsNotRewritten_data();
     void completeProfileIsNotRewritten();
     void endpointInUseEndsBeforeShowing();
     void unusableValueEndsBeforeAsking_data();
@@ -345,11 +346,21 @@ void TestStartup::helpOutlivesTheDataInitDialog()
     QVERIFY(!help);
 }
 
+void TestStartup::completeProfileIsNotRewritten_data()
+{
+    QTest::addColumn<int>("localPort"); // the lowest and the highest the endpoint binds
+    QTest::newRow("local port 0, the system's choice") << 0;
+    QTest::newRow("local port 65535") << 65535;
+}
+
+// The window shows only once its endpoint is bound.
 void TestStartup::completeProfileIsNotRewritten()
 {
+    QFETCH(int, localPort);
     TempProfile profile;
     const QByteArray contents("[Zel Server]\nIP_address=127.0.0.1\n[Zel Client]\nMailbox=305\n"
-                              "Local_Port=0\n");
+                              "Local_Port=" +
+                              QByteArray::number(localPort) + '\n');
     profile.write(contents);
     BoxRecorder boxes;
     MainRun run(profile.path());
@@ -357,7 +368,7 @@ void TestStartup::completeProfileIsNotRewritten()
     QCOMPARE(run.runUntilShownThenQuit(script), zel::IDCANCEL);
     QVERIFY(run.wasShown);
     QCOMPARE(run.dlg.link().devicePort(), 5000);
-    QCOMPARE(run.dlg.link().localPort(), 0);
+    QCOMPARE(run.dlg.link().localPort(), localPort);
     QCOMPARE(run.dlg.mailbox(), QStringLiteral("305"));
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Do you want to work offline?")});
     QCOMPARE(profile.contents(), contents);
@@ -398,12 +409,17 @@ void TestStartup::unusableValueEndsBeforeAsking_data()
         << text.arg(u"%1", u"65536abc", u"Port_num", u"1", u"65535");
     QTest::newRow("local port negative") << QByteArray("[Zel Client]\nLocal_Port=-1\n")
                                          << text.arg(u"%1", u"-1", u"Local_Port", u"0", u"65535");
+    QTest::newRow("local port past the range")
+        << QByteArray("[Zel Client]\nLocal_Port=65536\n")
+        << text.arg(u"%1", u"65536", u"Local_Port", u"0", u"65535");
     // Before the mailbox is asked for.
     const QString address = QStringLiteral(
-        "The value \"%2\" of \"IP_address\" in %1 is not an IPv4 address.\n\nPlease set it to "
-        "four numbers from 0 to 255 joined by dots, without leading zeros (such as "
-        "192.168.1.20), and start Zel again.");
-    for (const char* value : {"device.local", "192.168.1", "300.1.1.1", "010.1.1.1"}) {
+        "The value \"%2\" of \"IP_address\" in %1 is not an IPv4 address of a device.\n\n"
+        "Please set it to four numbers from 0 to 255 joined by dots, the first not 0 and none "
+        "with leading zeros (such as 192.168.1.20), and start Zel again.");
+    // The data-initialising dialog refuses a first number of 0 too.
+    for (const char* value :
+         {"device.local", "192.168.1", "300.1.1.1", "010.1.1.1", "0.0.0.0", "0.10.20.30"}) {
         QTest::addRow("address %s", value) << QByteArray("[Zel Server]\nIP_address=") + value + '\n'
                                            << address.arg(u"%1", QString::fromUtf8(value));
     }

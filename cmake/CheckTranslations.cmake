@@ -1,0 +1,93 @@
+# Runs lupdate as `update_translations` does, over copies of the .ts files, and fails naming every
+# text it would add, drop as obsolete or leave unfinished: a translation that lags behind the
+# sources shows English to its users without anything else noticing.
+#
+# cmake -DLUPDATE=... -DSOURCES_LIST=... -DTS_FILES="a.ts|b.ts" -DWORK_DIR=... \
+#       "-DLUPDATE_OPTIONS=-no-obsolete|-locations|none" -P CheckTranslations.cmake
+
+cmake_minimum_required(VERSION 3.25)
+
+foreach(variable LUPDATE SOURCES_LIST TS_FILES WORK_DIR)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "${variable} is not set")
+  endif()
+endforeach()
+string(REPLACE "|" ";" TS_FILES "${TS_FILES}")
+string(REPLACE "|" ";" LUPDATE_OPTIONS "${LUPDATE_OPTIONS}")
+
+# The messages of a .ts file as "context: source" texts, and those whose translation is not finished.
+# Semicolons in texts would split CMake lists: they stay swapped out until the report.
+string(ASCII 1 contextEnd)
+string(ASCII 2 messageEnd)
+string(ASCII 3 semicolon)
+function(zel_ts_messages file allVar unfinishedVar)
+  file(READ "${file}" text)
+  string(REPLACE ";" "${semicolon}" text "${text}")
+  string(REPLACE "</context>" "${contextEnd}" text "${text}")
+  string(REPLACE "</message>" "${messageEnd}" text "${text}")
+  set(all)
+  set(unfinished)
+  string(REGEX MATCHALL "<context>[^${contextEnd}]*" contexts "${text}")
+  foreach(context IN LISTS contexts)
+    string(REGEX MATCH "<name>([^<]*)</name>" ignored "${context}")
+    set(name "${CMAKE_MATCH_1}")
+    string(REGEX MATCHALL "<message[^${messageEnd}]*" messages "${context}")
+    foreach(message IN LISTS messages)
+      string(REGEX MATCH "<source>([^<]*)</source>" ignored "${message}")
+      set(source "${CMAKE_MATCH_1}")
+      foreach(entity "&quot;=\"" "&apos;='" "&lt;=<" "&gt;=>" "&amp;=&")
+        string(REGEX REPLACE "=.*" "" from "${entity}")
+        string(REGEX REPLACE "^[^=]*=" "" to "${entity}")
+        string(REPLACE ";" "${semicolon}" from "${from}") # as in the text
+        string(REPLACE "${from}" "${to}" source "${source}")
+      endforeach()
+      list(APPEND all "${name}: ${source}")
+      if(message MATCHES "type=\"(unfinished|vanished|obsolete)\"")
+        list(APPEND unfinished "${name}: ${source}")
+      endif()
+    endforeach()
+  endforeach()
+  set(${allVar} "${all}" PARENT_SCOPE)
+  set(${unfinishedVar} "${unfinished}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+set(copies)
+foreach(ts IN LISTS TS_FILES)
+  get_filename_component(name "${ts}" NAME)
+  file(COPY_FILE "${ts}" "${WORK_DIR}/${name}")
+  list(APPEND copies "${WORK_DIR}/${name}")
+endforeach()
+execute_process(COMMAND "${LUPDATE}" ${LUPDATE_OPTIONS} "@${SOURCES_LIST}" -ts ${copies}
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "lupdate failed (${result}):\n${output}")
+endif()
+
+set(problems)
+foreach(ts IN LISTS TS_FILES)
+  get_filename_component(name "${ts}" NAME)
+  zel_ts_messages("${ts}" before ignored)
+  zel_ts_messages("${WORK_DIR}/${name}" after unfinished)
+  foreach(message IN LISTS after)
+    if(NOT message IN_LIST before)
+      list(APPEND problems "${name}: new, not translated: ${message}")
+    elseif(message IN_LIST unfinished)
+      list(APPEND problems "${name}: unfinished: ${message}")
+    endif()
+  endforeach()
+  foreach(message IN LISTS before)
+    if(NOT message IN_LIST after)
+      list(APPEND problems "${name}: obsolete, no longer in the sources: ${message}")
+    endif()
+  endforeach()
+endforeach()
+if(problems)
+  list(JOIN problems "\n" problems)
+  string(REPLACE "${semicolon}" ";" problems "${problems}")
+  message(FATAL_ERROR "The translations are behind the sources; run "
+                      "`cmake --build BUILD --target update_translations` and translate:\n"
+                      "${problems}")
+endif()
+message(STATUS "The translations hold every text of the sources, all translated.")
