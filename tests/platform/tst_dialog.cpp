@@ -161,7 +161,8 @@ private Q_SLOTS:
 #ifndef Q_OS_WIN
         QCOMPARE(dialog.font().pointSize(), 8);
 #endif
-        QVERIFY(QFontDatabase::isSmoothlyScalable(QFontInfo(dialog.font()).family()));
+        if (!QFontDatabase::families().isEmpty()) // Qt's offscreen platform on Windows has none
+            QVERIFY(QFontDatabase::isSmoothlyScalable(QFontInfo(dialog.font()).family()));
         const QFontMetrics metrics(dialog.font());
         // Dialog units follow the width of real text: 52 letters fill about 4 * 52 units.
         const int letters = metrics.horizontalAdvance(
