@@ -36,4 +36,6 @@ zel_wine_dpi() {
     wineserver -k 2>/dev/null || true
     wineserver -w
     wineserver -p
+    # Wine's services start now, not under the next caller, whose pipes they would hold open.
+    wineboot >/dev/null 2>&1
 }
