@@ -1,6 +1,8 @@
 # Runs lupdate as `update_translations` does, over copies of the .ts files, and fails naming every
-# text it would add, drop as obsolete or leave unfinished: a translation that lags behind the
-# sources shows English to its users without anything else noticing.
+# text it would add, drop as obsolete or leave unfinished, and every translator comment (`//:`) it
+# would add, change or drop: a translation that lags behind the sources shows English to its
+# users, and one made without the comment's word on the room a text has may not fit, without
+# anything else noticing.
 #
 # cmake -DLUPDATE=... -DSOURCES_LIST=... -DTS_FILES="a.ts|b.ts" -DWORK_DIR=... \
 #       "-DLUPDATE_OPTIONS=-no-obsolete|-locations|none" -P CheckTranslations.cmake
@@ -15,18 +17,21 @@ endforeach()
 string(REPLACE "|" ";" TS_FILES "${TS_FILES}")
 string(REPLACE "|" ";" LUPDATE_OPTIONS "${LUPDATE_OPTIONS}")
 
-# The messages of a .ts file as "context: source" texts, and those whose translation is not finished.
+# The messages of a .ts file as "context: source" texts, those whose translation is not finished,
+# and each message's translator comment, as "context: source<commentMark>comment".
 # Semicolons in texts would split CMake lists: they stay swapped out until the report.
 string(ASCII 1 contextEnd)
 string(ASCII 2 messageEnd)
 string(ASCII 3 semicolon)
-function(zel_ts_messages file allVar unfinishedVar)
+string(ASCII 4 commentMark)
+function(zel_ts_messages file allVar unfinishedVar commentsVar)
   file(READ "${file}" text)
   string(REPLACE ";" "${semicolon}" text "${text}")
   string(REPLACE "</context>" "${contextEnd}" text "${text}")
   string(REPLACE "</message>" "${messageEnd}" text "${text}")
   set(all)
   set(unfinished)
+  set(comments)
   string(REGEX MATCHALL "<context>[^${contextEnd}]*" contexts "${text}")
   foreach(context IN LISTS contexts)
     string(REGEX MATCH "<name>([^<]*)</name>" ignored "${context}")
@@ -42,6 +47,11 @@ function(zel_ts_messages file allVar unfinishedVar)
         string(REPLACE "${from}" "${to}" source "${source}")
       endforeach()
       list(APPEND all "${name}: ${source}")
+      set(comment "(none)")
+      if(message MATCHES "<extracomment>([^<]*)</extracomment>")
+        set(comment "${CMAKE_MATCH_1}")
+      endif()
+      list(APPEND comments "${name}: ${source}${commentMark}${comment}")
       if(message MATCHES "type=\"(unfinished|vanished|obsolete)\"")
         list(APPEND unfinished "${name}: ${source}")
       endif()
@@ -49,6 +59,7 @@ function(zel_ts_messages file allVar unfinishedVar)
   endforeach()
   set(${allVar} "${all}" PARENT_SCOPE)
   set(${unfinishedVar} "${unfinished}" PARENT_SCOPE)
+  set(${commentsVar} "${comments}" PARENT_SCOPE)
 endfunction()
 
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -68,13 +79,21 @@ endif()
 set(problems)
 foreach(ts IN LISTS TS_FILES)
   get_filename_component(name "${ts}" NAME)
-  zel_ts_messages("${ts}" before ignored)
-  zel_ts_messages("${WORK_DIR}/${name}" after unfinished)
+  zel_ts_messages("${ts}" before ignored commentsBefore)
+  zel_ts_messages("${WORK_DIR}/${name}" after unfinished commentsAfter)
   foreach(message IN LISTS after)
     if(NOT message IN_LIST before)
       list(APPEND problems "${name}: new, not translated: ${message}")
     elseif(message IN_LIST unfinished)
       list(APPEND problems "${name}: unfinished: ${message}")
+    endif()
+  endforeach()
+  foreach(comment IN LISTS commentsAfter)
+    string(FIND "${comment}" "${commentMark}" mark)
+    string(SUBSTRING "${comment}" 0 ${mark} message)
+    string(REPLACE "${commentMark}" " -- the sources' comment: " shown "${comment}")
+    if(message IN_LIST before AND NOT comment IN_LIST commentsBefore)
+      list(APPEND problems "${name}: translator comment not carried over: ${shown}")
     endif()
   endforeach()
   foreach(message IN LISTS before)

@@ -291,22 +291,27 @@ Was die Benachrichtigungs-E-Mail enthält: keinen Anhang, die Sprachnachricht al
     </message>
     <message>
         <source>Without attachment</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Ohne Anhang</translation>
     </message>
     <message>
         <source>With voice message attached</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Mit Sprachnachricht als Anhang</translation>
     </message>
     <message>
         <source>Voice message attached and saved</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Sprachnachricht angehängt und gespeichert</translation>
     </message>
     <message>
         <source>Voice message attached and deleted</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Sprachnachricht angehängt und gelöscht</translation>
     </message>
     <message>
         <source>External notification is Not Allowed</source>
+        <extracomment>Mailbox Notifications page, label, 137 x 8 dialog units (about 34 characters).</extracomment>
         <translation>Externe Benachrichtigung ist nicht erlaubt</translation>
     </message>
     <message>
@@ -351,22 +356,27 @@ Möchten Sie diese Zustellart wirklich verwenden?</translation>
     </message>
     <message>
         <source>None</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Keine</translation>
     </message>
     <message>
         <source>MSG Light 1</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Nachrichtenlampe 1</translation>
     </message>
     <message>
         <source>MSG Light 2</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Nachrichtenlampe 2</translation>
     </message>
     <message>
         <source>Sign Rings</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Signalruf</translation>
     </message>
     <message>
         <source>Rings</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Klingeln</translation>
     </message>
     <message>
@@ -598,10 +608,12 @@ Wenn aktiviert, nennt Ihnen das Gerät vor jeder Nachricht Datum und Uhrzeit, zu
     </message>
     <message>
         <source>Real</source>
+        <extracomment>Mailbox Settings page, item of a list the page never shows, 95 dialog units wide.</extracomment>
         <translation>Physisch</translation>
     </message>
     <message>
         <source>Virtual</source>
+        <extracomment>Mailbox Settings page, item of a list the page never shows, 95 dialog units wide.</extracomment>
         <translation>Virtuell</translation>
     </message>
     <message>
@@ -610,18 +622,22 @@ Wenn aktiviert, nennt Ihnen das Gerät vor jeder Nachricht Datum und Uhrzeit, zu
     </message>
     <message>
         <source>None</source>
+        <extracomment>Mailbox Settings page, fax extension list item, 81 dialog units wide (about 16 characters).</extracomment>
         <translation>Keine</translation>
     </message>
     <message>
         <source>1st Language</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>1. Sprache</translation>
     </message>
     <message>
         <source>2nd Language</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>2. Sprache</translation>
     </message>
     <message>
         <source>3rd Language</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>3. Sprache</translation>
     </message>
     <message>
@@ -642,122 +658,152 @@ Wenn aktiviert, nennt Ihnen das Gerät vor jeder Nachricht Datum und Uhrzeit, zu
     </message>
     <message>
         <source>Hebrew</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Hebräisch</translation>
     </message>
     <message>
         <source>English US</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Englisch (USA)</translation>
     </message>
     <message>
         <source>English</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Englisch</translation>
     </message>
     <message>
         <source>German</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Deutsch</translation>
     </message>
     <message>
         <source>French</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Französisch</translation>
     </message>
     <message>
         <source>Russian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Russisch</translation>
     </message>
     <message>
         <source>Polish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Polnisch</translation>
     </message>
     <message>
         <source>Greek</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Griechisch</translation>
     </message>
     <message>
         <source>Romanian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Rumänisch</translation>
     </message>
     <message>
         <source>Turkish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Türkisch</translation>
     </message>
     <message>
         <source>Italian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Italienisch</translation>
     </message>
     <message>
         <source>Hungarian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Ungarisch</translation>
     </message>
     <message>
         <source>Danish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Dänisch</translation>
     </message>
     <message>
         <source>Finnish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Finnisch</translation>
     </message>
     <message>
         <source>Dutch</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Niederländisch</translation>
     </message>
     <message>
         <source>Spanish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Spanisch</translation>
     </message>
     <message>
         <source>Portuguese</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Portugiesisch</translation>
     </message>
     <message>
         <source>Norwegian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Norwegisch</translation>
     </message>
     <message>
         <source>Swedish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Schwedisch</translation>
     </message>
     <message>
         <source>Czech</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Tschechisch</translation>
     </message>
     <message>
         <source>Flemish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Flämisch</translation>
     </message>
     <message>
         <source>Thai</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Thailändisch</translation>
     </message>
     <message>
         <source>Chinese</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Chinesisch</translation>
     </message>
     <message>
         <source>Indonesian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Indonesisch</translation>
     </message>
     <message>
         <source>Argentinean</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Spanisch (Argentinien)</translation>
     </message>
     <message>
         <source>Chilean</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Spanisch (Chile)</translation>
     </message>
     <message>
         <source>Arabic</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Arabisch</translation>
     </message>
     <message>
         <source>Japanese</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Japanisch</translation>
     </message>
     <message>
         <source>Not Installed</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Nicht installiert</translation>
     </message>
     <message>
         <source>Unknown</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Unbekannt</translation>
     </message>
 </context>

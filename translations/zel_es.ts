@@ -291,22 +291,27 @@ Lo que lleva el correo de notificación: ningún adjunto, el mensaje de voz adju
     </message>
     <message>
         <source>Without attachment</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Sin adjunto</translation>
     </message>
     <message>
         <source>With voice message attached</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Con el mensaje de voz adjunto</translation>
     </message>
     <message>
         <source>Voice message attached and saved</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Mensaje de voz adjunto y guardado</translation>
     </message>
     <message>
         <source>Voice message attached and deleted</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Mensaje de voz adjunto y borrado</translation>
     </message>
     <message>
         <source>External notification is Not Allowed</source>
+        <extracomment>Mailbox Notifications page, label, 137 x 8 dialog units (about 34 characters).</extracomment>
         <translation>La notificación externa no está permitida</translation>
     </message>
     <message>
@@ -351,22 +356,27 @@ Los problemas de red pueden dañar el mensaje y se perdería toda la informació
     </message>
     <message>
         <source>None</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Ninguna</translation>
     </message>
     <message>
         <source>MSG Light 1</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Luz de mensaje 1</translation>
     </message>
     <message>
         <source>MSG Light 2</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Luz de mensaje 2</translation>
     </message>
     <message>
         <source>Sign Rings</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Timbre especial</translation>
     </message>
     <message>
         <source>Rings</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Timbre</translation>
     </message>
     <message>
@@ -598,10 +608,12 @@ Si está marcada, el dispositivo le indica la fecha y la hora en que se dejó ca
     </message>
     <message>
         <source>Real</source>
+        <extracomment>Mailbox Settings page, item of a list the page never shows, 95 dialog units wide.</extracomment>
         <translation>Real</translation>
     </message>
     <message>
         <source>Virtual</source>
+        <extracomment>Mailbox Settings page, item of a list the page never shows, 95 dialog units wide.</extracomment>
         <translation>Virtual</translation>
     </message>
     <message>
@@ -610,18 +622,22 @@ Si está marcada, el dispositivo le indica la fecha y la hora en que se dejó ca
     </message>
     <message>
         <source>None</source>
+        <extracomment>Mailbox Settings page, fax extension list item, 81 dialog units wide (about 16 characters).</extracomment>
         <translation>Ninguna</translation>
     </message>
     <message>
         <source>1st Language</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>1.er idioma</translation>
     </message>
     <message>
         <source>2nd Language</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>2.º idioma</translation>
     </message>
     <message>
         <source>3rd Language</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>3.er idioma</translation>
     </message>
     <message>
@@ -642,122 +658,152 @@ Si está marcada, el dispositivo le indica la fecha y la hora en que se dejó ca
     </message>
     <message>
         <source>Hebrew</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Hebreo</translation>
     </message>
     <message>
         <source>English US</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Inglés (EE. UU.)</translation>
     </message>
     <message>
         <source>English</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Inglés</translation>
     </message>
     <message>
         <source>German</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Alemán</translation>
     </message>
     <message>
         <source>French</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Francés</translation>
     </message>
     <message>
         <source>Russian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Ruso</translation>
     </message>
     <message>
         <source>Polish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Polaco</translation>
     </message>
     <message>
         <source>Greek</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Griego</translation>
     </message>
     <message>
         <source>Romanian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Rumano</translation>
     </message>
     <message>
         <source>Turkish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Turco</translation>
     </message>
     <message>
         <source>Italian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Italiano</translation>
     </message>
     <message>
         <source>Hungarian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Húngaro</translation>
     </message>
     <message>
         <source>Danish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Danés</translation>
     </message>
     <message>
         <source>Finnish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Finés</translation>
     </message>
     <message>
         <source>Dutch</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Neerlandés</translation>
     </message>
     <message>
         <source>Spanish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Español</translation>
     </message>
     <message>
         <source>Portuguese</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Portugués</translation>
     </message>
     <message>
         <source>Norwegian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Noruego</translation>
     </message>
     <message>
         <source>Swedish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Sueco</translation>
     </message>
     <message>
         <source>Czech</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Checo</translation>
     </message>
     <message>
         <source>Flemish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Flamenco</translation>
     </message>
     <message>
         <source>Thai</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Tailandés</translation>
     </message>
     <message>
         <source>Chinese</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Chino</translation>
     </message>
     <message>
         <source>Indonesian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Indonesio</translation>
     </message>
     <message>
         <source>Argentinean</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Español (Argentina)</translation>
     </message>
     <message>
         <source>Chilean</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Español (Chile)</translation>
     </message>
     <message>
         <source>Arabic</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Árabe</translation>
     </message>
     <message>
         <source>Japanese</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Japonés</translation>
     </message>
     <message>
         <source>Not Installed</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>No instalado</translation>
     </message>
     <message>
         <source>Unknown</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Desconocido</translation>
     </message>
 </context>

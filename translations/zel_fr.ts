@@ -291,22 +291,27 @@ Ce que contient l&apos;e-mail de notification&#xa0;: aucune pièce jointe, le me
     </message>
     <message>
         <source>Without attachment</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Sans pièce jointe</translation>
     </message>
     <message>
         <source>With voice message attached</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Avec le message vocal en pièce jointe</translation>
     </message>
     <message>
         <source>Voice message attached and saved</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Message vocal joint et conservé</translation>
     </message>
     <message>
         <source>Voice message attached and deleted</source>
+        <extracomment>Mailbox Notifications page, message type list item, 162 dialog units wide (about 36 characters).</extracomment>
         <translation>Message vocal joint et supprimé</translation>
     </message>
     <message>
         <source>External notification is Not Allowed</source>
+        <extracomment>Mailbox Notifications page, label, 137 x 8 dialog units (about 34 characters).</extracomment>
         <translation>La notification externe n&apos;est pas autorisée</translation>
     </message>
     <message>
@@ -351,22 +356,27 @@ Voulez-vous vraiment utiliser ce type d&apos;envoi&#xa0;?</translation>
     </message>
     <message>
         <source>None</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Aucune</translation>
     </message>
     <message>
         <source>MSG Light 1</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Voyant de message 1</translation>
     </message>
     <message>
         <source>MSG Light 2</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Voyant de message 2</translation>
     </message>
     <message>
         <source>Sign Rings</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Sonnerie spéciale</translation>
     </message>
     <message>
         <source>Rings</source>
+        <extracomment>Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Sonnerie</translation>
     </message>
     <message>
@@ -598,10 +608,12 @@ Si la case est cochée, l&apos;appareil vous indique la date et l&apos;heure de 
     </message>
     <message>
         <source>Real</source>
+        <extracomment>Mailbox Settings page, item of a list the page never shows, 95 dialog units wide.</extracomment>
         <translation>Réelle</translation>
     </message>
     <message>
         <source>Virtual</source>
+        <extracomment>Mailbox Settings page, item of a list the page never shows, 95 dialog units wide.</extracomment>
         <translation>Virtuelle</translation>
     </message>
     <message>
@@ -610,18 +622,22 @@ Si la case est cochée, l&apos;appareil vous indique la date et l&apos;heure de 
     </message>
     <message>
         <source>None</source>
+        <extracomment>Mailbox Settings page, fax extension list item, 81 dialog units wide (about 16 characters).</extracomment>
         <translation>Aucun</translation>
     </message>
     <message>
         <source>1st Language</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>1re langue</translation>
     </message>
     <message>
         <source>2nd Language</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>2e langue</translation>
     </message>
     <message>
         <source>3rd Language</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>3e langue</translation>
     </message>
     <message>
@@ -642,122 +658,152 @@ Si la case est cochée, l&apos;appareil vous indique la date et l&apos;heure de 
     </message>
     <message>
         <source>Hebrew</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Hébreu</translation>
     </message>
     <message>
         <source>English US</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Anglais (États-Unis)</translation>
     </message>
     <message>
         <source>English</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Anglais</translation>
     </message>
     <message>
         <source>German</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Allemand</translation>
     </message>
     <message>
         <source>French</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Français</translation>
     </message>
     <message>
         <source>Russian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Russe</translation>
     </message>
     <message>
         <source>Polish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Polonais</translation>
     </message>
     <message>
         <source>Greek</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Grec</translation>
     </message>
     <message>
         <source>Romanian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Roumain</translation>
     </message>
     <message>
         <source>Turkish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Turc</translation>
     </message>
     <message>
         <source>Italian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Italien</translation>
     </message>
     <message>
         <source>Hungarian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Hongrois</translation>
     </message>
     <message>
         <source>Danish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Danois</translation>
     </message>
     <message>
         <source>Finnish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Finnois</translation>
     </message>
     <message>
         <source>Dutch</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Néerlandais</translation>
     </message>
     <message>
         <source>Spanish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Espagnol</translation>
     </message>
     <message>
         <source>Portuguese</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Portugais</translation>
     </message>
     <message>
         <source>Norwegian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Norvégien</translation>
     </message>
     <message>
         <source>Swedish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Suédois</translation>
     </message>
     <message>
         <source>Czech</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Tchèque</translation>
     </message>
     <message>
         <source>Flemish</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Flamand</translation>
     </message>
     <message>
         <source>Thai</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Thaï</translation>
     </message>
     <message>
         <source>Chinese</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Chinois</translation>
     </message>
     <message>
         <source>Indonesian</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Indonésien</translation>
     </message>
     <message>
         <source>Argentinean</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Espagnol (Argentine)</translation>
     </message>
     <message>
         <source>Chilean</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Espagnol (Chili)</translation>
     </message>
     <message>
         <source>Arabic</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Arabe</translation>
     </message>
     <message>
         <source>Japanese</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Japonais</translation>
     </message>
     <message>
         <source>Not Installed</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Non installée</translation>
     </message>
     <message>
         <source>Unknown</source>
+        <extracomment>Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).</extracomment>
         <translation>Inconnue</translation>
     </message>
 </context>

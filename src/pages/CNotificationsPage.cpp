@@ -63,9 +63,19 @@ bool CNotificationsPage::OnInitDialog()
     const bool result = Dialog::OnInitDialog();
 
     QComboBox* messageTypes = messageTypeList();
-    const QStringList messageTypeNames{tr("Without attachment"), tr("With voice message attached"),
-                                       tr("Voice message attached and saved"),
-                                       tr("Voice message attached and deleted")};
+    const QStringList messageTypeNames{
+        //: Mailbox Notifications page, message type list item, 162 dialog units wide (about 36
+        //: characters).
+        tr("Without attachment"),
+        //: Mailbox Notifications page, message type list item, 162 dialog units wide (about 36
+        //: characters).
+        tr("With voice message attached"),
+        //: Mailbox Notifications page, message type list item, 162 dialog units wide (about 36
+        //: characters).
+        tr("Voice message attached and saved"),
+        //: Mailbox Notifications page, message type list item, 162 dialog units wide (about 36
+        //: characters).
+        tr("Voice message attached and deleted")};
     for (int i = 0; i < messageTypeNames.size(); ++i)
         messageTypes->addItem(messageTypeNames[i], i);
     selectMessageType(-1);
@@ -101,10 +111,10 @@ bool CNotificationsPage::OnInitDialog()
 
 QString CNotificationsPage::externalNotificationText(bool allowed)
 {
-    return allowed ? tr("External notification is Allowed")
-                   //: Mailbox Notifications page, label, 137 x 8 dialog units (about 34
-                   //: characters).
-                   : tr("External notification is Not Allowed");
+    if (allowed)
+        return tr("External notification is Allowed");
+    //: Mailbox Notifications page, label, 137 x 8 dialog units (about 34 characters).
+    return tr("External notification is Not Allowed");
 }
 
 void CNotificationsPage::OnOK()

@@ -50,7 +50,9 @@ bool CSettingsPage::OnInitDialog()
     const bool result = Dialog::OnInitDialog();
 
     QComboBox* mailboxType = combo(zel::IDC_SETTINGS_MAILBOX_TYPE);
+    //: Mailbox Settings page, item of a list the page never shows, 95 dialog units wide.
     mailboxType->addItem(tr("Real"), kRealMailbox);
+    //: Mailbox Settings page, item of a list the page never shows, 95 dialog units wide.
     mailboxType->addItem(tr("Virtual"), kVirtualMailbox);
     mailboxType->setCurrentIndex(-1);
     QComboBox* localNotify = combo(zel::IDC_SETTINGS_LOCAL_NOTIFY);
@@ -144,6 +146,8 @@ void CSettingsPage::loadFaxList()
 {
     QComboBox* list = combo(zel::IDC_SETTINGS_FAX);
     list->clear();
+    //: Mailbox Settings page, fax extension list item, 81 dialog units wide (about 16
+    //: characters).
     list->addItem(tr("None"), 0);
     int slot = 0;
     for (const QString& entry : listEntries(GetDlgItemText(zel::IDC_SETTINGS_FAX_LIST))) {
@@ -165,9 +169,12 @@ void CSettingsPage::loadLanguageList()
         if (list->count() >= 3)
             return;
         list->clear();
-        for (const QString& placeholder :
-             {tr("1st Language"), tr("2nd Language"), tr("3rd Language")})
-            list->addItem(placeholder, true);
+        //: Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).
+        list->addItem(tr("1st Language"), true);
+        //: Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).
+        list->addItem(tr("2nd Language"), true);
+        //: Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).
+        list->addItem(tr("3rd Language"), true);
     } else {
         list->clear();
         for (const QString& entry : listEntries(text)) {

@@ -9,10 +9,15 @@
 QStringList localNotificationTypes()
 {
     static constexpr const char* kTypes[] = {
+        //: Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).
         QT_TRANSLATE_NOOP("CNotificationsPage", "None"),
+        //: Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).
         QT_TRANSLATE_NOOP("CNotificationsPage", "MSG Light 1"),
+        //: Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).
         QT_TRANSLATE_NOOP("CNotificationsPage", "MSG Light 2"),
+        //: Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).
         QT_TRANSLATE_NOOP("CNotificationsPage", "Sign Rings"),
+        //: Mailbox Notifications page, list item, 95 dialog units wide (about 19 characters).
         QT_TRANSLATE_NOOP("CNotificationsPage", "Rings"),
     };
     QStringList types;
