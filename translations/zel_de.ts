@@ -57,7 +57,7 @@
     <message>
         <source>To apply your mailbox settings press OK</source>
         <extracomment>Apply window, first centred status line, 172 x 8 dialog units (about 43 characters).</extracomment>
-        <translation>Zum Übernehmen der Einstellungen auf OK klicken</translation>
+        <translation>Einstellungen mit OK übernehmen</translation>
     </message>
     <message>
         <source>Press OK</source>
@@ -967,11 +967,11 @@ Drücken Sie F1 in einem Feld einer Seite, um Hilfe zu diesem Feld zu erhalten.<
     </message>
     <message>
         <source>For information about Zel, right-click the title banner and choose &quot;%1&quot;.</source>
-        <translation>Informationen über Zel erhalten Sie mit einem Rechtsklick auf das Titelbanner und „%1“.</translation>
+        <translation>Für Informationen über Zel klicken Sie mit der rechten Maustaste auf das Titelbanner und wählen Sie „%1“.</translation>
     </message>
     <message>
         <source>For information about Zel, choose &quot;%1&quot; in the window&apos;s system menu (Alt+Space).</source>
-        <translation>Informationen über Zel erhalten Sie mit „%1“ im Systemmenü des Fensters (Alt+Leertaste).</translation>
+        <translation>Für Informationen über Zel wählen Sie „%1“ im Systemmenü des Fensters (Alt+Leertaste).</translation>
     </message>
     <message>
         <source>Voice-Mail Box Manager</source>
@@ -1051,8 +1051,8 @@ Bitte prüfen Sie die Netzwerkverbindungen</translation>
         <translation>Hier können nur Ziffern eingegeben werden.</translation>
     </message>
     <message>
-        <source>Only letters the device can store can be typed here: Western European letters, digits and signs.</source>
-        <translation>Hier können nur Zeichen eingegeben werden, die das Gerät speichern kann: westeuropäische Buchstaben, Ziffern und Satzzeichen.</translation>
+        <source>Only characters the device can store can be typed here: Western European letters, digits and symbols.</source>
+        <translation>Hier können nur Zeichen eingegeben werden, die das Gerät speichern kann: westeuropäische Buchstaben, Ziffern und Sonderzeichen.</translation>
     </message>
 </context>
 <context>

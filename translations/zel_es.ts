@@ -429,7 +429,7 @@ Los problemas de red pueden dañar el mensaje y se perdería toda la informació
     </message>
     <message>
         <source>Refresh mailbox settings view</source>
-        <translation>Consulta de la configuración del buzón</translation>
+        <translation>Consultar la configuración del buzón</translation>
     </message>
     <message>
         <source>Password</source>
@@ -967,11 +967,11 @@ Pulse F1 en un campo de una página para obtener ayuda sobre ese campo.</transla
     </message>
     <message>
         <source>For information about Zel, right-click the title banner and choose &quot;%1&quot;.</source>
-        <translation>Para ver información sobre Zel, haga clic con el botón derecho en el banner del título y elija «%1».</translation>
+        <translation>Para ver información sobre Zel, haga clic con el botón derecho en la imagen del título y elija «%1».</translation>
     </message>
     <message>
         <source>For information about Zel, choose &quot;%1&quot; in the window&apos;s system menu (Alt+Space).</source>
-        <translation>Para ver información sobre Zel, elija «%1» en el menú del sistema de la ventana (Alt+Espacio).</translation>
+        <translation>Para ver información sobre Zel, elija «%1» en el menú del sistema de la ventana (Alt+Barra espaciadora).</translation>
     </message>
     <message>
         <source>Voice-Mail Box Manager</source>
@@ -1051,8 +1051,8 @@ Compruebe las conexiones de red</translation>
         <translation>Aquí solo se pueden escribir cifras.</translation>
     </message>
     <message>
-        <source>Only letters the device can store can be typed here: Western European letters, digits and signs.</source>
-        <translation>Aquí solo se pueden escribir caracteres que el dispositivo pueda guardar: letras, cifras y signos de Europa occidental.</translation>
+        <source>Only characters the device can store can be typed here: Western European letters, digits and symbols.</source>
+        <translation>Aquí solo se pueden escribir caracteres que el dispositivo pueda guardar: letras de Europa occidental, cifras y símbolos.</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,7 @@
     <message>
         <source>Connecting the device ...</source>
         <extracomment>Apply window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
-        <translation>Connexion à l&apos;appareil ...</translation>
+        <translation>Connexion à l&apos;appareil...</translation>
     </message>
     <message>
         <source>Please wait...</source>
@@ -420,7 +420,7 @@ Voulez-vous vraiment utiliser ce type d&apos;envoi&#xa0;?</translation>
     <message>
         <source>Connecting the device ...</source>
         <extracomment>Refresh window, centred line, 172 x 8 dialog units (about 43 characters).</extracomment>
-        <translation>Connexion à l&apos;appareil ...</translation>
+        <translation>Connexion à l&apos;appareil...</translation>
     </message>
     <message>
         <source>Please wait...</source>
@@ -915,7 +915,7 @@ Le nombre maximal de messages que la boîte vocale peut contenir. Quand elle est
 Please set it to a number from %4 to %5 and start Zel again.</source>
         <translation>La valeur «&#xa0;%1&#xa0;» de «&#xa0;%2&#xa0;» dans %3 n&apos;est pas un port utilisable par Zel.
 
-Donnez-lui un nombre de %4 à %5, puis redémarrez Zel.</translation>
+Remplacez-la par un nombre de %4 à %5, puis redémarrez Zel.</translation>
     </message>
     <message>
         <source>Do you want to work offline?</source>
@@ -967,11 +967,11 @@ Appuyez sur F1 dans un champ d&apos;une page pour obtenir de l&apos;aide sur ce 
     </message>
     <message>
         <source>For information about Zel, right-click the title banner and choose &quot;%1&quot;.</source>
-        <translation>Pour des informations sur Zel, cliquez avec le bouton droit sur la bannière de titre et choisissez «&#xa0;%1&#xa0;».</translation>
+        <translation>Pour obtenir des informations sur Zel, cliquez avec le bouton droit sur la bannière de titre et choisissez «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>For information about Zel, choose &quot;%1&quot; in the window&apos;s system menu (Alt+Space).</source>
-        <translation>Pour des informations sur Zel, choisissez «&#xa0;%1&#xa0;» dans le menu système de la fenêtre (Alt+Espace).</translation>
+        <translation>Pour obtenir des informations sur Zel, choisissez «&#xa0;%1&#xa0;» dans le menu système de la fenêtre (Alt+Espace).</translation>
     </message>
     <message>
         <source>Voice-Mail Box Manager</source>
@@ -984,7 +984,7 @@ Appuyez sur F1 dans un champ d&apos;une page pour obtenir de l&apos;aide sur ce 
 Please set it to four numbers from 0 to 255 joined by dots, the first not 0 and none with leading zeros (such as 192.168.1.20), and start Zel again.</source>
         <translation>La valeur «&#xa0;%1&#xa0;» de «&#xa0;%2&#xa0;» dans %3 n&apos;est pas l&apos;adresse IPv4 d&apos;un appareil.
 
-Donnez-lui quatre nombres de 0 à 255 séparés par des points, le premier différent de 0 et aucun avec des zéros en tête (par exemple 192.168.1.20), puis redémarrez Zel.</translation>
+Remplacez-la par quatre nombres de 0 à 255 séparés par des points, le premier différent de 0 et aucun avec des zéros en tête (par exemple 192.168.1.20), puis redémarrez Zel.</translation>
     </message>
 </context>
 <context>
@@ -1051,8 +1051,8 @@ Vérifiez les connexions réseau</translation>
         <translation>Seuls des chiffres peuvent être saisis ici.</translation>
     </message>
     <message>
-        <source>Only letters the device can store can be typed here: Western European letters, digits and signs.</source>
-        <translation>Seuls les caractères que l&apos;appareil peut enregistrer peuvent être saisis ici&#xa0;: lettres, chiffres et signes d&apos;Europe occidentale.</translation>
+        <source>Only characters the device can store can be typed here: Western European letters, digits and symbols.</source>
+        <translation>Seuls les caractères que l&apos;appareil peut enregistrer peuvent être saisis ici&#xa0;: lettres d&apos;Europe occidentale, chiffres et symboles.</translation>
     </message>
 </context>
 <context>

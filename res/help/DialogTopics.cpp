@@ -79,8 +79,12 @@ QString dialogHelpText(int templateId)
         return {};
     QString text = QCoreApplication::translate(topic->context, topic->text);
     if (templateId == IDD_ZEL_DIALOG) {
+        // The entry as a sentence names it: without its accelerator and the dots of a menu entry
+        // that opens a window.
         QString entry = QCoreApplication::translate("CZelMainDlg", "&About Zel...");
         entry.remove(u'&');
+        while (entry.endsWith(u'.') || entry.endsWith(u'\u2026'))
+            entry.chop(1);
         text += u' ' + QCoreApplication::translate("CZelMainDlg",
                                                    kAboutEntryHelp[kProgramOwnsSystemMenu ? 1 : 0])
                            .arg(entry);

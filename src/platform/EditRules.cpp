@@ -52,8 +52,8 @@ void EditRules::showRefusal() const
     }
     tip->setText(m_characters == EditCharacters::Digits
                      ? tr("Only digits can be typed here.")
-                     : tr("Only letters the device can store can be typed here: Western European "
-                          "letters, digits and signs."));
+                     : tr("Only characters the device can store can be typed here: Western "
+                          "European letters, digits and symbols."));
     tip->adjustSize();
     tip->move(m_edit->mapToGlobal(QPoint(m_edit->width() / 4, m_edit->height())));
     tip->show();

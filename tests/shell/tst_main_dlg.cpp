@@ -311,6 +311,7 @@ void TestMainDlg::helpShowsMainWindowTopic()
         QVERIFY(help);
         QCOMPARE(help->windowTitle(), QStringLiteral("Zel"));
         QVERIFY(help->toPlainText().contains(QStringLiteral("Refresh asks the device")));
+        QVERIFY(help->toPlainText().contains(QStringLiteral("\"About Zel\"")));
     });
 }
 
