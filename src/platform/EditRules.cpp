@@ -1,12 +1,31 @@
 #include "EditRules.h"
 
+#include "platform/Dialog.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QToolTip>
 #include <algorithm>
 
 namespace zel {
+
+namespace {
+
+// A balloon tip wraps its text at about 300 dialog units of the window it points into.
+constexpr int kTipWidthDialogUnits = 300;
+
+int tipTextWidth(const QWidget* edit)
+{
+    for (const QWidget* widget = edit; widget; widget = widget->parentWidget()) {
+        if (const auto* dialog = qobject_cast<const Dialog*>(widget))
+            return kTipWidthDialogUnits * dialog->baseUnitX() / 4;
+    }
+    return kTipWidthDialogUnits * edit->fontMetrics().averageCharWidth() / 4;
+}
+
+} // namespace
 
 EditRules::EditRules(QLineEdit* edit, int textLimit, EditCharacters characters)
     : QValidator(edit), m_edit(edit), m_nTextLimit(textLimit), m_characters(characters),
@@ -49,14 +68,29 @@ void EditRules::showRefusal() const
         tip->setAutoFillBackground(true);
         tip->setFrameStyle(QFrame::Box | QFrame::Plain);
         tip->setMargin(4);
+        tip->setWordWrap(true);
     }
     tip->setText(m_characters == EditCharacters::Digits
                      ? tr("Only digits can be typed here.")
                      : tr("Only characters the device can store can be typed here: Western "
                           "European letters, digits and symbols."));
-    tip->adjustSize();
-    tip->move(m_edit->mapToGlobal(QPoint(m_edit->width() / 4, m_edit->height())));
-    tip->show();
+    const QRect lines = tip->fontMetrics().boundingRect(QRect(0, 0, tipTextWidth(m_edit), 0),
+                                                        Qt::TextWordWrap, tip->text());
+    const int width = lines.width() + 2 * (tip->margin() + tip->frameWidth());
+    tip->resize(width, tip->heightForWidth(width));
+    tip->show(); // its frame, if the platform gives it one, counts from now on
+    // Below the edit, a quarter in, as far as the screen's free area allows; above the edit
+    // where there is no room below it.
+    const QSize outer = tip->frameGeometry().size();
+    QPoint place = m_edit->mapToGlobal(QPoint(m_edit->width() / 4, m_edit->height()));
+    if (const QScreen* screen = m_edit->screen()) {
+        const QRect room = screen->availableGeometry();
+        place.setX(std::max(room.left(), std::min(place.x(), room.right() + 1 - outer.width())));
+        if (place.y() + outer.height() > room.bottom() + 1)
+            place.setY(m_edit->mapToGlobal(QPoint()).y() - outer.height());
+        place.setY(std::max(room.top(), place.y()));
+    }
+    tip->move(place);
 }
 
 bool EditRules::eventFilter(QObject* watched, QEvent* event)

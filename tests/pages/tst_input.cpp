@@ -7,7 +7,9 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 // What users do with the keyboard and mouse on the pages, and what screen readers find there.
@@ -21,6 +23,7 @@ private Q_SLOTS:
     void messageTypeChosenByKeyboardAsks();
     void pasteGoesInAsFarAsTheLimit_data();
     void pasteGoesInAsFarAsTheLimit();
+    void refusalTipStaysReadable();
     void labelNameFollowsItsText();
     void controlsAreLabelledByTheLabelInFront_data();
     void controlsAreLabelledByTheLabelInFront();
@@ -156,6 +159,23 @@ void InputTest::pasteGoesInAsFarAsTheLimit()
     QTest::keyClick(page.GetDlgItem(id), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(page.GetDlgItem(id), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(page.GetDlgItemText(id), result);
+}
+
+// The tip for a refused character wraps at about 300 dialog units and stays on the screen, also for
+// an edit in the screen's corner.
+void InputTest::refusalTipStaysReadable()
+{
+    HostedPage<CNotificationsPage> hosted;
+    QWidget* email = hosted.page->GetDlgItem(zel::IDC_NOTIFICATIONS_EMAIL);
+    const QRect screen = hosted.host.screen()->availableGeometry();
+    hosted.host.move(screen.bottomRight() -
+                     email->mapTo(&hosted.host, email->rect().bottomRight()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("\u0142"));
+    QTest::keyClick(email, Qt::Key_V, Qt::ControlModifier);
+    const auto* tip = email->findChild<QLabel*>();
+    QVERIFY(tip && tip->isVisible());
+    QVERIFY(screen.contains(tip->frameGeometry()));
+    QVERIFY(tip->contentsRect().width() - 2 * tip->margin() <= 300 * hosted.page->baseUnitX() / 4);
 }
 
 void InputTest::labelNameFollowsItsText()
