@@ -2,6 +2,7 @@
 
 #include "exchange/CApplyDlg.h"
 #include "exchange/CRefreshDlg.h"
+#include "pages/LanguageName.h"
 #include "platform/Dialog.h"
 #include "platform/Ipv4AddressEdit.h"
 #include "platform/MessageBox.h"
@@ -60,30 +61,56 @@ bool leftInEnglish(const QString& text)
     return text.contains(letter);
 }
 
-// Texts the program puts into labels besides their templates', by the label's window and id, with
-// the widest values of their placeholders: each is measured, whether a run shows it or not.
-const QHash<QPair<QString, int>, QStringList> kLabelTexts{
-    {{QStringLiteral("CNotificationsPage"), zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT},
-     {QStringLiteral("External notification is Allowed"),
-      QStringLiteral("External notification is Not Allowed")}},
-    {{QStringLiteral("CRefreshDlg"), zel::IDC_EXCHANGE_STATUS_LINE1},
-     {QStringLiteral("To view your mailbox settings"),
-      QStringLiteral("Please enter Password for mailbox %s"),
-      QStringLiteral("Incorrect Password, Please try again")}},
-    {{QStringLiteral("CApplyDlg"), zel::IDC_EXCHANGE_STATUS_LINE1},
-     {QStringLiteral("To apply your mailbox settings press OK"),
-      QStringLiteral("Waiting for Acknowledge...")}},
-    {{QStringLiteral("CRefreshDlg"), zel::IDC_EXCHANGE_STATUS_LINE2}, {QStringLiteral("Press OK")}},
-    {{QStringLiteral("CApplyDlg"), zel::IDC_EXCHANGE_STATUS_LINE2}, {QStringLiteral("Press OK")}},
+// A text the program gives a control besides its template's, with the widest value of its
+// placeholder.
+struct OtherText
+{
+    const char* source;
+    const char* placeholder = "";
 };
 
-QStringList otherTextsOf(const zel::Dialog& dialog, QWidget* control)
+// Such texts by the control's window and id: each is measured, whether a run shows it or not. A
+// text whose translator comment gives it a room and that no run measures fails the check.
+const QHash<QPair<QString, int>, QList<OtherText>> kOtherTexts{
+    {{QStringLiteral("CNotificationsPage"), zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT},
+     {{"External notification is Allowed"}, {"External notification is Not Allowed"}}},
+    {{QStringLiteral("CRefreshDlg"), zel::IDC_EXCHANGE_STATUS_LINE1},
+     {{"Connecting the device ..."},
+      {"To view your mailbox settings"},
+      {"Please enter Password for mailbox %s", "888888"},
+      {"Incorrect Password, Please try again"}}},
+    {{QStringLiteral("CApplyDlg"), zel::IDC_EXCHANGE_STATUS_LINE1},
+     {{"Connecting the device ..."},
+      {"To apply your mailbox settings press OK"},
+      {"Waiting for Acknowledge..."}}},
+    {{QStringLiteral("CRefreshDlg"), zel::IDC_EXCHANGE_STATUS_LINE2}, {{"Press OK"}}},
+    {{QStringLiteral("CApplyDlg"), zel::IDC_EXCHANGE_STATUS_LINE2}, {{"Press OK"}}},
+    {{QStringLiteral("CAboutDlg"), zel::IDC_ABOUT_NOTICES},
+     {{"Licences: %1", "THIRD-PARTY-NOTICES.txt"}}},
+    {{QStringLiteral("CSettingsPage"), zel::IDC_SETTINGS_LANGUAGE},
+     {{"1st Language"}, {"2nd Language"}, {"3rd Language"}}},
+    // The longest extension the device hands over: seven digits.
+    {{QStringLiteral("CSettingsPage"), zel::IDC_SETTINGS_OPERATOR}, {{"%1", "8888888"}}},
+    {{QStringLiteral("CSettingsPage"), zel::IDC_SETTINGS_FAX}, {{"%1", "8888888"}}},
+};
+
+// With each placeholder at its widest, or left out (to look for English, which a file's name is).
+QStringList otherTextsOf(const zel::Dialog& dialog, QWidget* control, bool widest = true)
 {
     const QString context = QString::fromUtf8(dialog.dialogTemplate().context);
+    const int id = dialog.controlId(control);
     QStringList texts;
-    for (const QString& source : kLabelTexts.value({context, dialog.controlId(control)}))
-        texts << QCoreApplication::translate(qPrintable(context), qPrintable(source))
-                     .replace(QStringLiteral("%s"), QStringLiteral("888888"));
+    for (const OtherText& other : kOtherTexts.value({context, id})) {
+        const QString value = widest ? QString::fromUtf8(other.placeholder) : QString();
+        texts << QCoreApplication::translate(qPrintable(context), other.source)
+                     .replace(QStringLiteral("%s"), value)
+                     .replace(QStringLiteral("%1"), value);
+    }
+    if (context == u"CSettingsPage" && id == zel::IDC_SETTINGS_LANGUAGE) {
+        for (int code = -1; code <= 255; ++code) // every name, "Not Installed" and "Unknown"
+            texts << LanguageName(code);
+        texts.removeDuplicates();
+    }
     return texts;
 }
 
@@ -137,9 +164,11 @@ QStringList textsOf(const zel::Dialog& dialog, QWidget* control)
 {
     QStringList texts{control->accessibleName(), control->accessibleDescription(),
                       zel::res::contextHelpText(dialog.helpContextOf(dialog.controlId(control)))};
-    if (auto* combo = qobject_cast<QComboBox*>(control))
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        texts << otherTextsOf(dialog, control, false);
         for (int i = 0; i < combo->count(); ++i)
             texts << combo->itemText(i);
+    }
     if (auto* address = qobject_cast<zel::Ipv4AddressEdit*>(control))
         for (int i = 0; i < 4; ++i)
             texts << address->field(i)->accessibleName();
@@ -148,13 +177,13 @@ QStringList textsOf(const zel::Dialog& dialog, QWidget* control)
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         texts << button->text();
     if (auto* label = qobject_cast<QLabel*>(control))
-        texts << otherTextsOf(dialog, control) << label->text();
+        texts << otherTextsOf(dialog, control, false) << label->text();
     return texts;
 }
 
 struct TsMessage
 {
-    QString context, source, translation;
+    QString context, source, translation, comment;
     bool finished = false;
 };
 
@@ -171,7 +200,9 @@ QList<TsMessage> messagesOf(const QString& tsPath)
         if (ts.name() == u"name") {
             context = ts.readElementText();
         } else if (ts.name() == u"source") {
-            messages.append({context, ts.readElementText(), {}});
+            messages.append({context, ts.readElementText(), {}, {}});
+        } else if (ts.name() == u"extracomment") {
+            messages.last().comment = ts.readElementText();
         } else if (ts.name() == u"translation") {
             messages.last().finished = ts.attributes().value(QStringLiteral("type")).isEmpty();
             messages.last().translation = ts.readElementText();
@@ -255,7 +286,7 @@ QStringList captionProblems()
     return problems;
 }
 
-QStringList languageProblems(bool pseudo, const QStringList& boxTexts)
+QStringList languageProblems(bool pseudo, const QStringList& boxTexts, QSet<QString>& measured)
 {
     QStringList found;
     // Qt's offscreen platform on Windows reads fonts from Qt's own folder, which holds none:
@@ -278,16 +309,17 @@ QStringList languageProblems(bool pseudo, const QStringList& boxTexts)
         }
         if (!measurable || !drawing)
             return;
-        // A combo box draws each of its items, a label each text it can take.
+        // A combo box draws each item it can hold, a label each text it can take.
         QStringList drawn{texts.constLast()};
         if (auto* combo = qobject_cast<QComboBox*>(drawing)) {
             drawn.clear();
             for (int i = 0; i < combo->count(); ++i)
                 drawn << combo->itemText(i);
-        } else if (auto* dialog = qobject_cast<zel::Dialog*>(drawing->parent())) {
-            drawn += otherTextsOf(*dialog, drawing);
         }
+        if (auto* dialog = qobject_cast<zel::Dialog*>(drawing->parent()))
+            drawn += otherTextsOf(*dialog, drawing);
         for (const QString& text : drawn) {
+            measured.insert(text);
             if (!fits(drawing, text))
                 tooBig(where + QStringLiteral(": ") + text);
         }
@@ -319,4 +351,26 @@ QStringList languageProblems(bool pseudo, const QStringList& boxTexts)
     }
     found.removeDuplicates();
     return found;
+}
+
+QStringList unmeasuredTexts(const QSet<QString>& measured)
+{
+    if (QFontDatabase::families().isEmpty())
+        return {}; // nothing was measured: see languageProblems
+    static const QRegularExpression room(QStringLiteral("about \\d+ characters"));
+    static const QRegularExpression escapedPlaceholder(QStringLiteral("\\\\%[1-9s]"));
+    QStringList unmeasured;
+    const QString anyTs = kTranslations.entryList({QStringLiteral("*.ts")}).value(0);
+    for (const TsMessage& message : messagesOf(kTranslations.filePath(anyTs))) {
+        if (!message.comment.contains(room))
+            continue;
+        const QString text =
+            QCoreApplication::translate(qPrintable(message.context), qPrintable(message.source));
+        const QRegularExpression shown(QRegularExpression::anchoredPattern(
+            QRegularExpression::escape(text).replace(escapedPlaceholder, QStringLiteral(".*"))));
+        if (std::none_of(measured.begin(), measured.end(),
+                         [&shown](const QString& seen) { return shown.match(seen).hasMatch(); }))
+            unmeasured << message.context + QStringLiteral(": never measured: ") + text;
+    }
+    return unmeasured;
 }

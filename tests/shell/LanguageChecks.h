@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QTranslator>
 
@@ -30,5 +31,10 @@ private:
 QStringList captionProblems();
 
 // What is wrong with the texts of the program's windows and `boxTexts`: in the pseudo-language a
-// text left in English, else a label, button, check box or group caption too big for its control.
-QStringList languageProblems(bool pseudo, const QStringList& boxTexts);
+// text left in English, else a label, button, check box, group caption or list item too big for
+// its control. Every text measured goes into `measured`.
+QStringList languageProblems(bool pseudo, const QStringList& boxTexts, QSet<QString>& measured);
+
+// The texts whose translator comment gives them a room in a control, in the language loaded, that
+// are not among `measured`: a text the program sets that the check never measured.
+QStringList unmeasuredTexts(const QSet<QString>& measured);
