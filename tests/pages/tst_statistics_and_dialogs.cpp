@@ -89,7 +89,7 @@ private Q_SLOTS:
             QCOMPARE(about.DoModal(), zel::IDOK);
             QCOMPARE(seen.size(), 4);
             QCOMPARE(seen[0], QStringLiteral("About Zel"));
-            QCOMPARE(seen[1], QStringLiteral("ZEL Version 1.02.0"));
+            QCOMPARE(seen[1], QStringLiteral("ZEL Version " ZEL_SHOWN_VERSION));
             QVERIFY(!seen[2].isEmpty());
             QCOMPARE(seen[3], QString());
         }
