@@ -1,4 +1,5 @@
 #include "platform/DialogTemplate.h"
+#include "platform/SystemMenu.h"
 #include "res/HelpText.h"
 #include "res/resource.h"
 
@@ -47,7 +48,7 @@ constexpr DialogTopic kTopics[] = {
          "Cancel ends Zel without saving anything.")},
 };
 
-// The main window's About entry is where each platform puts it (shell/AboutEntry.cpp); %1 is
+// The main window's About entry is where each platform puts it (platform/SystemMenu.h); %1 is
 // its text.
 constexpr const char* kAboutEntryHelp[] = {
     QT_TRANSLATE_NOOP("CZelMainDlg",
@@ -86,7 +87,7 @@ QString dialogHelpText(int templateId)
         while (entry.endsWith(u'.') || entry.endsWith(u'\u2026'))
             entry.chop(1);
         text += u' ' + QCoreApplication::translate("CZelMainDlg",
-                                                   kAboutEntryHelp[kProgramOwnsSystemMenu ? 1 : 0])
+                                                   kAboutEntryHelp[programOwnsSystemMenu() ? 1 : 0])
                            .arg(entry);
     }
     return text;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QtGlobal>
 #include <span>
 
 // A dialog template as data: what a Windows resource script would say about a dialog.
@@ -53,14 +52,6 @@ enum DialogStyle : unsigned
     ModalFrame = 1u << 3,
     ContextHelp = 1u << 4,
 };
-
-// Whether a program can add entries to a window's system menu: on Windows; elsewhere the window
-// manager owns that menu, and such entries go into context menus.
-#ifdef Q_OS_WIN
-inline constexpr bool kProgramOwnsSystemMenu = true;
-#else
-inline constexpr bool kProgramOwnsSystemMenu = false;
-#endif
 
 inline constexpr int kStaticId = -1; // controls the program never addresses
 

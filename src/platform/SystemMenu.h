@@ -7,6 +7,10 @@ class QWidget;
 
 namespace zel {
 
+// Whether a program can add entries to a window's system menu: on Windows; elsewhere the window
+// manager owns that menu.
+bool programOwnsSystemMenu();
+
 // Adds the entry `text` with the system command `command` where users look for it: the
 // window's system menu on Windows (its command then arrives as a native message, see
 // isSystemMenuCommand); elsewhere the platform gives a program no system menu, so the entry
