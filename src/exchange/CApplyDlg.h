@@ -8,7 +8,7 @@ class DeviceLink;
 
 // The apply exchange: sends the record to the device while the dialog opens, waits for the
 // acknowledgement, shows the outcome and closes, all before the dialog is ever displayed.
-class CApplyDlg : public zel::Dialog
+class CApplyDlg final : public zel::Dialog
 {
     Q_OBJECT
 

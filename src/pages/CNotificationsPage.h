@@ -8,7 +8,7 @@ class QComboBox;
 // external notification targets. The Refresh and Apply commands reach its controls only by
 // their ids (zel::IDC_NOTIFICATIONS_*); zel::WM_PAGE_LOAD and zel::WM_PAGE_VALIDATE tell it to
 // take them over or check them.
-class CNotificationsPage : public zel::Dialog
+class CNotificationsPage final : public zel::Dialog
 {
     Q_OBJECT
 

@@ -7,7 +7,7 @@ class QComboBox;
 // The "Mailbox Settings" tab page. The Refresh and Apply commands reach its controls only by
 // their ids (zel::IDC_SETTINGS_*); zel::WM_PAGE_LOAD and zel::WM_PAGE_VALIDATE tell it to take
 // them over or check them.
-class CSettingsPage : public zel::Dialog
+class CSettingsPage final : public zel::Dialog
 {
     Q_OBJECT
 

@@ -4,7 +4,7 @@
 
 // The "Mailbox Statistics" tab page: the message counts the Refresh command writes into its
 // read-only edits by id. It has nothing to load or check of its own.
-class CStatisticsPage : public zel::Dialog
+class CStatisticsPage final : public zel::Dialog
 {
     Q_OBJECT
 

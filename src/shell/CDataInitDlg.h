@@ -14,7 +14,7 @@ class Ipv4AddressEdit;
 
 // Asks for the mailbox number and the device address when the profile lacks either. The
 // device port rides along in a hidden field so that the caller gets it back unchanged.
-class CDataInitDlg : public zel::Dialog
+class CDataInitDlg final : public zel::Dialog
 {
     Q_OBJECT
 

@@ -4,7 +4,7 @@
 
 // "Please wait..." while the Apply command has the pages check their entries. The command
 // creates, shows, hides and destroys it; its buttons stay hidden.
-class CPreApplyDlg : public zel::Dialog
+class CPreApplyDlg final : public zel::Dialog
 {
     Q_OBJECT
 

@@ -37,6 +37,35 @@ QIcon applicationIcon()
     return icon;
 }
 
+// The title banner's art fills its place, which follows the font and the screen. Its subtitle
+// keeps the artwork's proportions and colour at any size and lets clicks through to the banner,
+// whose context menu holds the About entry. The off-line banner is a line of red italics.
+void styleBanners(const zel::Dialog& window)
+{
+    auto* banner = window.dlgItem<QLabel>(zel::IDC_MAIN_BANNER);
+    banner->setScaledContents(true);
+    banner->setGeometry(window.dialogUnitsToPixels(7, 4, 395, 67));
+    banner->setAccessibleName(CZelMainDlg::tr("Zel"));
+    auto* subtitle = window.dlgItem<QLabel>(zel::IDC_MAIN_BANNER_SUBTITLE);
+    QFont subtitleFont = subtitle->font();
+    subtitleFont.setPixelSize(std::max(1, banner->height() * 19 / 106));
+    subtitle->setFont(subtitleFont);
+    QPalette light = subtitle->palette();
+    light.setColor(QPalette::WindowText, QColor(0xdf, 0xec, 0xf8));
+    subtitle->setPalette(light);
+    subtitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    subtitle->setAttribute(Qt::WA_TransparentForMouseEvents);
+    subtitle->raise();
+    auto* offline = window.dlgItem<QLabel>(zel::IDC_MAIN_OFFLINE_BANNER);
+    QFont italic = offline->font();
+    italic.setItalic(true);
+    offline->setFont(italic);
+    QPalette red = offline->palette();
+    red.setColor(QPalette::WindowText, QColor(0xd0, 0x00, 0x00));
+    offline->setPalette(red);
+    offline->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 } // namespace
 
 CZelMainDlg::CZelMainDlg(zel::ProfileFile profile, QWidget* parent)
@@ -70,30 +99,7 @@ bool CZelMainDlg::OnInitDialog()
 
     for (QPushButton* button : {m_btnRefresh, m_btnApply, m_btnClose, m_btnHelp})
         button->setAccessibleName(button->text());
-    // The banner art fills its place, which follows the font and the screen.
-    auto* banner = dlgItem<QLabel>(zel::IDC_MAIN_BANNER);
-    banner->setScaledContents(true);
-    banner->setGeometry(dialogUnitsToPixels(7, 4, 395, 67));
-    banner->setAccessibleName(tr("Zel"));
-    // The subtitle keeps the artwork's proportions and colour at any size; clicks go through it
-    // to the banner, whose context menu holds the About entry.
-    auto* subtitle = dlgItem<QLabel>(zel::IDC_MAIN_BANNER_SUBTITLE);
-    QFont subtitleFont = subtitle->font();
-    subtitleFont.setPixelSize(std::max(1, banner->height() * 19 / 106));
-    subtitle->setFont(subtitleFont);
-    QPalette light = subtitle->palette();
-    light.setColor(QPalette::WindowText, QColor(0xdf, 0xec, 0xf8));
-    subtitle->setPalette(light);
-    subtitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    subtitle->setAttribute(Qt::WA_TransparentForMouseEvents);
-    subtitle->raise();
-    QFont italic = m_offlineBanner->font();
-    italic.setItalic(true);
-    m_offlineBanner->setFont(italic);
-    QPalette red = m_offlineBanner->palette();
-    red.setColor(QPalette::WindowText, QColor(0xd0, 0x00, 0x00));
-    m_offlineBanner->setPalette(red);
-    m_offlineBanner->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    styleBanners(*this);
     connect(m_btnRefresh, &QPushButton::clicked, this, &CZelMainDlg::OnRefresh);
     connect(m_btnApply, &QPushButton::clicked, this, &CZelMainDlg::OnApply);
     connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });

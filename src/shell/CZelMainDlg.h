@@ -21,7 +21,7 @@ struct ProfileConfiguration;
 // The program's only top-level window: three mailbox pages in a tab control, the Refresh and
 // Apply commands that move a mailbox record between the device and the pages, and the link to
 // the device (the UDP endpoint and its members).
-class CZelMainDlg : public zel::Dialog
+class CZelMainDlg final : public zel::Dialog
 {
     Q_OBJECT
 
