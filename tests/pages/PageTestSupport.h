@@ -4,6 +4,7 @@
 #include "platform/PrivateMessage.h"
 #include "res/resource.h"
 #include "support/BoxRecorder.h"
+#include "support/PageTest.h"
 
 #include <QApplication>
 #include <QList>
@@ -66,19 +67,4 @@ public:
 
 private:
     InvalidCatcher m_invalids;
-};
-
-// A page as the main window holds it: created inside a host window that is shown.
-template <class Page> struct HostedPage
-{
-    QWidget host;
-    Page* page = new Page;
-
-    HostedPage()
-    {
-        page->Create(&host);
-        host.resize(page->size());
-        page->show();
-        host.show();
-    }
 };

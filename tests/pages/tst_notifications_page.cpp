@@ -80,15 +80,14 @@ void chooseMessageType(Page& page, int index)
 
 } // namespace
 
-class NotificationsPageTest : public QObject
+class NotificationsPageTest : public PageTest<Page>
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void startsAsTheTemplateSays()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         QCOMPARE(page.windowTitle(), QStringLiteral("Mailbox Notifications"));
         QCOMPARE(page.GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT),
                  QStringLiteral("External notification is Allowed"));
@@ -134,11 +133,10 @@ private Q_SLOTS:
     {
         QFETCH(int, id);
         QFETCH(QString, name);
-        HostedPage<Page> hosted;
         NotificationsRefresh values;
         values.externalAllowed = false;
-        load(*hosted.page, values);
-        QCOMPARE(hosted.page->GetDlgItem(id)->accessibleName(), name);
+        load(hostedPage(), values);
+        QCOMPARE(hostedPage().GetDlgItem(id)->accessibleName(), name);
     }
 
     void loadSetsEnabledStates_data()
@@ -186,9 +184,8 @@ private Q_SLOTS:
     {
         QFETCH(NotificationsRefresh, values);
         QFETCH(QList<bool>, enabled);
-        HostedPage<Page> hosted;
-        load(*hosted.page, values);
-        QCOMPARE(enabledStates(*hosted.page,
+        load(hostedPage(), values);
+        QCOMPARE(enabledStates(hostedPage(),
                                {zel::IDC_NOTIFICATIONS_PHONE_ENABLE, zel::IDC_NOTIFICATIONS_PHONE,
                                 zel::IDC_NOTIFICATIONS_PAGER_ENABLE, zel::IDC_NOTIFICATIONS_PAGER,
                                 zel::IDC_NOTIFICATIONS_EMAIL_ENABLE, zel::IDC_NOTIFICATIONS_EMAIL,
@@ -199,8 +196,7 @@ private Q_SLOTS:
 
     void loadSelectsFromTransferFields()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         NotificationsRefresh offline;
         offline.messageType.clear();
         offline.localNotify.clear();
@@ -232,16 +228,14 @@ private Q_SLOTS:
 
     void labelKeepsItsFirstTextUntilTheRefreshWritesIt()
     {
-        HostedPage<Page> hosted;
-        zel::SendMessage(hosted.page, zel::WM_PAGE_LOAD);
-        QCOMPARE(hosted.page->GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT),
+        zel::SendMessage(&hostedPage(), zel::WM_PAGE_LOAD);
+        QCOMPARE(hostedPage().GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT),
                  QStringLiteral("External notification is Allowed"));
     }
 
     void enableBoxesSwitchTheirTargets()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         NotificationsRefresh values;
         values.phone = false;
         load(page, values);
@@ -346,8 +340,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(int, focus);
         QFETCH(bool, focusFirst);
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         load(page, values);
         const QString messageTypeBefore =
             page.GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE);
@@ -373,8 +366,7 @@ private Q_SLOTS:
 
     void typedMessageTypeCountsAsNoSelection()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         NotificationsRefresh values;
         values.email = true;
         values.emailAddress = QStringLiteral("x");
@@ -453,8 +445,7 @@ private Q_SLOTS:
     {
         QFETCH(NotificationsRefresh, values);
         QFETCH(QStringList, written);
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         load(page, values);
         PageBoxes boxes;
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
@@ -483,8 +474,7 @@ private Q_SLOTS:
         QFETCH(QString, before);
         QFETCH(int, answer);
         QFETCH(QString, after);
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         NotificationsRefresh values;
         values.email = true;
         values.emailAddress = QStringLiteral("me@example.org");
@@ -508,8 +498,7 @@ private Q_SLOTS:
 
     void otherMessageTypesNeedNoConfirmation()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         NotificationsRefresh values;
         values.email = true;
         load(page, values);
@@ -534,19 +523,17 @@ private Q_SLOTS:
     {
         QFETCH(int, id);
         QFETCH(int, limit);
-        HostedPage<Page> hosted;
         const QString typed = QStringLiteral("1234567890").repeated(7);
-        QTest::keyClicks(hosted.page->GetDlgItem(id), typed);
-        QCOMPARE(hosted.page->GetDlgItemText(id), typed.left(limit));
+        QTest::keyClicks(hostedPage().GetDlgItem(id), typed);
+        QCOMPARE(hostedPage().GetDlgItemText(id), typed.left(limit));
 
-        hosted.page->SetDlgItemText(id, typed);
-        QCOMPARE(hosted.page->GetDlgItemText(id), typed);
+        hostedPage().SetDlgItemText(id, typed);
+        QCOMPARE(hostedPage().GetDlgItemText(id), typed);
     }
 
     void enterDoesNothing()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         load(page, NotificationsRefresh{});
         PageBoxes boxes;
         QTest::keyClick(page.GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE), Qt::Key_Return);

@@ -89,15 +89,14 @@ bool popupShown(const QComboBox* combo)
 
 } // namespace
 
-class SettingsPageTest : public QObject
+class SettingsPageTest : public PageTest<Page>
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void startsWithFixedListsAndNoSelection()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         auto* type = page.dlgItem<QComboBox>(zel::IDC_SETTINGS_MAILBOX_TYPE);
         auto* local = page.dlgItem<QComboBox>(zel::IDC_SETTINGS_LOCAL_NOTIFY);
         QCOMPARE(itemsOf(type), (QStringList{QStringLiteral("Real"), QStringLiteral("Virtual")}));
@@ -134,8 +133,7 @@ private Q_SLOTS:
     {
         QFETCH(int, id);
         QFETCH(QString, name);
-        HostedPage<Page> hosted;
-        QCOMPARE(QAccessible::queryAccessibleInterface(hosted.page->GetDlgItem(id))
+        QCOMPARE(QAccessible::queryAccessibleInterface(hostedPage().GetDlgItem(id))
                      ->text(QAccessible::Name),
                  name);
     }
@@ -177,20 +175,19 @@ private Q_SLOTS:
         QFETCH(QString, faxValue);
         QFETCH(int, operatorIndex);
         QFETCH(int, faxIndex);
-        HostedPage<Page> hosted;
         SettingsRefresh values;
         values.operators = operators;
         values.operatorValue = operatorValue;
         values.faxes = faxes;
         values.faxValue = faxValue;
-        load(*hosted.page, values);
+        load(hostedPage(), values);
 
-        auto* operatorList = hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR);
+        auto* operatorList = hostedPage().dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR);
         QCOMPARE(itemsOf(operatorList),
                  (QStringList{QStringLiteral("201"), QStringLiteral("305")}));
         QCOMPARE(valuesOf(operatorList), (QList<int>{1, 4}));
         QCOMPARE(operatorList->currentIndex(), operatorIndex);
-        auto* faxList = hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX);
+        auto* faxList = hostedPage().dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX);
         QCOMPARE(itemsOf(faxList), (QStringList{QStringLiteral("None"), QStringLiteral("3000")}));
         QCOMPARE(valuesOf(faxList), (QList<int>{0, 2}));
         QCOMPARE(faxList->currentIndex(), faxIndex);
@@ -198,43 +195,40 @@ private Q_SLOTS:
 
     void reloadReplacesListsAndPicksTheLastEqualValue()
     {
-        HostedPage<Page> hosted;
         SettingsRefresh values;
-        load(*hosted.page, values);
+        load(hostedPage(), values);
         values.operators = QStringLiteral("100_______");
         values.operatorValue = QStringLiteral("0");
         values.faxes = QStringLiteral("1_2_3_4_");
         values.faxValue = QStringLiteral("4");
-        load(*hosted.page, values);
-        auto* operatorList = hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR);
+        load(hostedPage(), values);
+        auto* operatorList = hostedPage().dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR);
         QCOMPARE(itemsOf(operatorList), QStringList{QStringLiteral("100")});
         QCOMPARE(operatorList->currentIndex(), 0);
-        auto* faxList = hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX);
+        auto* faxList = hostedPage().dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX);
         QCOMPARE(valuesOf(faxList), (QList<int>{0, 1, 2, 3, 4}));
         QCOMPARE(faxList->currentIndex(), 4);
     }
 
     void emptyOperatorListStaysWithoutSelection()
     {
-        HostedPage<Page> hosted;
         SettingsRefresh values;
         values.operators = QStringLiteral("________");
-        load(*hosted.page, values);
-        QCOMPARE(hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->count(), 0);
-        QCOMPARE(hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->currentIndex(), -1);
+        load(hostedPage(), values);
+        QCOMPARE(hostedPage().dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->count(), 0);
+        QCOMPARE(hostedPage().dlgItem<QComboBox>(zel::IDC_SETTINGS_OPERATOR)->currentIndex(), -1);
     }
 
     void listTextWithoutFinalSeparatorKeepsItsLastEntry()
     {
-        HostedPage<Page> hosted;
         SettingsRefresh values;
         values.operators = QStringLiteral("_201___305");
         values.operatorValue = QStringLiteral("4");
         values.faxes = QStringLiteral("_3000");
         values.languages = QStringLiteral("0_2"); // codes, written by hand
         values.languageIndex = QStringLiteral("1");
-        load(*hosted.page, values);
-        Page& page = *hosted.page;
+        load(hostedPage(), values);
+        Page& page = hostedPage();
         QCOMPARE(page.GetDlgItemText(zel::IDC_SETTINGS_OPERATOR), QStringLiteral("305"));
         QCOMPARE(itemsOf(page.dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX)),
                  (QStringList{QStringLiteral("None"), QStringLiteral("3000")}));
@@ -245,8 +239,7 @@ private Q_SLOTS:
 
     void languageListFromNamesOrPlaceholders()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         auto* languages = page.dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE);
         const QStringList placeholders{QStringLiteral("1st Language"),
                                        QStringLiteral("2nd Language"),
@@ -281,23 +274,21 @@ private Q_SLOTS:
 
     void selectionsOutsideTheirListsStayEmpty()
     {
-        HostedPage<Page> hosted;
         SettingsRefresh values;
         values.languageIndex = QStringLiteral("3");
         values.mailboxType = QStringLiteral("-1");
         values.localNotify = QStringLiteral("5");
-        load(*hosted.page, values);
-        QCOMPARE(hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)->currentIndex(), -1);
-        QCOMPARE(hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_MAILBOX_TYPE)->currentIndex(),
+        load(hostedPage(), values);
+        QCOMPARE(hostedPage().dlgItem<QComboBox>(zel::IDC_SETTINGS_LANGUAGE)->currentIndex(), -1);
+        QCOMPARE(hostedPage().dlgItem<QComboBox>(zel::IDC_SETTINGS_MAILBOX_TYPE)->currentIndex(),
                  -1);
-        QCOMPARE(hosted.page->dlgItem<QComboBox>(zel::IDC_SETTINGS_LOCAL_NOTIFY)->currentIndex(),
+        QCOMPARE(hostedPage().dlgItem<QComboBox>(zel::IDC_SETTINGS_LOCAL_NOTIFY)->currentIndex(),
                  -1);
     }
 
     void doNotDisturbEnabledOnlyForRealMailboxes()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         SettingsRefresh values;
         values.mailboxType = QStringLiteral("1");
         values.doNotDisturb = false;
@@ -394,8 +385,7 @@ private Q_SLOTS:
         QFETCH(int, focus);
         QFETCH(int, openedList);
 
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         SettingsRefresh values;
         values.password = password;
         values.mailboxType = mailboxType;
@@ -465,8 +455,7 @@ private Q_SLOTS:
     {
         QFETCH(SettingsRefresh, values);
         QFETCH(QStringList, written);
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         load(page, values);
         PageBoxes boxes;
         zel::SendMessage(&page, zel::WM_PAGE_VALIDATE);
@@ -480,8 +469,7 @@ private Q_SLOTS:
 
     void validationReadsTheUsersCurrentChoices()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         load(page, SettingsRefresh{});
         QTest::mouseClick(page.GetDlgItem(zel::IDC_SETTINGS_FAX), Qt::LeftButton);
         auto* fax = page.dlgItem<QComboBox>(zel::IDC_SETTINGS_FAX);
@@ -496,8 +484,7 @@ private Q_SLOTS:
 
     void resetPutsTheDefaultPasswordIn()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         SettingsRefresh values;
         values.password = QStringLiteral("12");
         load(page, values);
@@ -510,8 +497,7 @@ private Q_SLOTS:
 
     void choosingTheMailboxTypeSetsDoNotDisturb()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         SettingsRefresh values;
         values.localNotify = QStringLiteral("3");
         load(page, values);
@@ -551,23 +537,20 @@ private Q_SLOTS:
         QFETCH(int, id);
         QFETCH(QString, typed);
         QFETCH(QString, kept);
-        HostedPage<Page> hosted;
-        QTest::keyClicks(hosted.page->GetDlgItem(id), typed);
-        QCOMPARE(hosted.page->GetDlgItemText(id), kept);
+        QTest::keyClicks(hostedPage().GetDlgItem(id), typed);
+        QCOMPARE(hostedPage().GetDlgItemText(id), kept);
     }
 
     void refreshTextIsNotCut()
     {
-        HostedPage<Page> hosted;
-        hosted.page->SetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("12345678"));
-        QCOMPARE(hosted.page->GetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION),
+        hostedPage().SetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION, QStringLiteral("12345678"));
+        QCOMPARE(hostedPage().GetDlgItemText(zel::IDC_SETTINGS_BACKUP_EXTENSION),
                  QStringLiteral("12345678"));
     }
 
     void enterAndEscapeLeaveThePageAlone()
     {
-        HostedPage<Page> hosted;
-        Page& page = *hosted.page;
+        Page& page = hostedPage();
         load(page, SettingsRefresh{});
         PageBoxes boxes;
         page.GetDlgItem(zel::IDC_SETTINGS_PASSWORD)->setFocus();
