@@ -290,6 +290,12 @@ private Q_SLOTS:
         QVERIFY(tip()->isVisible());
         QCOMPARE(digits->text(), QStringLiteral("1234567"));
         QCOMPARE(digits->cursorPosition(), 7);
+        limited->setFocus(); // the tip goes with the focus, without a key
+        QVERIFY(!tip()->isVisible());
+        digits->setCursorPosition(2);
+        paste(digits, QStringLiteral("8 9"));
+        QCOMPARE(digits->text(), QStringLiteral("128934567"));
+        QCOMPARE(digits->cursorPosition(), 4); // behind what went in
         dialog.SetDlgItemInt(kDigitsEdit, -5);
         QCOMPARE(digits->text(), QStringLiteral("-5"));
         digits->end(false);

@@ -74,6 +74,10 @@ private Q_SLOTS:
         }
         typeAtFocus(QStringLiteral("8"));
         QCOMPARE(edit.address(), (std::array<quint8, 4>{7, 7, 7, 8}));
+        // The main keyboard's comma is no decimal key: it is refused as any letter is.
+        QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(2, 2));
+        typeAtFocus(QStringLiteral("1,2"));
+        QCOMPARE(edit.address(), (std::array<quint8, 4>{12, 7, 7, 8}));
     }
 
     void addressAndNames()

@@ -86,9 +86,11 @@ bool hasSystemMenu()
 
 QString chooseAboutEntry(QWidget* mainWindow)
 {
-    QWidget* banner =
-        mainWindow->findChild<QWidget*>(QStringLiteral("ctl%1").arg(zel::IDC_MAIN_BANNER));
-    if (!banner || banner->contextMenuPolicy() != Qt::ActionsContextMenu ||
+    const auto* window = qobject_cast<const zel::Dialog*>(mainWindow);
+    QWidget* banner = window->GetDlgItem(zel::IDC_MAIN_BANNER);
+    // Right-clicked where the subtitle lies over the banner, as users do: the banner takes it.
+    const QPoint click = window->GetDlgItem(zel::IDC_MAIN_BANNER_SUBTITLE)->geometry().center();
+    if (window->childAt(click) != banner || banner->contextMenuPolicy() != Qt::ActionsContextMenu ||
         banner->actions().size() != 1)
         return {};
     QAction* about = banner->actions().constFirst();

@@ -299,7 +299,11 @@ void TestStartup::overlongMailboxIsShownWholeAndRefused()
                     QTest::keyClicks(mailbox, QStringLiteral("4120"));
                     dlg->dlgItem<QPushButton>(zel::IDOK)->click();
                 });
+    QString firstRefreshGoesTo;
+    script.when([] { return liveWindow(kRefresh) != nullptr; },
+                [&] { firstRefreshGoesTo = run.dlg.link().deviceAddress(); });
     QCOMPARE(run.runUntilShownThenQuit(script), zel::IDCANCEL);
+    QCOMPARE(firstRefreshGoesTo, QStringLiteral("127.0.0.1"));
     QVERIFY(
         profileEntries(profile.contents()).contains(QStringLiteral("[Zel Client]Mailbox=4120")));
 }
@@ -418,8 +422,8 @@ void TestStartup::unusableValueEndsBeforeAsking_data()
         "Please set it to four numbers from 0 to 255 joined by dots, the first not 0 and none "
         "with leading zeros (such as 192.168.1.20), and start Zel again.");
     // The data-initialising dialog refuses a first number of 0 too.
-    for (const char* value :
-         {"device.local", "192.168.1", "300.1.1.1", "010.1.1.1", "0.0.0.0", "0.10.20.30"}) {
+    for (const char* value : {"device.local", "192.168.1", "192.168.1.20.5", "300.1.1.1",
+                              "010.1.1.1", "0.0.0.0", "0.10.20.30"}) {
         QTest::addRow("address %s", value) << QByteArray("[Zel Server]\nIP_address=") + value + '\n'
                                            << address.arg(u"%1", QString::fromUtf8(value));
     }
