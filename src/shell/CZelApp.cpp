@@ -7,6 +7,7 @@
 #include "platform/ProfileFile.h"
 #include "res/HelpText.h"
 #include "shell/CZelMainDlg.h"
+#include "shell/ProfileKeys.h"
 
 #include <QDir>
 
@@ -21,14 +22,18 @@ void CZelApp::InitInstance()
 
 zel::ProfileFile CZelApp::profile()
 {
-    const QString directory = zel::windowsDirectory();
+    return profile(zel::windowsDirectory());
+}
+
+zel::ProfileFile CZelApp::profile(const QString& directory)
+{
     // Without that folder, the profile falls back to one named after the program, as the
     // profile functions themselves would do.
     if (directory.isEmpty())
         return zel::ProfileFile(
             QDir::home().filePath(zel::applicationTitle() + QStringLiteral(".ini")));
     return zel::profileIn(directory, zel::userDataFolder(QStringLiteral("Zel")),
-                          QStringLiteral("Zel1.ini"));
+                          QStringLiteral("Zel1.ini"), usersOwnSections());
 }
 
 void CZelApp::OnHelp(zel::Dialog& activeDialog)
