@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PrivateMessage.h"
 #include "platform/ProfileFile.h"
+#include "res/DialogTemplates.h"
 #include "res/HelpText.h"
 #include "shell/CZelMainDlg.h"
 #include "shell/ProfileKeys.h"
@@ -14,6 +15,7 @@
 void CZelApp::InitInstance()
 {
     // Qt starts the sockets library on first use, so there is no separate start-up step.
+    zel::fitDialogsToScreen(zel::res::mainDialog());
     CZelMainDlg dlg{profile()};
     zel::setMainWindow(&dlg);
     dlg.DoModal();
