@@ -26,7 +26,7 @@ using namespace zel;
 #ifdef Q_OS_WIN
 namespace {
 
-QString daclText(PSECURITY_DESCRIPTOR descriptor)
+QString daclOfDescriptor(PSECURITY_DESCRIPTOR descriptor)
 {
     LPWSTR text = nullptr;
     if (!ConvertSecurityDescriptorToStringSecurityDescriptorW(
@@ -38,25 +38,25 @@ QString daclText(PSECURITY_DESCRIPTOR descriptor)
 }
 
 // The access list of the object, as text.
-QString daclText(HANDLE object)
+QString daclOfObject(HANDLE object)
 {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     if (GetSecurityInfo(object, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
                         nullptr, nullptr, &descriptor) != ERROR_SUCCESS)
         return {};
-    const QString text = daclText(descriptor);
+    const QString text = daclOfDescriptor(descriptor);
     LocalFree(descriptor);
     return text;
 }
 
 // The access list of a descriptor's text, as Windows writes it back.
-QString daclText(const QString& descriptorText)
+QString daclOfText(const QString& descriptorText)
 {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
             descriptorText.toStdWString().c_str(), SDDL_REVISION_1, &descriptor, nullptr))
         return {};
-    const QString text = daclText(descriptor);
+    const QString text = daclOfDescriptor(descriptor);
     LocalFree(descriptor);
     return text;
 }
@@ -298,7 +298,7 @@ private Q_SLOTS:
                 .toStdWString();
         const HANDLE marker = OpenMutexW(SYNCHRONIZE | READ_CONTROL, FALSE, name.c_str());
         QVERIFY(marker);
-        QCOMPARE(daclText(marker), daclText(runningMarkerSecurity()));
+        QCOMPARE(daclOfObject(marker), daclOfText(runningMarkerSecurity()));
         CloseHandle(marker);
 #endif
     }
