@@ -49,5 +49,5 @@ void openLink(DeviceLink& link, quint16 devicePort)
 {
     link.setLocalPort(0);
     link.setDevice(QStringLiteral("127.0.0.1"), devicePort);
-    link.CreateSocket();
+    link.createSocket();
 }

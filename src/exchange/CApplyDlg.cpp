@@ -18,7 +18,7 @@ namespace AckResult = Datagram::AckResult;
 
 CApplyDlg::CApplyDlg(DeviceLink& link, const MailboxRecord& record, QWidget* parent)
     : Dialog(zel::res::applyDialog(), parent), m_link(link), m_record(record),
-      m_nResult(AckResult::Waiting)
+      m_result(AckResult::Waiting)
 {
     m_buildBuffer.fill(0xFF);
     StatusLines::makeReadable(*this);
@@ -32,14 +32,14 @@ QString CApplyDlg::caption()
 bool CApplyDlg::WindowProc(int message)
 {
     if (message == zel::WM_APPLY_REPLY)
-        return OnAcknowledgement();
+        return takeAcknowledgement();
     return Dialog::WindowProc(message);
 }
 
 bool CApplyDlg::OnInitDialog()
 {
     Dialog::OnInitDialog();
-    m_nResult = AckResult::Waiting;
+    m_result = AckResult::Waiting;
 
     if (!m_link.endpoint()) {
         ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
@@ -74,23 +74,23 @@ int CApplyDlg::waitForAcknowledgement()
 {
     QWidget* applyButton = GetDlgItem(IDC_OK_BUTTON);
     applyButton->setEnabled(false);
-    if (!waitForAnswer([this] { return m_nResult != AckResult::Waiting; }))
+    if (!waitForAnswer([this] { return m_result != AckResult::Waiting; }))
         return AckResult::Waiting;
     applyButton->setEnabled(true);
-    return m_nResult;
+    return m_result;
 }
 
-bool CApplyDlg::OnAcknowledgement()
+bool CApplyDlg::takeAcknowledgement()
 {
     // The first datagram that sets a result decides; later ones change nothing.
-    if (m_nResult != AckResult::Waiting)
+    if (m_result != AckResult::Waiting)
         return false;
-    m_nResult =
-        Datagram::readAcknowledgement(m_link.lastDatagram(), m_record.mailboxNumber, m_nResult);
+    m_result =
+        Datagram::readAcknowledgement(m_link.lastDatagram(), m_record.mailboxNumber, m_result);
     // Only the device's own verdict comes from the device. One without the reply magic, for
     // another mailbox or cut short still ends the wait, but any host may have sent it.
-    return m_nResult == AckResult::Applied || m_nResult == AckResult::NoSuchMailbox ||
-           m_nResult == AckResult::NotValid;
+    return m_result == AckResult::Applied || m_result == AckResult::NoSuchMailbox ||
+           m_result == AckResult::NotValid;
 }
 
 void CApplyDlg::showOutcome(int outcome)

@@ -26,11 +26,11 @@ protected:
 private:
     int waitForAcknowledgement();
     // True when the datagram received decides the outcome and comes from the device.
-    bool OnAcknowledgement();
+    bool takeAcknowledgement();
     void showOutcome(int outcome);
 
     DeviceLink& m_link;
     const MailboxRecord m_record;
-    int m_nResult;
+    int m_result;
     DatagramBuffer m_buildBuffer;
 };

@@ -47,7 +47,7 @@ using zel::MessageBox;
 
 CRefreshDlg::CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequired, QWidget* parent)
     : Dialog(zel::res::refreshDialog(), parent), m_link(link), m_strMailbox(std::move(mailbox)),
-      m_bPasswordRequired(passwordRequired)
+      m_passwordRequired(passwordRequired)
 {
     m_workingCopy.fill(0xFF);
     m_startTimer.setSingleShot(true);
@@ -59,7 +59,7 @@ CRefreshDlg::CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequire
     m_startTimer.setInterval(kStartDelayMs - kWokenEarlyMs);
     connect(&m_startTimer, &QTimer::timeout, this, &CRefreshDlg::OnTimer);
     connect(dlgItem<QPushButton>(IDC_REFRESH_REQUEST), &QPushButton::clicked, this,
-            &CRefreshDlg::OnRequestButton);
+            &CRefreshDlg::requestButtonPressed);
 
     GetDlgItem(IDC_REFRESH_PASSWORD)->setAccessibleName(tr("Password"));
     StatusLines::makeReadable(*this);
@@ -73,7 +73,7 @@ QString CRefreshDlg::caption()
 bool CRefreshDlg::WindowProc(int message)
 {
     if (message == zel::WM_VIEW_REPLY)
-        return OnViewReply();
+        return takeViewReply();
     return Dialog::WindowProc(message);
 }
 
@@ -87,7 +87,7 @@ bool CRefreshDlg::OnInitDialog()
     GetDlgItem(IDC_REFRESH_REQUEST)->setEnabled(true);
 
     m_stage = Stage::Request;
-    m_bReplyReceived = false;
+    m_replyReceived = false;
     m_cancelled = false;
     //: Refresh window, first centred status line, 172 x 8 dialog units (about 43 characters).
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("To view your mailbox settings"));
@@ -118,7 +118,7 @@ void CRefreshDlg::OnTimer()
     requestRecord(RequestTime::TenMillisecondsAfterOpening);
 }
 
-void CRefreshDlg::OnRequestButton()
+void CRefreshDlg::requestButtonPressed()
 {
     requestRecord(RequestTime::Now);
 }
@@ -138,9 +138,9 @@ void CRefreshDlg::requestRecord(RequestTime when)
     }
     m_record.operatorExtensions.fill({});
     m_record.faxExtensions.fill({});
-    m_nWrongAttempts = 0;
+    m_wrongAttempts = 0;
     // A reply to an earlier request must not cut this request's wait short.
-    m_bReplyReceived = false;
+    m_replyReceived = false;
 
     // The request is assembled and the wait's disabled button and new status are drawn
     // before the request goes out, so that a quick reply is not kept waiting behind them.
@@ -158,15 +158,15 @@ void CRefreshDlg::requestRecord(RequestTime when)
 
 void CRefreshDlg::waitForReply()
 {
-    waitForAnswer([this] { return m_bReplyReceived || m_cancelled; });
-    if (!m_bReplyReceived && !m_cancelled) {
+    waitForAnswer([this] { return m_replyReceived || m_cancelled; });
+    if (!m_replyReceived && !m_cancelled) {
         ExchangeMessages::show(this, ExchangeMessages::connectFailed(), MessageBox::Exclamation);
         OnCancel();
     }
     GetDlgItem(IDC_REFRESH_REQUEST)->setEnabled(true);
 }
 
-bool CRefreshDlg::OnViewReply()
+bool CRefreshDlg::takeViewReply()
 {
     const std::span<const std::uint8_t> received = m_link.lastDatagram();
     std::copy(received.begin(), received.end(), m_workingCopy.begin());
@@ -175,7 +175,7 @@ bool CRefreshDlg::OnViewReply()
 
     using Kind = Datagram::ViewReplyKind;
     if (reply.kind != Kind::BadMagic)
-        m_bReplyReceived = true;
+        m_replyReceived = true;
     switch (reply.kind) {
     case Kind::BadMagic:
     case Kind::BadLength:
@@ -199,7 +199,7 @@ bool CRefreshDlg::OnViewReply()
         break;
     }
     m_record = reply.record;
-    if (m_bPasswordRequired)
+    if (m_passwordRequired)
         showPasswordPrompt();
     else
         checkPassword();
@@ -225,11 +225,11 @@ void CRefreshDlg::showPasswordPrompt()
 
 void CRefreshDlg::checkPassword()
 {
-    if (m_bPasswordRequired) {
+    if (m_passwordRequired) {
         auto* password = dlgItem<QLineEdit>(IDC_REFRESH_PASSWORD);
         // The device's bytes, one character each, as the user would have typed them.
         if (password->text() != QString::fromLatin1(m_record.password)) {
-            if (m_nWrongAttempts >= kForgivenWrongPasswords) {
+            if (m_wrongAttempts >= kForgivenWrongPasswords) {
                 OnCancel();
                 return;
             }
@@ -237,7 +237,7 @@ void CRefreshDlg::checkPassword()
             SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, tr("Incorrect Password, Please try again"));
             password->setFocus();
             password->selectAll();
-            ++m_nWrongAttempts;
+            ++m_wrongAttempts;
             return;
         }
     }

@@ -24,7 +24,7 @@ public:
     // The caption by which the device link finds the open view exchange: its template's.
     static QString caption();
 
-    bool replyReceived() const { return m_bReplyReceived; }
+    bool replyReceived() const { return m_replyReceived; }
     const MailboxRecord& record() const { return m_record; }
 
 protected:
@@ -42,7 +42,7 @@ private:
     };
 
     void OnTimer();
-    void OnRequestButton();
+    void requestButtonPressed();
     enum class RequestTime
     {
         Now,
@@ -51,19 +51,19 @@ private:
     void requestRecord(RequestTime when);
     void waitForReply();
     // True when the datagram received is the reply: the reply magic and a length that fits.
-    bool OnViewReply();
+    bool takeViewReply();
     void showPasswordPrompt();
     void checkPassword();
 
     DeviceLink& m_link;
     const QString m_strMailbox;
-    const bool m_bPasswordRequired;
+    const bool m_passwordRequired;
     Stage m_stage = Stage::Request;
-    bool m_bReplyReceived = false;
+    bool m_replyReceived = false;
     bool m_cancelled = false;
     DatagramBuffer m_workingCopy;
     MailboxRecord m_record;
-    int m_nWrongAttempts = 0;
+    int m_wrongAttempts = 0;
     QTimer m_startTimer;
     QElapsedTimer m_sinceStart;
 };

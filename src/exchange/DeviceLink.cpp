@@ -61,7 +61,7 @@ void DeviceLink::setLocalPort(int port)
     m_nLocalPort = port;
 }
 
-void DeviceLink::CreateSocket()
+void DeviceLink::createSocket()
 {
     m_bSocketReady = false;
     if (m_pSocket) {

@@ -14,7 +14,7 @@
 class DeviceLink final : public EndpointListener
 {
 public:
-    // Makes the endpoint for CreateSocket; null when there is no memory for one.
+    // Makes the endpoint for createSocket; null when there is no memory for one.
     using EndpointMaker = std::function<CZelAsyncSocket*(EndpointListener&)>;
 
     DeviceLink();
@@ -26,21 +26,21 @@ public:
 
     // Where requests go until a device answers from elsewhere.
     void setDevice(const QString& address, int port);
-    // The port CreateSocket binds to; 0 lets the system choose.
+    // The port createSocket binds to; 0 lets the system choose.
     void setLocalPort(int port);
     QString deviceAddress() const override;
     int devicePort() const override;
     int localPort() const { return m_nLocalPort; }
 
     // Sets up m_pSocket bound to m_nLocalPort with broadcast on; sets m_bSocketReady.
-    void CreateSocket();
+    void createSocket();
     // Resets the buffers, forgets the device address, closes and deletes the endpoint.
     void ReleaseSocket();
-    // False when CreateSocket failed, after it said so.
+    // False when createSocket failed, after it said so.
     bool socketReady() const { return m_bSocketReady; }
     // Null without an endpoint; an exchange then has nothing to send with.
     const CZelAsyncSocket* endpoint() const { return m_pSocket; }
-    // Why the last CreateSocket failed (at most 255 characters).
+    // Why the last createSocket failed (at most 255 characters).
     const QString& socketError() const { return m_socketError; }
 
     // Resets the first 1000 bytes of the receive and the staging area: they hold no datagram.

@@ -94,15 +94,15 @@ quint16 CZelAsyncSocket::localPort() const
 void CZelAsyncSocket::queue(const std::uint8_t* data, int size)
 {
     size = std::clamp(size, 0, int(m_sendBuffer.size()));
-    m_nBytesSent = 0;
+    m_bytesSent = 0;
     std::copy_n(data, size, m_sendBuffer.begin());
-    m_nBytesToSend = size;
+    m_bytesToSend = size;
     Flush();
 }
 
 void CZelAsyncSocket::Flush()
 {
-    while (m_nBytesSent < m_nBytesToSend) {
+    while (m_bytesSent < m_bytesToSend) {
         const QHostAddress device(m_listener.deviceAddress());
         const int devicePort = m_listener.devicePort();
         // A closed endpoint must not send: QUdpSocket would quietly bind a new socket.
@@ -111,8 +111,8 @@ void CZelAsyncSocket::Flush()
             return;
         }
         const qint64 sent =
-            m_udp->writeDatagram(reinterpret_cast<const char*>(m_sendBuffer.data()) + m_nBytesSent,
-                                 m_nBytesToSend - m_nBytesSent, device, quint16(devicePort));
+            m_udp->writeDatagram(reinterpret_cast<const char*>(m_sendBuffer.data()) + m_bytesSent,
+                                 m_bytesToSend - m_bytesSent, device, quint16(devicePort));
         if (sent < 0) {
             if (m_udp->error() == QAbstractSocket::TemporaryError || zel::sendWouldBlock()) {
                 m_writeNotifier->setEnabled(true);
@@ -121,10 +121,10 @@ void CZelAsyncSocket::Flush()
             Close();
             return;
         }
-        m_nBytesSent += int(sent);
+        m_bytesSent += int(sent);
     }
-    m_nBytesSent = 0;
-    m_nBytesToSend = 0;
+    m_bytesSent = 0;
+    m_bytesToSend = 0;
     clearDatagramBuffer(m_sendBuffer);
 }
 

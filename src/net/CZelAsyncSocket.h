@@ -41,7 +41,7 @@ public:
         int bytesSent;
         int bytesToSend;
     };
-    SendState sendState() const { return {m_sendBuffer, m_nBytesSent, m_nBytesToSend}; }
+    SendState sendState() const { return {m_sendBuffer, m_bytesSent, m_bytesToSend}; }
 
 protected:
     virtual int Receive(void* buffer, int size);
@@ -58,8 +58,8 @@ private:
     void readPendingDatagrams();
 
     DatagramBuffer m_sendBuffer;
-    int m_nBytesSent = 0;
-    int m_nBytesToSend = 0;
+    int m_bytesSent = 0;
+    int m_bytesToSend = 0;
     EndpointListener& m_listener;
     QUdpSocket* m_udp;
     QSocketNotifier* m_writeNotifier = nullptr;

@@ -284,5 +284,5 @@ void CNotificationsPage::fail(const QString& message, int controlId, FailOrder o
     zel::MessageBox::appBox(message, zel::MessageBox::Ok, zel::MessageBox::Exclamation);
     if (order == FailOrder::MessageFirst)
         focusControl();
-    zel::SendMessage(zel::AfxGetMainWnd(), zel::WM_PAGE_INVALID);
+    zel::SendMessage(zel::mainWindow(), zel::WM_PAGE_INVALID);
 }

@@ -192,7 +192,7 @@ void CSettingsPage::OnPageValidate()
     m_strPassword = GetDlgItemText(zel::IDC_SETTINGS_PASSWORD);
 
     const auto fail = [this](const QString& message, int controlId, FocusAction action) {
-        zel::SendMessage(zel::AfxGetMainWnd(), zel::WM_PAGE_INVALID);
+        zel::SendMessage(zel::mainWindow(), zel::WM_PAGE_INVALID);
         zel::MessageBox::appBox(message, zel::MessageBox::Ok, zel::MessageBox::Exclamation);
         QWidget* control = GetDlgItem(controlId);
         control->setFocus(Qt::OtherFocusReason);

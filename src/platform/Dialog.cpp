@@ -146,8 +146,8 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
         setWindowFlags(Qt::Widget); // QDialog's constructor made it a window
     const TemplateMetrics& metrics = metricsOf(m_template);
     setFont(metrics.font);
-    m_nBaseUnitX = metrics.baseUnits.width();
-    m_nBaseUnitY = metrics.baseUnits.height();
+    m_baseUnitX = metrics.baseUnits.width();
+    m_baseUnitY = metrics.baseUnits.height();
     setWindowTitle(translatedText(m_template, m_template.caption));
     const QSize size = dialogUnitsToPixels(0, 0, m_template.width, m_template.height).size();
     if (m_template.styles & ChildDialog)
@@ -161,7 +161,7 @@ Dialog::~Dialog() = default;
 
 int Dialog::baseUnitX() const
 {
-    return m_nBaseUnitX;
+    return m_baseUnitX;
 }
 
 void fitDialogsToScreen(const DialogTemplate& largest)
@@ -187,10 +187,10 @@ void fitDialogsToScreen(const DialogTemplate& largest)
 
 QRect Dialog::dialogUnitsToPixels(int x, int y, int width, int height) const
 {
-    const int left = x * m_nBaseUnitX / 4;
-    const int top = y * m_nBaseUnitY / 8;
-    return QRect(left, top, (x + width) * m_nBaseUnitX / 4 - left,
-                 (y + height) * m_nBaseUnitY / 8 - top);
+    const int left = x * m_baseUnitX / 4;
+    const int top = y * m_baseUnitY / 8;
+    return QRect(left, top, (x + width) * m_baseUnitX / 4 - left,
+                 (y + height) * m_baseUnitY / 8 - top);
 }
 
 void Dialog::buildControls()
@@ -349,22 +349,22 @@ int Dialog::DoModal()
     // Blocked from the start of the opening step, which may run a whole exchange before
     // the modal loop begins.
     const InputBlock block(windowsBlockedByModalRun(), this);
-    m_bAlive = true;
-    m_nResult = 0;
+    m_alive = true;
+    m_result = 0;
     OnInitDialog();
-    if (!m_bAlive)
-        return m_nResult;
-    m_bInModalLoop = true;
+    if (!m_alive)
+        return m_result;
+    m_inModalLoop = true;
     // The block above covers the program's dialogs; Qt's modality only keeps this one over its
     // owner. An application-modal run would block the help window too.
     setWindowModality(Qt::WindowModal);
     const int result = exec();
-    m_bInModalLoop = false;
-    if (m_bAlive) { // ended by Qt itself, not through EndDialog
-        m_bAlive = false;
-        m_nResult = result;
+    m_inModalLoop = false;
+    if (m_alive) { // ended by Qt itself, not through EndDialog
+        m_alive = false;
+        m_result = result;
     }
-    return m_nResult;
+    return m_result;
 }
 
 void Dialog::Create(QWidget* parent)
@@ -372,16 +372,16 @@ void Dialog::Create(QWidget* parent)
     if (parent != parentWidget() || (m_template.styles & ChildDialog))
         setParent(parent, windowFlagsOf(m_template.styles));
     hide();
-    m_bAlive = true;
-    m_nResult = 0;
+    m_alive = true;
+    m_result = 0;
     OnInitDialog();
 }
 
 void Dialog::EndDialog(int result)
 {
-    m_bAlive = false;
-    m_nResult = result;
-    if (!m_bInModalLoop) {
+    m_alive = false;
+    m_result = result;
+    if (!m_inModalLoop) {
         done(result);
         return;
     }

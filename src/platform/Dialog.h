@@ -47,7 +47,7 @@ public:
     void Create(QWidget* parent);
     void EndDialog(int result);
     // From the start of DoModal/Create until EndDialog: what FindWindow looks for.
-    bool isWindowAlive() const { return m_bAlive; }
+    bool isWindowAlive() const { return m_alive; }
 
     QWidget* GetDlgItem(int id) const;
     template <class T> T* dlgItem(int id) const { return qobject_cast<T*>(GetDlgItem(id)); }
@@ -92,11 +92,11 @@ private:
 
     const DialogTemplate& m_template;
     QHash<int, QWidget*> m_controls;
-    int m_nBaseUnitX = 0; // average letter width, as the framework measures it
-    int m_nBaseUnitY = 0; // font height
-    bool m_bAlive = false;
-    bool m_bInModalLoop = false;
-    int m_nResult = 0;
+    int m_baseUnitX = 0; // average letter width, as the framework measures it
+    int m_baseUnitY = 0; // font height
+    bool m_alive = false;
+    bool m_inModalLoop = false;
+    int m_result = 0;
 };
 
 // Keeps every window on the screen: where a window of `largest` would reach past the primary

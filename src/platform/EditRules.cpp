@@ -28,12 +28,12 @@ int tipTextWidth(const QWidget* edit)
 } // namespace
 
 EditRules::EditRules(QLineEdit* edit, int textLimit, EditCharacters characters)
-    : QValidator(edit), m_edit(edit), m_nTextLimit(textLimit), m_characters(characters),
-      m_strBefore(edit->text())
+    : QValidator(edit), m_edit(edit), m_textLimit(textLimit), m_characters(characters),
+      m_textBefore(edit->text())
 {
     // Validation runs before textChanged, so this always holds the previous text.
     connect(edit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_strBefore = text; });
+            [this](const QString& text) { m_textBefore = text; });
     edit->installEventFilter(this);
 }
 
@@ -111,10 +111,10 @@ QValidator::State EditRules::validate(QString& input, int& pos) const
     // is what both texts start with.
     const qsizetype after = input.size() - pos;
     qsizetype kept = 0;
-    const qsizetype maxKept = std::min<qsizetype>(pos, m_strBefore.size() - after);
-    while (kept < maxKept && input.at(kept) == m_strBefore.at(kept))
+    const qsizetype maxKept = std::min<qsizetype>(pos, m_textBefore.size() - after);
+    while (kept < maxKept && input.at(kept) == m_textBefore.at(kept))
         ++kept;
-    if (refusedCharacters(input) > refusedCharacters(m_strBefore)) {
+    if (refusedCharacters(input) > refusedCharacters(m_textBefore)) {
         showRefusal();
         QString inserted = input.mid(kept, pos - kept);
         inserted.removeIf([this](QChar c) { return refused(c); });
@@ -122,12 +122,12 @@ QValidator::State EditRules::validate(QString& input, int& pos) const
             return Invalid;
         input = input.left(kept) + inserted + input.mid(pos);
         pos = int(kept + inserted.size());
-        if (refusedCharacters(input) > refusedCharacters(m_strBefore))
+        if (refusedCharacters(input) > refusedCharacters(m_textBefore))
             return Invalid; // not an insertion: leave the text as it was
     }
-    if (m_nTextLimit <= 0 || input.size() <= m_nTextLimit)
+    if (m_textLimit <= 0 || input.size() <= m_textLimit)
         return Acceptable;
-    const qsizetype room = std::max<qsizetype>(0, m_nTextLimit - kept - after);
+    const qsizetype room = std::max<qsizetype>(0, m_textLimit - kept - after);
     const qsizetype inserted = pos - kept;
     if (inserted <= room)
         return Acceptable; // it fits, or nothing went in: a deletion in an over-long text

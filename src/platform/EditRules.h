@@ -37,9 +37,9 @@ private:
     void showRefusal() const;
 
     QLineEdit* m_edit;
-    int m_nTextLimit; // 0 = none
+    int m_textLimit; // 0 = none
     EditCharacters m_characters;
-    QString m_strBefore;     // the text before the edit being checked
+    QString m_textBefore;    // the text before the edit being checked
     QLabel* m_tip = nullptr; // the balloon tip, made when first needed
 };
 

@@ -55,7 +55,7 @@ Ipv4AddressEdit::Ipv4AddressEdit(QWidget* parent) : QWidget(parent)
         connect(field, &QLineEdit::textEdited, this, [this, i, field](const QString& text) {
             if (text.size() == 3 && field->cursorPosition() == 3 && i < 3) {
                 focusField(i + 1, false);
-                m_nAutoAdvancedTo = i + 1;
+                m_autoAdvancedTo = i + 1;
             }
         });
         layout->addWidget(field, 1);
@@ -112,18 +112,18 @@ bool Ipv4AddressEdit::eventFilter(QObject* watched, QEvent* event)
     // caret beside the old value, and what the user types would be added to it.
     if (event->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
-        m_nClickFocused = index;
+        m_clickFocused = index;
         return false;
     }
-    if (event->type() == QEvent::MouseButtonPress && m_nClickFocused == index) {
-        m_nClickFocused = -1;
+    if (event->type() == QEvent::MouseButtonPress && m_clickFocused == index) {
+        m_clickFocused = -1;
         field->selectAll();
         return true;
     }
     if (event->type() != QEvent::KeyPress)
         return false;
-    const bool autoAdvancedHere = m_nAutoAdvancedTo == index;
-    m_nAutoAdvancedTo = -1;
+    const bool autoAdvancedHere = m_autoAdvancedTo == index;
+    m_autoAdvancedTo = -1;
     const auto* key = static_cast<QKeyEvent*>(event);
     // The keypad's decimal key counts as a dot whatever it types (a German keypad types ",").
     const bool decimalKey = (key->modifiers() & Qt::KeypadModifier) &&

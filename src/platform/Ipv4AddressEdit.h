@@ -29,8 +29,8 @@ private:
     void focusField(int index, bool atEnd);
 
     std::array<QLineEdit*, 4> m_fields{};
-    int m_nAutoAdvancedTo = -1; // field just reached by a third digit, until the next key
-    int m_nClickFocused = -1;   // field whose focus came with the mouse press still to come
+    int m_autoAdvancedTo = -1; // field just reached by a third digit, until the next key
+    int m_clickFocused = -1;   // field whose focus came with the mouse press still to come
 };
 
 } // namespace zel

@@ -8,7 +8,7 @@
 namespace zel {
 
 namespace {
-QPointer<QObject>& mainWindow()
+QPointer<QObject>& registeredMainWindow()
 {
     static QPointer<QObject> window;
     return window;
@@ -43,14 +43,14 @@ QWidget* FindWindow(const QString& caption)
     return nullptr;
 }
 
-QObject* AfxGetMainWnd()
+QObject* mainWindow()
 {
-    return mainWindow();
+    return registeredMainWindow();
 }
 
 void setMainWindow(QObject* window)
 {
-    mainWindow() = window;
+    registeredMainWindow() = window;
 }
 
 } // namespace zel

@@ -16,12 +16,12 @@ public:
     explicit PrivateMessageEvent(int message);
     static QEvent::Type eventType();
     int message() const { return m_message; }
-    bool result() const { return m_bResult; }
-    void setResult(bool result) { m_bResult = result; }
+    bool result() const { return m_result; }
+    void setResult(bool result) { m_result = result; }
 
 private:
     int m_message;
-    bool m_bResult = false;
+    bool m_result = false;
 };
 
 // Delivers `message` to `target` and returns once it has been handled (SendMessage), with the
@@ -31,8 +31,8 @@ bool SendMessage(QObject* target, int message);
 // The live window (a Dialog that has started and not yet ended) with this caption, or null.
 QWidget* FindWindow(const QString& caption);
 
-// The application's main window (AfxGetMainWnd); pages send WM_PAGE_INVALID to it.
-QObject* AfxGetMainWnd();
+// The application's main window (the framework's AfxGetMainWnd); pages send WM_PAGE_INVALID to it.
+QObject* mainWindow();
 void setMainWindow(QObject* window);
 
 } // namespace zel

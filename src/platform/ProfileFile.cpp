@@ -228,19 +228,19 @@ bool writeKey(const QString& path, const QString& section, const QString& key, c
 
 ProfileFile::ProfileFile(QString path, QString userPath, QString virtualStorePath,
                          QStringList userSections)
-    : m_strPath(std::move(path)), m_strUserPath(std::move(userPath)),
-      m_strVirtualStorePath(std::move(virtualStorePath)), m_userSections(std::move(userSections))
+    : m_path(std::move(path)), m_userPath(std::move(userPath)),
+      m_virtualStorePath(std::move(virtualStorePath)), m_userSections(std::move(userSections))
 {}
 
 QString ProfileFile::path() const
 {
-    return m_strUserPath.isEmpty() || QFileInfo::exists(m_strPath) ? m_strPath : m_strUserPath;
+    return m_userPath.isEmpty() || QFileInfo::exists(m_path) ? m_path : m_userPath;
 }
 
 QStringList ProfileFile::layersAbove() const
 {
     QStringList layers;
-    for (const QString& layer : {m_strUserPath, m_strVirtualStorePath}) {
+    for (const QString& layer : {m_userPath, m_virtualStorePath}) {
         if (!layer.isEmpty())
             layers.append(layer);
     }
@@ -251,7 +251,7 @@ std::optional<std::pair<QString, QString>> ProfileFile::lookUp(const QString& se
                                                                const QString& key) const
 {
     QStringList layers = layersAbove();
-    layers.append(m_strPath);
+    layers.append(m_path);
     for (const QString& layer : std::as_const(layers)) {
         if (auto value = valueIn(layer, section, key))
             return std::pair{layer, *value};
@@ -288,15 +288,15 @@ QString ProfileFile::refusedPath() const
 
 bool ProfileFile::writeString(const QString& section, const QString& key, const QString& value)
 {
-    if (m_strUserPath.isEmpty()) {
-        if (writeKey(m_strPath, section, key, value))
+    if (m_userPath.isEmpty()) {
+        if (writeKey(m_path, section, key, value))
             return true;
-        m_refusedPath = m_strPath;
+        m_refusedPath = m_path;
         return false;
     }
     if (writeInLayers(section, key, value))
         return true;
-    m_refusedPath = m_strUserPath;
+    m_refusedPath = m_userPath;
     return false;
 }
 
@@ -305,7 +305,7 @@ bool ProfileFile::writeInLayers(const QString& section, const QString& key,
                                 const QString& value) const
 {
     if (m_userSections.contains(section, Qt::CaseInsensitive))
-        return writeKey(m_strUserPath, section, key, value);
+        return writeKey(m_userPath, section, key, value);
     // A user who confirms the administrator's value has not set one of their own.
     if (const auto found = lookUp(section, key); found && found->second == value)
         return true;
@@ -315,9 +315,9 @@ bool ProfileFile::writeInLayers(const QString& section, const QString& key,
     });
     // The machine-wide file is never made by a user's write: without it, the user's file is
     // the profile.
-    if (!heldAbove && QFileInfo::exists(m_strPath) && writeKey(m_strPath, section, key, value))
+    if (!heldAbove && QFileInfo::exists(m_path) && writeKey(m_path, section, key, value))
         return true;
-    return writeKey(m_strUserPath, section, key, value);
+    return writeKey(m_userPath, section, key, value);
 }
 
 bool ProfileFile::writeInt(const QString& section, const QString& key, int value)

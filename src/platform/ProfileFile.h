@@ -45,9 +45,9 @@ private:
     bool writeInLayers(const QString& section, const QString& key, const QString& value) const;
     QStringList layersAbove() const;
 
-    QString m_strPath;
-    QString m_strUserPath;
-    QString m_strVirtualStorePath;
+    QString m_path;
+    QString m_userPath;
+    QString m_virtualStorePath;
     QStringList m_userSections;
     QString m_refusedPath;
 };

@@ -40,32 +40,32 @@ std::array<quint8, 4> CDataInitDlg::addressBytes(const QString& address)
 
 bool CDataInitDlg::DoDataExchange(bool saveAndValidate)
 {
-    m_btnOK = dlgItem<QPushButton>(zel::IDOK);
-    m_btnHelp = dlgItem<QPushButton>(zel::ID_HELP);
-    m_btnCancel = dlgItem<QPushButton>(zel::IDCANCEL);
-    m_lblPort = dlgItem<QLabel>(zel::IDC_DATA_INIT_PORT_LABEL);
-    m_editPort = dlgItem<QLineEdit>(zel::IDC_DATA_INIT_PORT);
-    m_lblMailbox = dlgItem<QLabel>(zel::IDC_DATA_INIT_MAILBOX_LABEL);
-    m_editMailbox = dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX);
-    m_ipAddress = dlgItem<zel::Ipv4AddressEdit>(zel::IDC_DATA_INIT_ADDRESS);
-    m_lblAddress = dlgItem<QLabel>(zel::IDC_DATA_INIT_ADDRESS_LABEL);
-    m_lblExplanation = dlgItem<QLabel>(zel::IDC_DATA_INIT_PROMPT);
+    m_okButton = dlgItem<QPushButton>(zel::IDOK);
+    m_helpButton = dlgItem<QPushButton>(zel::ID_HELP);
+    m_cancelButton = dlgItem<QPushButton>(zel::IDCANCEL);
+    m_portLabel = dlgItem<QLabel>(zel::IDC_DATA_INIT_PORT_LABEL);
+    m_portEdit = dlgItem<QLineEdit>(zel::IDC_DATA_INIT_PORT);
+    m_mailboxLabel = dlgItem<QLabel>(zel::IDC_DATA_INIT_MAILBOX_LABEL);
+    m_mailboxEdit = dlgItem<QLineEdit>(zel::IDC_DATA_INIT_MAILBOX);
+    m_addressEdit = dlgItem<zel::Ipv4AddressEdit>(zel::IDC_DATA_INIT_ADDRESS);
+    m_addressLabel = dlgItem<QLabel>(zel::IDC_DATA_INIT_ADDRESS_LABEL);
+    m_explanationLabel = dlgItem<QLabel>(zel::IDC_DATA_INIT_PROMPT);
 
     if (!saveAndValidate) {
         // The template's limit bounds typing; a longer number from the profile shows whole,
         // and taking it out below refuses it.
-        m_editMailbox->setText(m_strMailbox);
-        m_editPort->setText(m_strPort);
+        m_mailboxEdit->setText(m_strMailbox);
+        m_portEdit->setText(m_strPort);
         return true;
     }
-    const QString mailbox = m_editMailbox->text();
+    const QString mailbox = m_mailboxEdit->text();
     if (mailbox.size() > kMailboxLimit) {
         zel::MessageBox::appBox(tr("Please enter no more than %1 characters.").arg(kMailboxLimit));
-        rejectEntry(m_editMailbox);
+        rejectEntry(m_mailboxEdit);
         return false;
     }
     // The port field is never shown, so the user cannot shorten it here: say where it came from.
-    const QString port = m_editPort->text();
+    const QString port = m_portEdit->text();
     if (port.size() > kPortLimit) {
         zel::MessageBox::appBox(tr("The device port number \"%1\" has more than %2 "
                                    "characters.\n\nPlease correct \"Port_num\" in "
@@ -85,25 +85,25 @@ bool CDataInitDlg::OnInitDialog()
     DoDataExchange(false);
 
     // The edits are named after their labels.
-    m_editMailbox->setAccessibleName(m_lblMailbox->text());
-    m_ipAddress->setAccessibleNames(m_lblAddress->text());
-    connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });
+    m_mailboxEdit->setAccessibleName(m_mailboxLabel->text());
+    m_addressEdit->setAccessibleNames(m_addressLabel->text());
+    connect(m_helpButton, &QPushButton::clicked, this, [this] { CZelApp::showHelp(*this); });
 
     SetDlgItemText(zel::IDC_DATA_INIT_MAILBOX, m_strMailbox);
-    m_ipAddress->setAddress(addressBytes(m_strAddress));
+    m_addressEdit->setAddress(addressBytes(m_strAddress));
     return true;
 }
 
 void CDataInitDlg::OnOK()
 {
     m_strMailbox = GetDlgItemText(zel::IDC_DATA_INIT_MAILBOX);
-    m_addrBytes = m_ipAddress->address();
+    m_addrBytes = m_addressEdit->address();
 
     QWidget* faulty = nullptr;
     if (m_strMailbox.isEmpty())
-        faulty = m_editMailbox;
+        faulty = m_mailboxEdit;
     else if (!isDeviceAddress(m_addrBytes))
-        faulty = m_ipAddress->field(0);
+        faulty = m_addressEdit->field(0);
     if (faulty) {
         zel::MessageBox::appBox(tr("Data entry error"));
         rejectEntry(faulty);

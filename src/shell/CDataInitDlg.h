@@ -39,16 +39,16 @@ private:
     bool DoDataExchange(bool saveAndValidate);
     void rejectEntry(QWidget* focus);
 
-    QPushButton* m_btnOK = nullptr;
-    QPushButton* m_btnHelp = nullptr;
-    QPushButton* m_btnCancel = nullptr;
-    QLabel* m_lblPort = nullptr;
-    QLineEdit* m_editPort = nullptr;
-    QLabel* m_lblMailbox = nullptr;
-    QLineEdit* m_editMailbox = nullptr;
-    zel::Ipv4AddressEdit* m_ipAddress = nullptr;
-    QLabel* m_lblAddress = nullptr;
-    QLabel* m_lblExplanation = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QLabel* m_portLabel = nullptr;
+    QLineEdit* m_portEdit = nullptr;
+    QLabel* m_mailboxLabel = nullptr;
+    QLineEdit* m_mailboxEdit = nullptr;
+    zel::Ipv4AddressEdit* m_addressEdit = nullptr;
+    QLabel* m_addressLabel = nullptr;
+    QLabel* m_explanationLabel = nullptr;
 
     QString m_strMailbox;
     QString m_strPort;

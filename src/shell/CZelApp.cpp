@@ -38,7 +38,7 @@ zel::ProfileFile CZelApp::profile(const QString& directory)
                           QStringLiteral("Zel1.ini"), usersOwnSections());
 }
 
-void CZelApp::OnHelp(zel::Dialog& activeDialog)
+void CZelApp::showHelp(zel::Dialog& activeDialog)
 {
     const int topic = activeDialog.dialogTemplate().id;
     const QString text = zel::res::dialogHelpText(topic);

@@ -21,5 +21,5 @@ public:
     // The same with `windowsFolder` for the Windows directory.
     static zel::ProfileFile profile(const QString& windowsFolder);
     // The Help command: the help window on the topic of `activeDialog`.
-    static void OnHelp(zel::Dialog& activeDialog);
+    static void showHelp(zel::Dialog& activeDialog);
 };

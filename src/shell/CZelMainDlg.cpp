@@ -94,7 +94,7 @@ bool CZelMainDlg::OnInitDialog()
     DoDataExchange(false);
 
     zel::addSystemMenuEntry(this, GetDlgItem(zel::IDC_MAIN_BANNER), zel::IDM_ABOUTBOX,
-                            tr("&About Zel..."), [this] { OnAbout(); });
+                            tr("&About Zel..."), [this] { showAboutBox(); });
     setWindowIcon(m_hIcon);
 
     for (QPushButton* button : {m_btnRefresh, m_btnApply, m_btnClose, m_btnHelp})
@@ -102,14 +102,14 @@ bool CZelMainDlg::OnInitDialog()
     styleBanners(*this);
     connect(m_btnRefresh, &QPushButton::clicked, this, &CZelMainDlg::OnRefresh);
     connect(m_btnApply, &QPushButton::clicked, this, &CZelMainDlg::OnApply);
-    connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::OnHelp(*this); });
+    connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::showHelp(*this); });
 
     const ProfileConfiguration configuration = readProfileConfiguration(m_profile);
     if (!profileUsable(configuration)) {
         OnCancel();
         return false;
     }
-    if (!ReadConfiguration(configuration)) {
+    if (!readConfiguration(configuration)) {
         zel::MessageBox::appBox(tr("Shutting down Zel program!"));
         OnCancel();
         return false;
@@ -123,7 +123,7 @@ bool CZelMainDlg::OnInitDialog()
     OnSelChangeTab();
     connect(m_tab->tabBar(), &QTabBar::currentChanged, this, &CZelMainDlg::OnSelChangeTab);
 
-    m_link.CreateSocket();
+    m_link.createSocket();
     if (!m_link.socketReady()) {
         OnCancel();
         return false;
@@ -157,7 +157,7 @@ bool CZelMainDlg::profileUsable(const ProfileConfiguration& configuration)
     return false;
 }
 
-bool CZelMainDlg::ReadConfiguration(ProfileConfiguration configuration)
+bool CZelMainDlg::readConfiguration(ProfileConfiguration configuration)
 {
     m_link.setLocalPort(configuration.localPort);
     m_link.setDevice(configuration.deviceAddress, configuration.devicePort);
@@ -254,7 +254,7 @@ void CZelMainDlg::focusPage(zel::Dialog* page)
     target->setFocus(Qt::OtherFocusReason);
 }
 
-void CZelMainDlg::OnAbout()
+void CZelMainDlg::showAboutBox()
 {
     CAboutDlg dlg;
     dlg.DoModal();
@@ -303,7 +303,7 @@ bool CZelMainDlg::nativeEvent(const QByteArray& eventType, void* message, qintpt
 {
     if (zel::isSystemMenuCommand(message, zel::IDM_ABOUTBOX)) {
         if (!zel::InputBlock::isBlockedForNativeCommands(this))
-            OnAbout();
+            showAboutBox();
         *result = 0;
         return true;
     }

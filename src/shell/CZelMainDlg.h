@@ -56,13 +56,13 @@ private:
     void OnApply();
     bool ValidatePages();
     void OnSelChangeTab();
-    void OnAbout();
+    void showAboutBox();
     void DoDataExchange(bool saveAndValidate);
     // False, after saying so, when the profile holds a port or an address the endpoint cannot
     // use.
     bool profileUsable(const ProfileConfiguration& configuration);
     // False when the user cancelled the data-initialising dialog.
-    bool ReadConfiguration(ProfileConfiguration configuration);
+    bool readConfiguration(ProfileConfiguration configuration);
     void CreatePages();
     void OnDestroy();
     void bringPageToFront(int page, int shownPage);

@@ -98,7 +98,7 @@ void DeviceLinkTest::createBindsWithBroadcastOn()
     QVERIFY(broadcast != 0);
 
     const CZelAsyncSocket* const first = link.endpoint();
-    link.CreateSocket();
+    link.createSocket();
     QCOMPARE(link.endpoint(), first);
     QVERIFY(link.socketReady());
     QVERIFY(boxes.shown().isEmpty());
@@ -120,7 +120,7 @@ void DeviceLinkTest::createFailureIsReported()
 
     DeviceLink link;
     link.setLocalPort(portTaken ? blocker.localPort() : 70000);
-    link.CreateSocket();
+    link.createSocket();
 
     QVERIFY(!link.socketReady());
     QVERIFY(!link.endpoint());

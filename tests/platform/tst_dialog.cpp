@@ -584,10 +584,10 @@ private Q_SLOTS:
         SendMessage(nullptr, kFirst);
 
         setMainWindow(&dialog);
-        SendMessage(AfxGetMainWnd(), kSecond);
+        SendMessage(mainWindow(), kSecond);
         QCOMPARE(dialog.messages.last(), kSecond);
         setMainWindow(nullptr);
-        QVERIFY(!AfxGetMainWnd());
+        QVERIFY(!mainWindow());
     }
 
     void pageKeysAndHelpReachTheRightWindow()
