@@ -6,7 +6,7 @@
 
 namespace {
 
-namespace AckResult = Datagram::AckResult;
+namespace AckResult = zel::Datagram::AckResult;
 
 bool isResultCode(int result)
 {
@@ -30,17 +30,17 @@ int fuzzAcknowledgement(const std::uint8_t* data, std::size_t size)
 {
     const std::span<const std::uint8_t> datagram(data, size);
     // The number the datagram names, so that the matching case is reached as often as not.
-    const std::string named = Datagram::readViewReply(datagram).mailboxNumber;
+    const std::string named = zel::Datagram::readViewReply(datagram).mailboxNumber;
 
     for (const int before : {AckResult::Waiting, AckResult::OtherMailbox}) {
         for (const std::string& sent : {named, std::string("305")}) {
-            const int after = Datagram::readAcknowledgement(datagram, sent, before);
+            const int after = zel::Datagram::readAcknowledgement(datagram, sent, before);
             FUZZ_CHECK(isResultCode(after));
-            if (size >= Datagram::kAckIgnoreSize)
+            if (size >= zel::Datagram::kAckIgnoreSize)
                 FUZZ_CHECK(after == before);
             else if (size < 3 || data[0] != '!' || data[1] != '!' || data[2] != 'V')
                 FUZZ_CHECK(after == AckResult::BadMagic);
-            if (size >= 12 && size < Datagram::kAckIgnoreSize && sent == named)
+            if (size >= 12 && size < zel::Datagram::kAckIgnoreSize && sent == named)
                 FUZZ_CHECK(after != AckResult::OtherMailbox || before == after);
         }
     }

@@ -14,14 +14,14 @@
 using zel::IDC_EXCHANGE_STATUS_LINE1, zel::IDC_EXCHANGE_STATUS_LINE2;
 using zel::IDC_OK_BUTTON;
 using zel::MessageBox;
-namespace AckResult = Datagram::AckResult;
+namespace AckResult = zel::Datagram::AckResult;
 
 CApplyDlg::CApplyDlg(DeviceLink& link, const MailboxRecord& record, QWidget* parent)
     : Dialog(zel::res::applyDialog(), parent), m_link(link), m_record(record),
       m_result(AckResult::Waiting)
 {
     m_buildBuffer.fill(0xFF);
-    StatusLines::makeReadable(*this);
+    zel::StatusLines::makeReadable(*this);
 }
 
 QString CApplyDlg::caption()
@@ -42,7 +42,7 @@ bool CApplyDlg::OnInitDialog()
     m_result = AckResult::Waiting;
 
     if (!m_link.endpoint()) {
-        ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
+        zel::ExchangeMessages::show(this, zel::ExchangeMessages::noSocket(), MessageBox::Stop);
         // Nothing could be sent: close rather than show a dialog with nothing to do.
         EndDialog(zel::IDCANCEL);
         return true;
@@ -61,7 +61,7 @@ void CApplyDlg::OnOK()
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, templateText(IDC_EXCHANGE_STATUS_LINE1));
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, templateText(IDC_EXCHANGE_STATUS_LINE2));
 
-    const std::size_t size = Datagram::buildApplyRequest(m_record, m_buildBuffer);
+    const std::size_t size = zel::Datagram::buildApplyRequest(m_record, m_buildBuffer);
     m_link.sendApplyRequest(std::span<const std::uint8_t>(m_buildBuffer.data(), size));
 
     //: Apply window, centred status line, 172 x 8 dialog units (about 43 characters).
@@ -74,7 +74,7 @@ int CApplyDlg::waitForAcknowledgement()
 {
     QWidget* applyButton = GetDlgItem(IDC_OK_BUTTON);
     applyButton->setEnabled(false);
-    if (!waitForAnswer([this] { return m_result != AckResult::Waiting; }))
+    if (!zel::waitForAnswer([this] { return m_result != AckResult::Waiting; }))
         return AckResult::Waiting;
     applyButton->setEnabled(true);
     return m_result;
@@ -86,7 +86,7 @@ bool CApplyDlg::takeAcknowledgement()
     if (m_result != AckResult::Waiting)
         return false;
     m_result =
-        Datagram::readAcknowledgement(m_link.lastDatagram(), m_record.mailboxNumber, m_result);
+        zel::Datagram::readAcknowledgement(m_link.lastDatagram(), m_record.mailboxNumber, m_result);
     // Only the device's own verdict comes from the device. One without the reply magic, for
     // another mailbox or cut short still ends the wait, but any host may have sent it.
     return m_result == AckResult::Applied || m_result == AckResult::NoSuchMailbox ||
@@ -97,20 +97,22 @@ void CApplyDlg::showOutcome(int outcome)
 {
     switch (outcome) {
     case AckResult::Applied:
-        ExchangeMessages::show(this, ExchangeMessages::transferCompleted(),
-                               MessageBox::Information);
+        zel::ExchangeMessages::show(this, zel::ExchangeMessages::transferCompleted(),
+                                    MessageBox::Information);
         break;
     case AckResult::NoSuchMailbox:
-        ExchangeMessages::show(
-            this,
-            ExchangeMessages::mailboxDoesNotExist(QString::fromStdString(m_record.mailboxNumber)),
-            MessageBox::Information);
+        zel::ExchangeMessages::show(this,
+                                    zel::ExchangeMessages::mailboxDoesNotExist(
+                                        QString::fromStdString(m_record.mailboxNumber)),
+                                    MessageBox::Information);
         break;
     case AckResult::NotValid:
-        ExchangeMessages::show(this, ExchangeMessages::dataNotValid(), MessageBox::Information);
+        zel::ExchangeMessages::show(this, zel::ExchangeMessages::dataNotValid(),
+                                    MessageBox::Information);
         break;
     default:
-        ExchangeMessages::show(this, ExchangeMessages::connectFailed(), MessageBox::Exclamation);
+        zel::ExchangeMessages::show(this, zel::ExchangeMessages::connectFailed(),
+                                    MessageBox::Exclamation);
         break;
     }
 }

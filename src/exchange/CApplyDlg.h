@@ -32,5 +32,5 @@ private:
     DeviceLink& m_link;
     const MailboxRecord m_record;
     int m_result;
-    DatagramBuffer m_buildBuffer;
+    zel::DatagramBuffer m_buildBuffer;
 };

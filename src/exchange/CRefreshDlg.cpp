@@ -62,7 +62,7 @@ CRefreshDlg::CRefreshDlg(DeviceLink& link, QString mailbox, bool passwordRequire
             &CRefreshDlg::requestButtonPressed);
 
     GetDlgItem(IDC_REFRESH_PASSWORD)->setAccessibleName(tr("Password"));
-    StatusLines::makeReadable(*this);
+    zel::StatusLines::makeReadable(*this);
 }
 
 QString CRefreshDlg::caption()
@@ -98,7 +98,7 @@ bool CRefreshDlg::OnInitDialog()
         m_sinceStart.start();
         m_startTimer.start();
     } else {
-        ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
+        zel::ExchangeMessages::show(this, zel::ExchangeMessages::noSocket(), MessageBox::Stop);
     }
     return true;
 }
@@ -133,7 +133,7 @@ void CRefreshDlg::requestRecord(RequestTime when)
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1, templateText(IDC_EXCHANGE_STATUS_LINE1));
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, templateText(IDC_EXCHANGE_STATUS_LINE2));
     if (!m_link.endpoint()) {
-        ExchangeMessages::show(this, ExchangeMessages::noSocket(), MessageBox::Stop);
+        zel::ExchangeMessages::show(this, zel::ExchangeMessages::noSocket(), MessageBox::Stop);
         return;
     }
     m_record.operatorExtensions.fill({});
@@ -158,9 +158,10 @@ void CRefreshDlg::requestRecord(RequestTime when)
 
 void CRefreshDlg::waitForReply()
 {
-    waitForAnswer([this] { return m_replyReceived || m_cancelled; });
+    zel::waitForAnswer([this] { return m_replyReceived || m_cancelled; });
     if (!m_replyReceived && !m_cancelled) {
-        ExchangeMessages::show(this, ExchangeMessages::connectFailed(), MessageBox::Exclamation);
+        zel::ExchangeMessages::show(this, zel::ExchangeMessages::connectFailed(),
+                                    MessageBox::Exclamation);
         OnCancel();
     }
     GetDlgItem(IDC_REFRESH_REQUEST)->setEnabled(true);
@@ -170,10 +171,10 @@ bool CRefreshDlg::takeViewReply()
 {
     const std::span<const std::uint8_t> received = m_link.lastDatagram();
     std::copy(received.begin(), received.end(), m_workingCopy.begin());
-    const Datagram::ViewReply reply = Datagram::readViewReply(
+    const zel::Datagram::ViewReply reply = zel::Datagram::readViewReply(
         std::span<const std::uint8_t>(m_workingCopy.data(), received.size()));
 
-    using Kind = Datagram::ViewReplyKind;
+    using Kind = zel::Datagram::ViewReplyKind;
     if (reply.kind != Kind::BadMagic)
         m_replyReceived = true;
     switch (reply.kind) {
@@ -182,18 +183,20 @@ bool CRefreshDlg::takeViewReply()
         OnCancel();
         return false;
     case Kind::NoSuchMailbox:
-        ExchangeMessages::show(
+        zel::ExchangeMessages::show(
             this,
-            ExchangeMessages::mailboxDoesNotExist(QString::fromStdString(reply.mailboxNumber)),
+            zel::ExchangeMessages::mailboxDoesNotExist(QString::fromStdString(reply.mailboxNumber)),
             MessageBox::Information);
         OnCancel();
         return true;
     case Kind::NotValid:
-        ExchangeMessages::show(this, ExchangeMessages::dataNotValid(), MessageBox::Information);
+        zel::ExchangeMessages::show(this, zel::ExchangeMessages::dataNotValid(),
+                                    MessageBox::Information);
         OnCancel();
         return true;
     case Kind::BareAck:
-        ExchangeMessages::show(this, ExchangeMessages::transferCompleted(), MessageBox::NoIcon);
+        zel::ExchangeMessages::show(this, zel::ExchangeMessages::transferCompleted(),
+                                    MessageBox::NoIcon);
         return true;
     case Kind::Record:
         break;
@@ -208,11 +211,11 @@ bool CRefreshDlg::takeViewReply()
 
 void CRefreshDlg::showPasswordPrompt()
 {
-    SetDlgItemText(
-        IDC_EXCHANGE_STATUS_LINE1,
-        //: Refresh window, centred status line, 172 x 8 dialog units (about 43
-        //: characters); %s is a mailbox number of up to 6 digits.
-        ExchangeMessages::withMailbox(tr("Please enter Password for mailbox %s"), m_strMailbox));
+    SetDlgItemText(IDC_EXCHANGE_STATUS_LINE1,
+                   //: Refresh window, centred status line, 172 x 8 dialog units (about 43
+                   //: characters); %s is a mailbox number of up to 6 digits.
+                   zel::ExchangeMessages::withMailbox(tr("Please enter Password for mailbox %s"),
+                                                      m_strMailbox));
     m_stage = Stage::Password;
     SetDlgItemText(IDC_EXCHANGE_STATUS_LINE2, QString());
     GetDlgItem(IDC_EXCHANGE_STATUS_LINE2)->hide();

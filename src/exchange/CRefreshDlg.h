@@ -61,7 +61,7 @@ private:
     Stage m_stage = Stage::Request;
     bool m_replyReceived = false;
     bool m_cancelled = false;
-    DatagramBuffer m_workingCopy;
+    zel::DatagramBuffer m_workingCopy;
     MailboxRecord m_record;
     int m_wrongAttempts = 0;
     QTimer m_startTimer;

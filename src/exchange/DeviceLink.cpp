@@ -41,8 +41,8 @@ DeviceLink::DeviceLink()
 
 DeviceLink::DeviceLink(EndpointMaker makeEndpoint) : m_makeEndpoint(std::move(makeEndpoint))
 {
-    m_rxBuffer.fill(Datagram::kFill);
-    m_txBuffer.fill(Datagram::kFill);
+    m_rxBuffer.fill(zel::Datagram::kFill);
+    m_txBuffer.fill(zel::Datagram::kFill);
 }
 
 DeviceLink::~DeviceLink()
@@ -70,12 +70,12 @@ void DeviceLink::createSocket()
     }
     m_pSocket = m_makeEndpoint(*this);
     if (!m_pSocket) {
-        zel::MessageBox::appBox(ExchangeMessages::noSocket());
+        zel::MessageBox::appBox(zel::ExchangeMessages::noSocket());
         m_bSocketReady = false;
         return;
     }
     if (!m_pSocket->Create(m_nLocalPort)) {
-        m_socketError = ExchangeMessages::noSocket();
+        m_socketError = zel::ExchangeMessages::noSocket();
         discardSocket();
         zel::MessageBox::appBox(m_socketError);
         m_bSocketReady = false;
@@ -115,24 +115,24 @@ int DeviceLink::devicePort() const
 
 void DeviceLink::clearAreas()
 {
-    clearDatagramBuffer(m_rxBuffer);
-    clearDatagramBuffer(m_txBuffer);
+    zel::clearDatagramBuffer(m_rxBuffer);
+    zel::clearDatagramBuffer(m_txBuffer);
 }
 
 void DeviceLink::stageViewRequest(const QString& mailbox)
 {
-    m_stagedSize = Datagram::buildViewRequest(mailbox.toStdString(), m_txBuffer);
+    m_stagedSize = zel::Datagram::buildViewRequest(mailbox.toStdString(), m_txBuffer);
 }
 
 void DeviceLink::sendViewRequest()
 {
     m_pSocket->queue(m_txBuffer.data(), int(m_stagedSize));
-    clearDatagramBuffer(m_txBuffer);
+    zel::clearDatagramBuffer(m_txBuffer);
 }
 
 void DeviceLink::sendApplyRequest(std::span<const std::uint8_t> request)
 {
-    clearDatagramBuffer(m_txBuffer);
+    zel::clearDatagramBuffer(m_txBuffer);
     m_stagedSize = std::min(request.size(), m_txBuffer.size());
     std::copy_n(request.begin(), m_stagedSize, m_txBuffer.begin());
     m_pSocket->queue(m_txBuffer.data(), int(m_stagedSize));

@@ -57,8 +57,8 @@ public:
     std::span<const std::uint8_t> lastDatagram() const;
     int received() const { return m_nReceived; }
     // The whole areas, beyond the last datagram and the last request too.
-    const DatagramBuffer& receiveArea() const { return m_rxBuffer; }
-    const DatagramBuffer& stagingArea() const { return m_txBuffer; }
+    const zel::DatagramBuffer& receiveArea() const { return m_rxBuffer; }
+    const zel::DatagramBuffer& stagingArea() const { return m_txBuffer; }
 
 private:
     void datagramReceived(std::span<const std::uint8_t> datagram, const QHostAddress& sender,
@@ -73,9 +73,9 @@ private:
     QString m_strDeviceAddress;
     int m_nDevicePort = 5000;
     int m_nLocalPort = 5000;
-    DatagramBuffer m_rxBuffer;
+    zel::DatagramBuffer m_rxBuffer;
     int m_nReceived = 0;
-    DatagramBuffer m_txBuffer;
+    zel::DatagramBuffer m_txBuffer;
     std::size_t m_stagedSize = 0;
     QString m_socketError; // at most 255 characters
     bool m_bSocketReady = false;

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-namespace ExchangeMessages {
+namespace zel::ExchangeMessages {
 
 QString withMailbox(QString text, const QString& mailbox)
 {
@@ -44,4 +44,4 @@ void show(QWidget* owner, const QString& text, zel::MessageBox::Icon icon)
     zel::MessageBox::windowBox(owner, text, zel::applicationTitle(), zel::MessageBox::Ok, icon);
 }
 
-} // namespace ExchangeMessages
+} // namespace zel::ExchangeMessages

@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 
-void StatusLines::makeReadable(zel::Dialog& dialog)
+void zel::StatusLines::makeReadable(Dialog& dialog)
 {
     using zel::IDC_EXCHANGE_STATUS_LINE1, zel::IDC_EXCHANGE_STATUS_LINE2;
     for (int line : {IDC_EXCHANGE_STATUS_LINE1, IDC_EXCHANGE_STATUS_LINE2})

@@ -2,6 +2,8 @@
 
 #include "platform/Clock.h"
 
+namespace zel {
+
 namespace {
 constexpr int kPeriods = 3;
 constexpr qint64 kPeriodSeconds = 10;
@@ -15,3 +17,5 @@ bool waitForAnswer(const std::function<bool()>& done)
     }
     return false;
 }
+
+} // namespace zel

@@ -125,7 +125,7 @@ void CZelAsyncSocket::Flush()
     }
     m_bytesSent = 0;
     m_bytesToSend = 0;
-    clearDatagramBuffer(m_sendBuffer);
+    zel::clearDatagramBuffer(m_sendBuffer);
 }
 
 void CZelAsyncSocket::readPendingDatagrams()
@@ -159,7 +159,7 @@ void CZelAsyncSocket::OnReceive(int /*errorCode*/)
     zel::OutputDebugStringA("CZelAsyncSocket::OnReceive\n");
     // Only its size then tells an over-long datagram apart from an empty one.
     if (zel::kOverlongDatagramFailsItsRead &&
-        m_udp->pendingDatagramSize() > qint64(Datagram::kMaxSize)) {
+        m_udp->pendingDatagramSize() > qint64(zel::Datagram::kMaxSize)) {
         m_udp->readDatagram(reinterpret_cast<char*>(m_receiveBuffer.data()),
                             qint64(m_receiveBuffer.size()));
         m_listener.oversizeDatagramDropped();
@@ -176,7 +176,7 @@ void CZelAsyncSocket::OnReceive(int /*errorCode*/)
         m_readFailed = true;
         return;
     }
-    if (received > qint64(Datagram::kMaxSize)) {
+    if (received > qint64(zel::Datagram::kMaxSize)) {
         m_listener.oversizeDatagramDropped();
         return;
     }

@@ -37,7 +37,7 @@ public:
     // What is left to send: all counts 0 and the first 1000 bytes reset once a datagram is out.
     struct SendState
     {
-        const DatagramBuffer& buffer;
+        const zel::DatagramBuffer& buffer;
         int bytesSent;
         int bytesToSend;
     };
@@ -57,14 +57,14 @@ protected:
 private:
     void readPendingDatagrams();
 
-    DatagramBuffer m_sendBuffer;
+    zel::DatagramBuffer m_sendBuffer;
     int m_bytesSent = 0;
     int m_bytesToSend = 0;
     EndpointListener& m_listener;
     QUdpSocket* m_udp;
     QSocketNotifier* m_writeNotifier = nullptr;
     // One byte more than the largest datagram taken: a datagram that fills it is too long.
-    std::array<std::uint8_t, Datagram::kMaxSize + 1> m_receiveBuffer;
+    std::array<std::uint8_t, zel::Datagram::kMaxSize + 1> m_receiveBuffer;
     bool m_closed = false;
     bool m_readFailed = false;
     // Depth of socket notifications on the stack: the Qt socket must outlive them.

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+namespace zel {
+
 // Room for the largest datagram either side ever reads.
 using DatagramBuffer = std::array<std::uint8_t, Datagram::kMaxSize>;
 
@@ -14,3 +16,5 @@ inline void clearDatagramBuffer(DatagramBuffer& buffer)
 {
     std::fill_n(buffer.begin(), Datagram::kFillSize, Datagram::kFill);
 }
+
+} // namespace zel

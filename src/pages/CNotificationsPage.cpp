@@ -16,7 +16,7 @@
 namespace {
 
 // The targets' edits and the message-type list are named after their group or label.
-constexpr std::array<AccessibleLabel, 7> kLabels{{
+constexpr std::array<zel::AccessibleLabel, 7> kLabels{{
     {zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY, zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_LABEL},
     {zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION, zel::IDC_NOTIFICATIONS_NOTIFY_EXTENSION_LABEL},
     {zel::IDC_NOTIFICATIONS_PHONE, zel::IDC_NOTIFICATIONS_PHONE_GROUP},
@@ -81,12 +81,12 @@ bool CNotificationsPage::OnInitDialog()
     selectMessageType(-1);
 
     QComboBox* localNotify = dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY);
-    const QStringList types = localNotificationTypes();
+    const QStringList types = zel::localNotificationTypes();
     for (int i = 0; i < types.size(); ++i)
         localNotify->addItem(types[i], i);
     localNotify->setCurrentIndex(-1);
 
-    nameAfterLabels(*this, kLabels);
+    zel::nameAfterLabels(*this, kLabels);
     for (const Target& target : kTargets) {
         //: What a screen reader says for an "Enable" check box; %1 is the caption of its group
         //: ("Telephone number", "Pager number", ...).
@@ -133,19 +133,19 @@ bool CNotificationsPage::WindowProc(int message)
 
 bool CNotificationsPage::OnHelpInfo(const zel::HelpInfo& info)
 {
-    return showPageHelp(*this, info);
+    return zel::showPageHelp(*this, info);
 }
 
 void CNotificationsPage::selectMessageType(int index)
 {
     QComboBox* list = messageTypeList();
-    selectIndex(list, index);
+    zel::selectIndex(list, index);
     list->setEditText(list->currentIndex() >= 0 ? list->itemText(list->currentIndex()) : QString());
 }
 
 void CNotificationsPage::OnPageLoad()
 {
-    m_nMessageType = transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE));
+    m_nMessageType = zel::transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_MESSAGE_TYPE_VALUE));
     selectMessageType(m_nMessageType);
 
     enableTargets();
@@ -154,7 +154,7 @@ void CNotificationsPage::OnPageLoad()
     // stays editable even when its box is not.
     const bool externalAllowed = IsDlgButtonChecked(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED);
     const bool emailSupported =
-        transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL_SUPPORTED)) > 0;
+        zel::transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_EMAIL_SUPPORTED)) > 0;
     GetDlgItem(zel::IDC_NOTIFICATIONS_PHONE_ENABLE)->setEnabled(externalAllowed);
     GetDlgItem(zel::IDC_NOTIFICATIONS_PAGER_ENABLE)->setEnabled(externalAllowed);
     GetDlgItem(zel::IDC_NOTIFICATIONS_SMS_ENABLE)->setEnabled(externalAllowed);
@@ -162,9 +162,10 @@ void CNotificationsPage::OnPageLoad()
     GetDlgItem(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED)
         ->setAccessibleName(GetDlgItemText(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT));
 
-    m_nMailboxType = transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE));
-    m_nLocalNotifyType = transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE));
-    selectIndex(dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY), m_nLocalNotifyType);
+    m_nMailboxType = zel::transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE));
+    m_nLocalNotifyType =
+        zel::transferInt(GetDlgItemText(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE));
+    zel::selectIndex(dlgItem<QComboBox>(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY), m_nLocalNotifyType);
 }
 
 void CNotificationsPage::enableTargets()

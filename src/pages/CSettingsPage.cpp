@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr std::array<AccessibleLabel, 6> kLabels{{
+constexpr std::array<zel::AccessibleLabel, 6> kLabels{{
     {zel::IDC_SETTINGS_MAILBOX_NUMBER, zel::IDC_SETTINGS_MAILBOX_NUMBER_LABEL},
     {zel::IDC_SETTINGS_PASSWORD, zel::IDC_SETTINGS_PASSWORD_LABEL},
     {zel::IDC_SETTINGS_LANGUAGE, zel::IDC_SETTINGS_LANGUAGE_LABEL},
@@ -56,12 +56,12 @@ bool CSettingsPage::OnInitDialog()
     mailboxType->addItem(tr("Virtual"), kVirtualMailbox);
     mailboxType->setCurrentIndex(-1);
     QComboBox* localNotify = combo(zel::IDC_SETTINGS_LOCAL_NOTIFY);
-    const QStringList types = localNotificationTypes();
+    const QStringList types = zel::localNotificationTypes();
     for (int i = 0; i < types.size(); ++i)
         localNotify->addItem(types[i], i);
     localNotify->setCurrentIndex(-1);
 
-    nameAfterLabels(*this, kLabels);
+    zel::nameAfterLabels(*this, kLabels);
     GetDlgItem(zel::IDC_SETTINGS_RESET)
         ->setAccessibleDescription(tr("Puts the default password in"));
 
@@ -88,7 +88,7 @@ bool CSettingsPage::WindowProc(int message)
 
 bool CSettingsPage::OnHelpInfo(const zel::HelpInfo& info)
 {
-    return showPageHelp(*this, info);
+    return zel::showPageHelp(*this, info);
 }
 
 void CSettingsPage::OnPageLoad()
@@ -97,15 +97,15 @@ void CSettingsPage::OnPageLoad()
     loadFaxList();
     loadLanguageList();
 
-    m_nLanguage = transferInt(GetDlgItemText(zel::IDC_SETTINGS_LANGUAGE_INDEX));
-    m_nMailboxType = transferInt(GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_TYPE_VALUE));
-    m_nLocalNotifyType = transferInt(GetDlgItemText(zel::IDC_SETTINGS_LOCAL_NOTIFY_VALUE));
-    const int operatorValue = transferInt(GetDlgItemText(zel::IDC_SETTINGS_OPERATOR_VALUE));
-    const int faxValue = transferInt(GetDlgItemText(zel::IDC_SETTINGS_FAX_VALUE));
+    m_nLanguage = zel::transferInt(GetDlgItemText(zel::IDC_SETTINGS_LANGUAGE_INDEX));
+    m_nMailboxType = zel::transferInt(GetDlgItemText(zel::IDC_SETTINGS_MAILBOX_TYPE_VALUE));
+    m_nLocalNotifyType = zel::transferInt(GetDlgItemText(zel::IDC_SETTINGS_LOCAL_NOTIFY_VALUE));
+    const int operatorValue = zel::transferInt(GetDlgItemText(zel::IDC_SETTINGS_OPERATOR_VALUE));
+    const int faxValue = zel::transferInt(GetDlgItemText(zel::IDC_SETTINGS_FAX_VALUE));
 
-    selectIndex(combo(zel::IDC_SETTINGS_LANGUAGE), m_nLanguage);
-    selectIndex(combo(zel::IDC_SETTINGS_MAILBOX_TYPE), m_nMailboxType);
-    selectIndex(combo(zel::IDC_SETTINGS_LOCAL_NOTIFY), m_nLocalNotifyType);
+    zel::selectIndex(combo(zel::IDC_SETTINGS_LANGUAGE), m_nLanguage);
+    zel::selectIndex(combo(zel::IDC_SETTINGS_MAILBOX_TYPE), m_nMailboxType);
+    zel::selectIndex(combo(zel::IDC_SETTINGS_LOCAL_NOTIFY), m_nLocalNotifyType);
 
     // A value no entry carries (an empty slot) falls back to the first entry.
     const auto lastIndexOf = [](const QComboBox* list, int value) {
@@ -116,9 +116,9 @@ void CSettingsPage::OnPageLoad()
         return 0;
     };
     m_nOperator = lastIndexOf(combo(zel::IDC_SETTINGS_OPERATOR), operatorValue);
-    selectIndex(combo(zel::IDC_SETTINGS_OPERATOR), m_nOperator);
+    zel::selectIndex(combo(zel::IDC_SETTINGS_OPERATOR), m_nOperator);
     m_nFax = lastIndexOf(combo(zel::IDC_SETTINGS_FAX), faxValue);
-    selectIndex(combo(zel::IDC_SETTINGS_FAX), m_nFax);
+    zel::selectIndex(combo(zel::IDC_SETTINGS_FAX), m_nFax);
 
     // As a change of the mailbox type does: a virtual mailbox has Do Not Disturb on, or the
     // user could never apply it with the box out of reach.
@@ -133,7 +133,7 @@ void CSettingsPage::loadOperatorList()
     QComboBox* list = combo(zel::IDC_SETTINGS_OPERATOR);
     list->clear();
     int slot = 0;
-    for (const QString& entry : listEntries(GetDlgItemText(zel::IDC_SETTINGS_OPERATOR_LIST))) {
+    for (const QString& entry : zel::listEntries(GetDlgItemText(zel::IDC_SETTINGS_OPERATOR_LIST))) {
         if (!entry.isEmpty())
             list->addItem(entry, slot);
         ++slot;
@@ -150,7 +150,7 @@ void CSettingsPage::loadFaxList()
     //: characters).
     list->addItem(tr("None"), 0);
     int slot = 0;
-    for (const QString& entry : listEntries(GetDlgItemText(zel::IDC_SETTINGS_FAX_LIST))) {
+    for (const QString& entry : zel::listEntries(GetDlgItemText(zel::IDC_SETTINGS_FAX_LIST))) {
         ++slot;
         if (!entry.isEmpty())
             list->addItem(entry, slot);
@@ -177,9 +177,9 @@ void CSettingsPage::loadLanguageList()
         list->addItem(tr("3rd Language"), true);
     } else {
         list->clear();
-        for (const QString& entry : listEntries(text)) {
-            const int code = transferInt(entry);
-            list->addItem(LanguageName(code), isServedLanguage(code));
+        for (const QString& entry : zel::listEntries(text)) {
+            const int code = zel::transferInt(entry);
+            list->addItem(LanguageName(code), zel::isServedLanguage(code));
         }
     }
     list->setCurrentIndex(-1);
@@ -260,5 +260,5 @@ void CSettingsPage::OnMailboxTypeChange()
     CheckDlgButton(zel::IDC_SETTINGS_DO_NOT_DISTURB, true);
     doNotDisturb->setEnabled(false);
     m_nLocalNotifyType = kNoLocalNotification;
-    selectIndex(combo(zel::IDC_SETTINGS_LOCAL_NOTIFY), kNoLocalNotification);
+    zel::selectIndex(combo(zel::IDC_SETTINGS_LOCAL_NOTIFY), kNoLocalNotification);
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr std::array<AccessibleLabel, 4> kLabels{{
+constexpr std::array<zel::AccessibleLabel, 4> kLabels{{
     {zel::IDC_STATISTICS_NEW_MESSAGES, zel::IDC_STATISTICS_NEW_MESSAGES_LABEL},
     {zel::IDC_STATISTICS_SAVED_MESSAGES, zel::IDC_STATISTICS_SAVED_MESSAGES_LABEL},
     {zel::IDC_STATISTICS_TOTAL_MESSAGES, zel::IDC_STATISTICS_TOTAL_MESSAGES_LABEL},
@@ -24,7 +24,7 @@ CStatisticsPage::CStatisticsPage(QWidget* parent) : Dialog(zel::res::statisticsP
 bool CStatisticsPage::OnInitDialog()
 {
     const bool result = Dialog::OnInitDialog();
-    nameAfterLabels(*this, kLabels);
+    zel::nameAfterLabels(*this, kLabels);
 
     // Four untitled columns sharing the list's width 3:4:4:4.
     auto* list = dlgItem<QTreeWidget>(zel::IDC_STATISTICS_MESSAGES_LIST);
@@ -45,5 +45,5 @@ void CStatisticsPage::OnOK()
 
 bool CStatisticsPage::OnHelpInfo(const zel::HelpInfo& info)
 {
-    return showPageHelp(*this, info);
+    return zel::showPageHelp(*this, info);
 }

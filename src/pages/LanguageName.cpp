@@ -72,7 +72,7 @@ constexpr int kNotInstalled = 255;
 
 QString LanguageName(int code)
 {
-    if (isServedLanguage(code))
+    if (zel::isServedLanguage(code))
         return QCoreApplication::translate("CSettingsPage", kLanguageNames[std::size_t(code)]);
     if (code == kNotInstalled) {
         //: Mailbox Settings page, language list item, 95 dialog units wide (about 19 characters).
@@ -82,7 +82,7 @@ QString LanguageName(int code)
     return QCoreApplication::translate("CSettingsPage", "Unknown");
 }
 
-bool isServedLanguage(int code)
+bool zel::isServedLanguage(int code)
 {
     return code >= 0 && code < int(kLanguageNames.size());
 }

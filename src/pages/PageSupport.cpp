@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 
+namespace zel {
+
 // Both pages list the types; the Notifications page is where the user sees them.
 QStringList localNotificationTypes()
 {
@@ -44,3 +46,5 @@ void nameAfterLabels(const zel::Dialog& page, std::span<const AccessibleLabel> p
     for (const AccessibleLabel& pair : pairs)
         page.GetDlgItem(pair.controlId)->setAccessibleName(page.GetDlgItemText(pair.labelId));
 }
+
+} // namespace zel

@@ -8,6 +8,8 @@
 
 class QComboBox;
 
+namespace zel {
+
 // Small pieces the three pages share.
 
 // The local notification types, in the order of their values (index = value).
@@ -27,3 +29,5 @@ struct AccessibleLabel
     int labelId;
 };
 void nameAfterLabels(const zel::Dialog& page, std::span<const AccessibleLabel> pairs);
+
+} // namespace zel

@@ -2,6 +2,8 @@
 
 #include "platform/LeadingNumber.h"
 
+namespace zel {
+
 int transferInt(const QString& text)
 {
     return zel::atoiText(text);
@@ -24,3 +26,5 @@ QStringList listEntries(const QString& text)
         entries.removeLast();
     return entries;
 }
+
+} // namespace zel

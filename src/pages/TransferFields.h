@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace zel {
+
 // The text of the hidden transfer fields, as the Refresh command writes them and the pages
 // read them.
 
@@ -13,3 +15,5 @@ int transferInt(const QString& text);
 QString listText(const QStringList& entries);
 // A last entry without its "_" still counts.
 QStringList listEntries(const QString& text);
+
+} // namespace zel

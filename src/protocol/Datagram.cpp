@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <array>
 
-namespace Datagram {
+namespace zel::Datagram {
 
 using namespace Layout;
 
@@ -135,4 +135,4 @@ int readAcknowledgement(std::span<const std::uint8_t> datagram, std::string_view
     return result;
 }
 
-} // namespace Datagram
+} // namespace zel::Datagram

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace Datagram {
+namespace zel::Datagram {
 
 inline constexpr std::size_t kMaxSize = 4096;  // nothing past this is ever read
 inline constexpr std::size_t kFillSize = 1000; // bytes reset to 255 around each request
@@ -69,4 +69,4 @@ inline constexpr int BadMagic = 6;
 int readAcknowledgement(std::span<const std::uint8_t> datagram, std::string_view sentMailbox,
                         int result);
 
-} // namespace Datagram
+} // namespace zel::Datagram

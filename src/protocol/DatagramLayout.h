@@ -7,7 +7,7 @@
 #include <span>
 
 // Byte positions shared by the request builders and the reply readers.
-namespace Datagram::Layout {
+namespace zel::Datagram::Layout {
 
 inline constexpr std::uint8_t kViewRequestMagic[] = {'!', '!', '?'};
 inline constexpr std::uint8_t kApplyRequestMagic[] = {'!', '!', 'S'};
@@ -40,4 +40,4 @@ inline bool headerLengthFits(std::span<const std::uint8_t> datagram, int length)
     return static_cast<long>(datagram.size()) - static_cast<long>(kUncountedHeader) >= length;
 }
 
-} // namespace Datagram::Layout
+} // namespace zel::Datagram::Layout

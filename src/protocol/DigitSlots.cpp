@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace zel {
+
 namespace {
 
 constexpr std::uint8_t kFill = 255;
@@ -40,3 +42,5 @@ std::string readDigitValuesUnchecked(std::span<const std::uint8_t> values)
         text.push_back(slotCharacter(value));
     return text;
 }
+
+} // namespace zel

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace zel {
+
 // Numbers sent as one byte per digit holding the digit's value.
 
 // Writes each character as its code minus 48, then fills the remaining slots with 255.
@@ -16,3 +18,5 @@ std::string readDigitSlots(std::span<const std::uint8_t> slots);
 
 // Adds 48 to each slot and keeps whatever character that gives.
 std::string readDigitValuesUnchecked(std::span<const std::uint8_t> values);
+
+} // namespace zel

@@ -44,7 +44,7 @@ struct MailboxRecord
 };
 
 // Capacities of the record, which are also the pages' typing limits.
-namespace RecordLimits {
+namespace zel::RecordLimits {
 inline constexpr std::size_t kMailboxDigits = 6;
 inline constexpr std::size_t kPasswordDigits = 4;
 inline constexpr std::size_t kExtensionDigits = 6;
@@ -53,4 +53,4 @@ inline constexpr std::size_t kTelephone = 20;
 inline constexpr std::size_t kPager = 40;
 inline constexpr std::size_t kSms = 40;
 inline constexpr std::size_t kEmail = 60;
-} // namespace RecordLimits
+} // namespace zel::RecordLimits

@@ -1,5 +1,7 @@
 #include "PackedItems.h"
 
+namespace zel {
+
 namespace {
 
 constexpr std::uint8_t kVirtualBit = 0x80;
@@ -104,3 +106,5 @@ int unpackFaxExtensionByte(std::uint8_t value)
 {
     return value < kNoFaxExtension ? value + 1 : 0;
 }
+
+} // namespace zel

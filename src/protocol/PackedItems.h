@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace zel {
+
 // The three packed items of the wire that carry the record's booleans and enumerations.
 // Pack reads only the fields an item carries; unpack writes only those fields.
 
@@ -20,3 +22,5 @@ void unpackFlagsWord(std::uint16_t value, MailboxRecord& record);
 // 0..3 come back as 1..4, anything else as 0.
 std::uint8_t packFaxExtensionByte(int faxExtensionChoice);
 int unpackFaxExtensionByte(std::uint8_t value);
+
+} // namespace zel

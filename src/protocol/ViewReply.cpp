@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-namespace Datagram {
+namespace zel::Datagram {
 
 using namespace Layout;
 
@@ -209,4 +209,4 @@ ViewReply readViewReply(std::span<const std::uint8_t> datagram)
     return reply;
 }
 
-} // namespace Datagram
+} // namespace zel::Datagram

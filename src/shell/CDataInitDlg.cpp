@@ -102,7 +102,7 @@ void CDataInitDlg::OnOK()
     QWidget* faulty = nullptr;
     if (m_strMailbox.isEmpty())
         faulty = m_mailboxEdit;
-    else if (!isDeviceAddress(m_addrBytes))
+    else if (!zel::isDeviceAddress(m_addrBytes))
         faulty = m_addressEdit->field(0);
     if (faulty) {
         zel::MessageBox::appBox(tr("Data entry error"));

@@ -35,7 +35,7 @@ zel::ProfileFile CZelApp::profile(const QString& directory)
         return zel::ProfileFile(
             QDir::home().filePath(zel::applicationTitle() + QStringLiteral(".ini")));
     return zel::profileIn(directory, zel::userDataFolder(QStringLiteral("Zel")),
-                          QStringLiteral("Zel1.ini"), usersOwnSections());
+                          QStringLiteral("Zel1.ini"), zel::usersOwnSections());
 }
 
 void CZelApp::showHelp(zel::Dialog& activeDialog)

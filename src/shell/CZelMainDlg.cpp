@@ -104,7 +104,7 @@ bool CZelMainDlg::OnInitDialog()
     connect(m_btnApply, &QPushButton::clicked, this, &CZelMainDlg::OnApply);
     connect(m_btnHelp, &QPushButton::clicked, this, [this] { CZelApp::showHelp(*this); });
 
-    const ProfileConfiguration configuration = readProfileConfiguration(m_profile);
+    const zel::ProfileConfiguration configuration = zel::readProfileConfiguration(m_profile);
     if (!profileUsable(configuration)) {
         OnCancel();
         return false;
@@ -134,9 +134,9 @@ bool CZelMainDlg::OnInitDialog()
 
 // A port or a device address the endpoint cannot use would only fail later, without saying
 // why: name it and leave the file for the user to correct.
-bool CZelMainDlg::profileUsable(const ProfileConfiguration& configuration)
+bool CZelMainDlg::profileUsable(const zel::ProfileConfiguration& configuration)
 {
-    const ProfileKey* key = unusableKey(configuration);
+    const zel::ProfileKey* key = zel::unusableKey(configuration);
     if (!key)
         return true;
     const QString name = QString::fromLatin1(key->key);
@@ -144,7 +144,7 @@ bool CZelMainDlg::profileUsable(const ProfileConfiguration& configuration)
     const QString value = m_profile.readString(section, name);
     const QString file = QDir::toNativeSeparators(m_profile.pathOf(section, name));
     const QString text =
-        key->shape == ValueShape::Ipv4Address
+        key->shape == zel::ValueShape::Ipv4Address
             ? tr("The value \"%1\" of \"%2\" in %3 is not an IPv4 address of a device.\n\n"
                  "Please set it to four numbers from 0 to 255 joined by dots, the first not 0 and "
                  "none with leading zeros (such as 192.168.1.20), and start Zel again.")
@@ -157,12 +157,12 @@ bool CZelMainDlg::profileUsable(const ProfileConfiguration& configuration)
     return false;
 }
 
-bool CZelMainDlg::readConfiguration(ProfileConfiguration configuration)
+bool CZelMainDlg::readConfiguration(zel::ProfileConfiguration configuration)
 {
     m_link.setLocalPort(configuration.localPort);
     m_link.setDevice(configuration.deviceAddress, configuration.devicePort);
     m_strMailbox = configuration.mailbox;
-    if (!needsAsking(configuration))
+    if (!zel::needsAsking(configuration))
         return true;
 
     CDataInitDlg dlg(m_strMailbox, QString::number(configuration.devicePort),
@@ -175,7 +175,7 @@ bool CZelMainDlg::readConfiguration(ProfileConfiguration configuration)
     configuration.devicePort = zel::atoiText(dlg.port());
     configuration.deviceAddress = dlg.address();
     m_link.setDevice(configuration.deviceAddress, configuration.devicePort);
-    if (!saveAskedConfiguration(m_profile, configuration)) {
+    if (!zel::saveAskedConfiguration(m_profile, configuration)) {
         // The values still serve this run; the user must know they will be asked again.
         zel::MessageBox::appBox(
             tr("Zel could not save the settings in %1.\n\n"

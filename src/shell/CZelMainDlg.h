@@ -12,11 +12,11 @@ class QLabel;
 class QPushButton;
 namespace zel {
 class TabControl;
-}
+struct ProfileConfiguration;
+} // namespace zel
 class CNotificationsPage;
 class CSettingsPage;
 class CStatisticsPage;
-struct ProfileConfiguration;
 
 // The program's only top-level window: three mailbox pages in a tab control, the Refresh and
 // Apply commands that move a mailbox record between the device and the pages, and the link to
@@ -60,9 +60,9 @@ private:
     void DoDataExchange(bool saveAndValidate);
     // False, after saying so, when the profile holds a port or an address the endpoint cannot
     // use.
-    bool profileUsable(const ProfileConfiguration& configuration);
+    bool profileUsable(const zel::ProfileConfiguration& configuration);
     // False when the user cancelled the data-initialising dialog.
-    bool readConfiguration(ProfileConfiguration configuration);
+    bool readConfiguration(zel::ProfileConfiguration configuration);
     void CreatePages();
     void OnDestroy();
     void bringPageToFront(int page, int shownPage);

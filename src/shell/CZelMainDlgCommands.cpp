@@ -51,8 +51,8 @@ void CZelMainDlg::OnRefresh()
         m_offlineBanner->show();
 
     if (!m_bFirstRefresh) {
-        ExchangeMessages::show(this, ExchangeMessages::transferCompleted(),
-                               zel::MessageBox::Information);
+        zel::ExchangeMessages::show(this, zel::ExchangeMessages::transferCompleted(),
+                                    zel::MessageBox::Information);
     }
     m_bFirstRefresh = false;
 
@@ -71,9 +71,9 @@ void CZelMainDlg::OnRefresh()
 
 void CZelMainDlg::writeRecordToPages()
 {
-    writeRecordToPage(m_record, BoundPage::Settings, *m_pSettingsPage);
-    writeRecordToPage(m_record, BoundPage::Notifications, *m_pNotificationsPage);
-    writeRecordToPage(m_record, BoundPage::Statistics, *m_pStatisticsPage);
+    zel::writeRecordToPage(m_record, zel::BoundPage::Settings, *m_pSettingsPage);
+    zel::writeRecordToPage(m_record, zel::BoundPage::Notifications, *m_pNotificationsPage);
+    zel::writeRecordToPage(m_record, zel::BoundPage::Statistics, *m_pStatisticsPage);
 }
 
 void CZelMainDlg::OnApply()
@@ -98,12 +98,12 @@ void CZelMainDlg::OnApply()
     waitWindow.reset();
 
     if (!m_link.endpoint()) {
-        ExchangeMessages::show(this, ExchangeMessages::noSocket(), zel::MessageBox::Stop);
+        zel::ExchangeMessages::show(this, zel::ExchangeMessages::noSocket(), zel::MessageBox::Stop);
         return;
     }
     readPagesIntoRecord();
     // What goes to the device is what both pages show.
-    writeCopiesToPage(m_record, BoundPage::Notifications, *m_pNotificationsPage);
+    zel::writeCopiesToPage(m_record, zel::BoundPage::Notifications, *m_pNotificationsPage);
     zel::SendMessage(m_pNotificationsPage, zel::WM_PAGE_LOAD);
     CApplyDlg dlg(m_link, m_record, this);
     dlg.DoModal();
@@ -111,8 +111,8 @@ void CZelMainDlg::OnApply()
 
 void CZelMainDlg::readPagesIntoRecord()
 {
-    readPageIntoRecord(*m_pSettingsPage, BoundPage::Settings, m_record);
-    readPageIntoRecord(*m_pNotificationsPage, BoundPage::Notifications, m_record);
+    zel::readPageIntoRecord(*m_pSettingsPage, zel::BoundPage::Settings, m_record);
+    zel::readPageIntoRecord(*m_pNotificationsPage, zel::BoundPage::Notifications, m_record);
 }
 
 bool CZelMainDlg::ValidatePages()

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <algorithm>
 
+namespace zel {
+
 namespace {
 
 using C = ProfileConfiguration;
@@ -136,3 +138,5 @@ bool saveAskedConfiguration(zel::ProfileFile& profile, const ProfileConfiguratio
     }
     return saved;
 }
+
+} // namespace zel

@@ -7,6 +7,8 @@
 #include <span>
 #include <variant>
 
+namespace zel {
+
 // What Zel keeps in its profile file.
 struct ProfileConfiguration
 {
@@ -67,3 +69,5 @@ bool needsAsking(const ProfileConfiguration& configuration);
 ProfileConfiguration readProfileConfiguration(const zel::ProfileFile& profile);
 // False when a value could not be written.
 bool saveAskedConfiguration(zel::ProfileFile& profile, const ProfileConfiguration& configuration);
+
+} // namespace zel

@@ -7,6 +7,8 @@
 
 #include <variant>
 
+namespace zel {
+
 namespace {
 
 enum class Transfer
@@ -115,7 +117,7 @@ template <class Entries, class ToText> QString listText(const Entries& entries, 
     QStringList texts;
     for (const auto& entry : entries)
         texts.append(toText(entry));
-    return ::listText(texts);
+    return zel::listText(texts);
 }
 
 template <class Member> const auto& fieldOf(const MailboxRecord& record, const Field& field)
@@ -204,3 +206,5 @@ void readPageIntoRecord(const zel::Dialog& page, BoundPage which, MailboxRecord&
         }
     }
 }
+
+} // namespace zel

@@ -3,8 +3,8 @@
 #include "protocol/MailboxRecord.h"
 
 namespace zel {
+
 class Dialog;
-}
 
 // Which of the main window's pages a record field is shown on.
 enum class BoundPage
@@ -25,3 +25,5 @@ void readPageIntoRecord(const zel::Dialog& page, BoundPage which, MailboxRecord&
 
 // After Apply has read the pages: writes into `page` its copies of another page's fields.
 void writeCopiesToPage(const MailboxRecord& record, BoundPage which, zel::Dialog& page);
+
+} // namespace zel

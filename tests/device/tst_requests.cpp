@@ -255,7 +255,7 @@ void RequestsTest::zelProtocolLibraryAgrees()
     DeviceProcess device;
     QVERIFY(startWithMailboxes(device, dir));
     DeviceClient client(device.port());
-    std::array<std::uint8_t, Datagram::kFillSize> buffer{};
+    std::array<std::uint8_t, zel::Datagram::kFillSize> buffer{};
     const auto asBytes = [&](std::size_t size) {
         return QByteArray(reinterpret_cast<const char*>(buffer.data()), qsizetype(size));
     };
@@ -264,9 +264,10 @@ void RequestsTest::zelProtocolLibraryAgrees()
                          std::size_t(bytes.size()));
     };
 
-    const QByteArray reply = client.exchange(asBytes(Datagram::buildViewRequest("305", buffer)));
-    const Datagram::ViewReply view = Datagram::readViewReply(asSpan(reply));
-    QCOMPARE(int(view.kind), int(Datagram::ViewReplyKind::Record));
+    const QByteArray reply =
+        client.exchange(asBytes(zel::Datagram::buildViewRequest("305", buffer)));
+    const zel::Datagram::ViewReply view = zel::Datagram::readViewReply(asSpan(reply));
+    QCOMPARE(int(view.kind), int(zel::Datagram::ViewReplyKind::Record));
     QVERIFY(view.record == expected);
 
     MailboxRecord changed = view.record;
@@ -293,10 +294,11 @@ void RequestsTest::zelProtocolLibraryAgrees()
     changed.emailAddress = "x@y.org";
     changed.messageType = 3;
     const QByteArray ackBytes =
-        client.exchange(asBytes(Datagram::buildApplyRequest(changed, buffer)));
+        client.exchange(asBytes(zel::Datagram::buildApplyRequest(changed, buffer)));
     QCOMPARE(ackBytes, ack("03 00 05 ff ff ff", 0));
-    QCOMPARE(Datagram::readAcknowledgement(asSpan(ackBytes), "305", Datagram::AckResult::Waiting),
-             Datagram::AckResult::Applied);
+    QCOMPARE(zel::Datagram::readAcknowledgement(asSpan(ackBytes), "305",
+                                                zel::Datagram::AckResult::Waiting),
+             zel::Datagram::AckResult::Applied);
     QCOMPARE(client.exchange(kViewRequest305), viewReply305AfterApply());
 }
 

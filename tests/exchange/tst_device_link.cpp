@@ -56,7 +56,7 @@ public:
     using CZelAsyncSocket::OnClose;
 };
 
-bool firstBytesCleared(const DatagramBuffer& buffer)
+bool firstBytesCleared(const zel::DatagramBuffer& buffer)
 {
     return std::all_of(buffer.begin(), buffer.begin() + 1000, [](auto b) { return b == 0xFF; });
 }

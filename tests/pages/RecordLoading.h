@@ -69,10 +69,10 @@ private:
 
 // Loads a page as the Refresh command does, through the same record binding, so that a wrong
 // control id there fails the page tests; then the texts in `handWritten`, then WM_PAGE_LOAD.
-inline void loadRecord(zel::Dialog& page, BoundPage which, MailboxRecord record,
+inline void loadRecord(zel::Dialog& page, zel::BoundPage which, MailboxRecord record,
                        const QMap<int, QString>& handWritten = {})
 {
-    writeRecordToPage(record, which, page);
+    zel::writeRecordToPage(record, which, page);
     for (auto text = handWritten.begin(); text != handWritten.end(); ++text)
         page.SetDlgItemText(text.key(), text.value());
     zel::SendMessage(&page, zel::WM_PAGE_LOAD);

@@ -44,7 +44,7 @@ struct EmailPage
         record.emailAddress = "me@example.org";
         record.messageType = 1;
         record.notifyExtension = "205";
-        loadRecord(*hosted.page, BoundPage::Notifications, record);
+        loadRecord(*hosted.page, zel::BoundPage::Notifications, record);
         hosted.host.activateWindow();
     }
     QComboBox* messageType() const
@@ -183,7 +183,7 @@ void InputTest::labelNameFollowsItsText()
     HostedPage<CNotificationsPage> hosted;
     MailboxRecord record;
     record.externalNotificationAllowed = false;
-    loadRecord(*hosted.page, BoundPage::Notifications, record);
+    loadRecord(*hosted.page, zel::BoundPage::Notifications, record);
     QCOMPARE(QAccessible::queryAccessibleInterface(
                  hosted.page->GetDlgItem(zel::IDC_NOTIFICATIONS_EXTERNAL_ALLOWED_TEXT))
                  ->text(QAccessible::Name),

@@ -53,7 +53,7 @@ void load(Page& page, const NotificationsRefresh& v)
     record.localNotificationType =
         texts.number(zel::IDC_NOTIFICATIONS_LOCAL_NOTIFY_VALUE, v.localNotify);
     record.mailboxType = texts.number(zel::IDC_NOTIFICATIONS_MAILBOX_TYPE_VALUE, v.mailboxType);
-    loadRecord(page, BoundPage::Notifications, record, texts.handWritten());
+    loadRecord(page, zel::BoundPage::Notifications, record, texts.handWritten());
 }
 
 QList<bool> enabledStates(const Page& page, std::initializer_list<int> ids)

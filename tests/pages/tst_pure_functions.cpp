@@ -90,7 +90,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(int, value);
-        QCOMPARE(transferInt(text), value);
+        QCOMPARE(zel::transferInt(text), value);
     }
 
     void listTexts_data()
@@ -108,7 +108,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, entries);
-        QCOMPARE(listEntries(text), entries);
+        QCOMPARE(zel::listEntries(text), entries);
     }
 
     void everyPageContextIdHasATopic()

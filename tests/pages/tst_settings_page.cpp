@@ -55,7 +55,7 @@ void load(Page& page, const SettingsRefresh& values)
     record.operatorExtensions = texts.entries<8>(zel::IDC_SETTINGS_OPERATOR_LIST, values.operators);
     record.faxExtensions = texts.entries<4>(zel::IDC_SETTINGS_FAX_LIST, values.faxes);
     record.languageCodes = texts.languageCodes(zel::IDC_SETTINGS_LANGUAGE_LIST, values.languages);
-    loadRecord(page, BoundPage::Settings, record, texts.handWritten());
+    loadRecord(page, zel::BoundPage::Settings, record, texts.handWritten());
 }
 
 QStringList itemsOf(const QComboBox* combo)

@@ -44,7 +44,7 @@ private Q_SLOTS:
         record.savedMessages = 10;
         record.totalMessages = -46;
         record.maxMessages = 100;
-        loadRecord(page, BoundPage::Statistics, record);
+        loadRecord(page, zel::BoundPage::Statistics, record);
         QCOMPARE(page.GetDlgItemText(zel::IDC_STATISTICS_NEW_MESSAGES), QStringLiteral("-56"));
         QCOMPARE(page.GetDlgItemText(zel::IDC_STATISTICS_SAVED_MESSAGES), QStringLiteral("10"));
         QCOMPARE(page.GetDlgItemText(zel::IDC_STATISTICS_TOTAL_MESSAGES), QStringLiteral("-46"));

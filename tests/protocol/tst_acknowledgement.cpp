@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-namespace AckResult = Datagram::AckResult;
+namespace AckResult = zel::Datagram::AckResult;
 
 namespace {
 
@@ -70,7 +70,7 @@ void TestAcknowledgement::result()
     QFETCH(QByteArray, datagram);
     QFETCH(int, before);
     QFETCH(int, after);
-    QCOMPARE(Datagram::readAcknowledgement(asSpan(datagram), "305", before), after);
+    QCOMPARE(zel::Datagram::readAcknowledgement(asSpan(datagram), "305", before), after);
 }
 
 int runAcknowledgementTests(int argc, char** argv)

@@ -44,9 +44,9 @@ void TestPackedItems::acceptCallsByte()
     QFETCH(int, packedBack);
     MailboxRecord record;
     record.doNotDisturb = !doNotDisturb;
-    unpackAcceptCallsByte(static_cast<std::uint8_t>(wire), record);
+    zel::unpackAcceptCallsByte(static_cast<std::uint8_t>(wire), record);
     QCOMPARE(record.doNotDisturb, doNotDisturb);
-    QCOMPARE(int(packAcceptCallsByte(record)), packedBack);
+    QCOMPARE(int(zel::packAcceptCallsByte(record)), packedBack);
 }
 
 void TestPackedItems::flagsBytePack_data()
@@ -77,7 +77,7 @@ void TestPackedItems::flagsBytePack()
     record.timeStamp = timeStamp;
     record.languageIndex = languageIndex;
     record.announcer = announcer;
-    QCOMPARE(int(packFlagsByte(record)), expected);
+    QCOMPARE(int(zel::packFlagsByte(record)), expected);
 }
 
 void TestPackedItems::flagsByteUnpack_data()
@@ -102,7 +102,7 @@ void TestPackedItems::flagsByteUnpack()
     QFETCH(int, languageIndex);
     QFETCH(bool, announcer);
     MailboxRecord record;
-    unpackFlagsByte(static_cast<std::uint8_t>(wire), record);
+    zel::unpackFlagsByte(static_cast<std::uint8_t>(wire), record);
     QCOMPARE(record.mailboxType, mailboxType);
     QCOMPARE(record.timeStamp, timeStamp);
     QCOMPARE(record.languageIndex, languageIndex);
@@ -112,9 +112,9 @@ void TestPackedItems::flagsByteUnpack()
 void TestPackedItems::bothLanguageBitsReadAsLanguage1AndPackAlone()
 {
     MailboxRecord record;
-    unpackFlagsByte(0x30, record);
+    zel::unpackFlagsByte(0x30, record);
     QCOMPARE(record.languageIndex, 1);
-    QCOMPARE(int(packFlagsByte(record)), 0x10);
+    QCOMPARE(int(zel::packFlagsByte(record)), 0x10);
 }
 
 void TestPackedItems::flagsWordPackByNotificationType_data()
@@ -134,10 +134,10 @@ void TestPackedItems::flagsWordPackByNotificationType()
     QFETCH(int, expected);
     MailboxRecord record;
     record.localNotificationType = type;
-    QCOMPARE(int(packFlagsWord(record)), expected);
+    QCOMPARE(int(zel::packFlagsWord(record)), expected);
 
     MailboxRecord unpacked;
-    unpackFlagsWord(static_cast<std::uint16_t>(expected), unpacked);
+    zel::unpackFlagsWord(static_cast<std::uint16_t>(expected), unpacked);
     QCOMPARE(unpacked.localNotificationType, type);
 }
 
@@ -166,14 +166,14 @@ void TestPackedItems::flagsWordBooleans()
     QFETCH(bool, email);
     QFETCH(bool, pager);
     MailboxRecord record;
-    unpackFlagsWord(static_cast<std::uint16_t>(word), record);
+    zel::unpackFlagsWord(static_cast<std::uint16_t>(word), record);
     QCOMPARE(record.externalNotificationAllowed, external);
     QCOMPARE(record.telephoneEnabled, telephone);
     QCOMPARE(record.smsEnabled, sms);
     QCOMPARE(record.emailEnabled, email);
     QCOMPARE(record.pagerEnabled, pager);
     QCOMPARE(record.localNotificationType, 0);
-    QCOMPARE(int(packFlagsWord(record)), word);
+    QCOMPARE(int(zel::packFlagsWord(record)), word);
 }
 
 void TestPackedItems::flagsWordLowestNotificationBitWins_data()
@@ -191,7 +191,7 @@ void TestPackedItems::flagsWordLowestNotificationBitWins()
     QFETCH(int, word);
     QFETCH(int, type);
     MailboxRecord record;
-    unpackFlagsWord(static_cast<std::uint16_t>(word), record);
+    zel::unpackFlagsWord(static_cast<std::uint16_t>(word), record);
     QCOMPARE(record.localNotificationType, type);
 }
 
@@ -209,7 +209,7 @@ void TestPackedItems::faxExtensionByte()
 {
     QFETCH(int, choice);
     QFETCH(int, wire);
-    QCOMPARE(int(packFaxExtensionByte(choice)), wire);
+    QCOMPARE(int(zel::packFaxExtensionByte(choice)), wire);
 }
 
 void TestPackedItems::faxExtensionByteUnpack_data()
@@ -227,7 +227,7 @@ void TestPackedItems::faxExtensionByteUnpack()
 {
     QFETCH(int, wire);
     QFETCH(int, choice);
-    QCOMPARE(unpackFaxExtensionByte(static_cast<std::uint8_t>(wire)), choice);
+    QCOMPARE(zel::unpackFaxExtensionByte(static_cast<std::uint8_t>(wire)), choice);
 }
 
 int runPackedItemsTests(int argc, char** argv)

@@ -10,7 +10,7 @@ namespace {
 QByteArray applyRequest(const MailboxRecord& record)
 {
     std::array<std::uint8_t, 4096> area{};
-    const std::size_t size = Datagram::buildApplyRequest(record, area);
+    const std::size_t size = zel::Datagram::buildApplyRequest(record, area);
     return fromSpan(std::span(area).first(size));
 }
 
@@ -77,7 +77,7 @@ void TestRequests::viewRequest()
     std::array<std::uint8_t, 16> area;
     area.fill(0x5a);
     const std::string number = mailbox.toStdString();
-    QCOMPARE(Datagram::buildViewRequest(number, area), std::size_t(9));
+    QCOMPARE(zel::Datagram::buildViewRequest(number, area), std::size_t(9));
     QCOMPARE(fromSpan(std::span(area).first(9)), expected);
     QCOMPARE(area[9], std::uint8_t(0x5a)); // no length field follows
 }
@@ -184,18 +184,18 @@ void TestRequests::applyRequestResetsWorkingArea()
 {
     std::array<std::uint8_t, 1200> area;
     area.fill(0x11);
-    const std::size_t size = Datagram::buildApplyRequest(plainRecord(), area);
+    const std::size_t size = zel::Datagram::buildApplyRequest(plainRecord(), area);
     QCOMPARE(size, std::size_t(39));
-    for (std::size_t i = size; i < Datagram::kFillSize; ++i)
+    for (std::size_t i = size; i < zel::Datagram::kFillSize; ++i)
         QCOMPARE(area[i], std::uint8_t(255));
-    QCOMPARE(area[Datagram::kFillSize], std::uint8_t(0x11));
+    QCOMPARE(area[zel::Datagram::kFillSize], std::uint8_t(0x11));
 }
 
 // What the device sent comes back unchanged in every field an apply request carries.
 void TestRequests::viewReplyToApplyRequestRoundTrip()
 {
-    const Datagram::ViewReply reply = Datagram::readViewReply(asSpan(fullViewReply()));
-    QCOMPARE(reply.kind, Datagram::ViewReplyKind::Record);
+    const zel::Datagram::ViewReply reply = zel::Datagram::readViewReply(asSpan(fullViewReply()));
+    QCOMPARE(reply.kind, zel::Datagram::ViewReplyKind::Record);
 
     // clang-format off
     const QByteArray expected = bytes({
@@ -220,8 +220,8 @@ void TestRequests::tooSmallBuffersWriteNothing()
 {
     std::array<std::uint8_t, 8> small;
     small.fill(0x5a);
-    QCOMPARE(Datagram::buildViewRequest("305", small), std::size_t(0));
-    QCOMPARE(Datagram::buildApplyRequest(plainRecord(), small), std::size_t(0));
+    QCOMPARE(zel::Datagram::buildViewRequest("305", small), std::size_t(0));
+    QCOMPARE(zel::Datagram::buildApplyRequest(plainRecord(), small), std::size_t(0));
     for (const std::uint8_t byte : small)
         QCOMPARE(byte, std::uint8_t(0x5a));
 }

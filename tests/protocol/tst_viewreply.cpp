@@ -4,15 +4,15 @@
 
 #include <QTest>
 
-using Datagram::ViewReplyKind;
+using zel::Datagram::ViewReplyKind;
 
-Q_DECLARE_METATYPE(Datagram::ViewReplyKind)
+Q_DECLARE_METATYPE(zel::Datagram::ViewReplyKind)
 
 namespace {
 
-Datagram::ViewReply read(const QByteArray& datagram)
+zel::Datagram::ViewReply read(const QByteArray& datagram)
 {
-    return Datagram::readViewReply(asSpan(datagram));
+    return zel::Datagram::readViewReply(asSpan(datagram));
 }
 
 QByteArray withHeader(QByteArray datagram, int length, int status)
@@ -69,7 +69,7 @@ private Q_SLOTS:
 
 void TestViewReply::fullReply()
 {
-    const Datagram::ViewReply reply = read(fullViewReply());
+    const zel::Datagram::ViewReply reply = read(fullViewReply());
     QCOMPARE(reply.kind, ViewReplyKind::Record);
     QCOMPARE(reply.mailboxNumber, std::string("305"));
 
@@ -144,7 +144,7 @@ void TestViewReply::header()
 {
     QFETCH(QByteArray, datagram);
     QFETCH(ViewReplyKind, kind);
-    const Datagram::ViewReply reply = read(datagram);
+    const zel::Datagram::ViewReply reply = read(datagram);
     QCOMPARE(reply.kind, kind);
     if (kind != ViewReplyKind::Record)
         QCOMPARE(reply.record, MailboxRecord());
@@ -167,13 +167,13 @@ void TestViewReply::mailboxSlots()
     QFETCH(QString, number);
     QByteArray datagram = fullViewReply();
     datagram.replace(3, 6, slots);
-    const Datagram::ViewReply reply = read(datagram);
+    const zel::Datagram::ViewReply reply = read(datagram);
     QCOMPARE(reply.kind, ViewReplyKind::Record);
     QCOMPARE(QString::fromStdString(reply.mailboxNumber), number);
     QCOMPARE(QString::fromStdString(reply.record.mailboxNumber), number);
 
     // The same slots in a reply that carries no record.
-    const Datagram::ViewReply status1 = read(withHeader(datagram, 1, 1));
+    const zel::Datagram::ViewReply status1 = read(withHeader(datagram, 1, 1));
     QCOMPARE(QString::fromStdString(status1.mailboxNumber), number);
 }
 
@@ -184,7 +184,7 @@ void TestViewReply::everyTruncationIsNotValid()
     const QByteArray full = withHeader(fullViewReply(), 0, 0);
     QCOMPARE(read(full).kind, ViewReplyKind::Record);
     for (qsizetype size = 12; size < full.size(); ++size) {
-        const Datagram::ViewReply reply = read(full.left(size));
+        const zel::Datagram::ViewReply reply = read(full.left(size));
         if (reply.kind != ViewReplyKind::NotValid)
             QFAIL(qPrintable(QStringLiteral("cut at %1 bytes was read").arg(size)));
         QCOMPARE(reply.record, MailboxRecord());
@@ -227,7 +227,7 @@ void TestViewReply::countedFieldLimits()
 {
     QFETCH(QByteArray, datagram);
     QFETCH(ViewReplyKind, kind);
-    const Datagram::ViewReply reply = read(datagram);
+    const zel::Datagram::ViewReply reply = read(datagram);
     QCOMPARE(reply.kind, kind);
     if (kind == ViewReplyKind::Record) {
         const MailboxRecord& r = reply.record;
@@ -263,7 +263,7 @@ void TestViewReply::listEntryLimits()
             i == entry ? bytes({lengthByte}) + QByteArray(lengthByte & 0x7f, '\x05') : bytes({0});
     const QByteArray datagram =
         recordHeader() + bytes({0}) + lists + fixedItems() + bytes({0, 0, 0}) + QByteArray(200, 0);
-    const Datagram::ViewReply reply = read(datagram);
+    const zel::Datagram::ViewReply reply = read(datagram);
     QCOMPARE(reply.kind, kind);
     if (kind == ViewReplyKind::Record) {
         const std::string& read = entry < 8 ? reply.record.operatorExtensions[entry]
@@ -291,7 +291,7 @@ void TestViewReply::backupDigitCount()
     QFETCH(QString, backup);
     const QByteArray datagram =
         recordHeader() + bytes({0}) + emptyLists() + fixedItems(count) + bytes({0, 0, 0});
-    const Datagram::ViewReply reply = read(datagram);
+    const zel::Datagram::ViewReply reply = read(datagram);
     QCOMPARE(reply.kind, kind);
     QCOMPARE(QString::fromStdString(reply.record.backupExtension), backup);
 }
@@ -312,7 +312,7 @@ void TestViewReply::dialFields()
     QFETCH(QByteArray, codes);
     QFETCH(QByteArray, expected);
     const QByteArray field = bytes({int(codes.size())}) + codes;
-    const Datagram::ViewReply reply = read(replyWithTargets(field, field, bytes({0})));
+    const zel::Datagram::ViewReply reply = read(replyWithTargets(field, field, bytes({0})));
     QCOMPARE(reply.kind, ViewReplyKind::Record);
     QCOMPARE(QByteArray::fromStdString(reply.record.telephoneNumber), expected);
     QCOMPARE(QByteArray::fromStdString(reply.record.pagerNumber), expected);
@@ -323,7 +323,7 @@ void TestViewReply::withoutEmailBlock()
     // Bytes that would be an e-mail address and message type if they were read.
     const QByteArray datagram =
         replyWithTargets(bytes({0}), bytes({0}), bytes({1, 'x'})) + bytes({3, 'a', 'b', 'c', 2});
-    const Datagram::ViewReply reply = read(datagram);
+    const zel::Datagram::ViewReply reply = read(datagram);
     QCOMPARE(reply.kind, ViewReplyKind::Record);
     QCOMPARE(reply.record.emailSupported, 0);
     QCOMPARE(reply.record.smsNumber, std::string("x"));
@@ -340,7 +340,7 @@ void TestViewReply::digitValuesOfOddSlots()
     fixed.replace(17, 6, bytes({5, 255, 5, 5, 5, 5})); // notify extension
     const QByteArray lists = bytes({3, 1, 200, 2}) + QByteArray(11, '\0');
     const QByteArray datagram = recordHeader() + bytes({0}) + lists + fixed + bytes({0, 0, 0});
-    const Datagram::ViewReply reply = read(datagram);
+    const zel::Datagram::ViewReply reply = read(datagram);
     QCOMPARE(reply.kind, ViewReplyKind::Record);
     QCOMPARE(reply.record.password, std::string("12/:"));
     QCOMPARE(reply.record.notifyExtension, std::string("5"));

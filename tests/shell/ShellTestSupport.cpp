@@ -18,10 +18,11 @@
 
 QByteArray profileFor(quint16 devicePort, const QString& mailbox)
 {
-    const ProfileConfiguration configuration{QStringLiteral("127.0.0.1"), devicePort, mailbox, 0};
+    const zel::ProfileConfiguration configuration{QStringLiteral("127.0.0.1"), devicePort, mailbox,
+                                                  0};
     QString text;
     QString section;
-    for (const ProfileKey& key : profileKeys()) {
+    for (const zel::ProfileKey& key : zel::profileKeys()) {
         if (section != QLatin1String(key.section)) {
             section = QLatin1String(key.section);
             text += u'[' + section + QStringLiteral("]\n");

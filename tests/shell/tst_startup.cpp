@@ -463,7 +463,8 @@ void TestStartup::demoProfileIsReadAsMeant()
                       .replace(QStringLiteral("$port"), QStringLiteral("6123"))
                       .replace(QStringLiteral("$mailbox"), QStringLiteral("4120"))
                       .toLatin1());
-    const ProfileConfiguration read = readProfileConfiguration(zel::ProfileFile(profile.path()));
+    const zel::ProfileConfiguration read =
+        zel::readProfileConfiguration(zel::ProfileFile(profile.path()));
     QCOMPARE(read.deviceAddress, QStringLiteral("127.0.0.1"));
     QCOMPARE(read.devicePort, 6123);
     QCOMPARE(read.mailbox, QStringLiteral("4120"));
