@@ -58,15 +58,15 @@ public:
     {
         std::promise<quint16> port;
         m_thread = std::thread([this, &port] { run(port); });
-        m_nPort = port.get_future().get();
+        m_port = port.get_future().get();
     }
     ~AnsweringDevice()
     {
-        m_bStop = true;
+        m_stop = true;
         m_thread.join();
     }
 
-    quint16 port() const { return m_nPort; }
+    quint16 port() const { return m_port; }
     std::atomic<int> answerDelayMs = 0;
     std::atomic<SteadyTime> sentAt;
 
@@ -76,7 +76,7 @@ private:
         QUdpSocket socket;
         socket.bind(QHostAddress::LocalHost, 0);
         port.set_value(socket.localPort());
-        while (!m_bStop) {
+        while (!m_stop) {
             if (!socket.waitForReadyRead(100))
                 continue;
             while (socket.hasPendingDatagrams()) {
@@ -89,8 +89,8 @@ private:
         }
     }
 
-    std::atomic<bool> m_bStop = false;
-    quint16 m_nPort = 0;
+    std::atomic<bool> m_stop = false;
+    quint16 m_port = 0;
     std::thread m_thread;
 };
 

@@ -55,19 +55,19 @@ class ShownReporter : public QObject
 {
 public:
     ShownReporter(QWidget* window, int fd, bool census)
-        : m_window(window), m_fd(fd), m_bCensus(census)
+        : m_window(window), m_fd(fd), m_census(census)
     {
         window->installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_window && event->type() == QEvent::Show && !m_pLastChild) {
+        if (watched == m_window && event->type() == QEvent::Show && !m_lastChild) {
             const QList<QWidget*> children =
                 m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-            m_pLastChild = children.constLast();
-            m_pLastChild->installEventFilter(this);
-        } else if (watched == m_pLastChild && event->type() == QEvent::Paint) {
+            m_lastChild = children.constLast();
+            m_lastChild->installEventFilter(this);
+        } else if (watched == m_lastChild && event->type() == QEvent::Paint) {
             report();
         }
         return false;
@@ -77,7 +77,7 @@ private:
     void report()
     {
         std::string message = "shown";
-        if (m_bCensus) {
+        if (m_census) {
             std::map<std::string, int> census;
             // Plain widgets are the inner parts of composite ones (tab bars, viewports, ...),
             // which the bare dialog's widgets bring along by themselves.
@@ -96,8 +96,8 @@ private:
 
     QWidget* m_window;
     int m_fd;
-    bool m_bCensus;
-    QWidget* m_pLastChild = nullptr;
+    bool m_census;
+    QWidget* m_lastChild = nullptr;
 };
 
 int runZel(int fd, bool census, const char* profilePath)

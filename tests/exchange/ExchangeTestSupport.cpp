@@ -56,8 +56,8 @@ void openLink(DeviceLink& link, quint16 devicePort)
 
 ExchangeBench::ExchangeBench() : link(std::make_unique<DeviceLink>())
 {
-    m_nStartSeconds = clock.seconds();
-    boxes.onShown = [this](const zel::MessageBox::Shown&) { m_nLastBoxSeconds = clock.seconds(); };
+    m_startSeconds = clock.seconds();
+    boxes.onShown = [this](const zel::MessageBox::Shown&) { m_lastBoxSeconds = clock.seconds(); };
     openLink(*link, device.port());
 }
 

@@ -34,8 +34,8 @@ struct ExchangeBench
     ExchangeBench();
 
     // Seconds of fake time between the start and the last box shown.
-    qint64 secondsUntilLastBox() const { return m_nLastBoxSeconds - m_nStartSeconds; }
-    qint64 elapsedSeconds() const { return clock.seconds() - m_nStartSeconds; }
+    qint64 secondsUntilLastBox() const { return m_lastBoxSeconds - m_startSeconds; }
+    qint64 elapsedSeconds() const { return clock.seconds() - m_startSeconds; }
 
     TestPeer device;
     std::unique_ptr<DeviceLink> link;
@@ -43,8 +43,8 @@ struct ExchangeBench
     BoxRecorder boxes;
 
 private:
-    qint64 m_nStartSeconds;
-    qint64 m_nLastBoxSeconds = 0;
+    qint64 m_startSeconds;
+    qint64 m_lastBoxSeconds = 0;
 };
 
 // Counts how often a widget was shown.

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-MockClock::MockClock(qint64 startMs, qint64 stepMs) : m_nNowMs(startMs), m_nStepMs(stepMs)
+MockClock::MockClock(qint64 startMs, qint64 stepMs) : m_nowMs(startMs), m_stepMs(stepMs)
 {
     setInstance(this);
 }
@@ -15,12 +15,12 @@ MockClock::~MockClock()
 
 qint64 MockClock::seconds() const
 {
-    return m_nNowMs / 1000;
+    return m_nowMs / 1000;
 }
 
 void MockClock::waitForEvents()
 {
-    ++m_nWaits;
+    ++m_waits;
     // Blocks for one event at most a millisecond, as the real clock blocks until the next second.
     QTimer wakeUp;
     wakeUp.setSingleShot(true);
@@ -28,5 +28,5 @@ void MockClock::waitForEvents()
     wakeUp.start(1);
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QCoreApplication::processEvents();
-    m_nNowMs += m_nStepMs;
+    m_nowMs += m_stepMs;
 }

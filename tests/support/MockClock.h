@@ -13,10 +13,10 @@ public:
     MockClock& operator=(const MockClock&) = delete;
     qint64 seconds() const override;
     void waitForEvents() override;
-    int waits() const { return m_nWaits; }
+    int waits() const { return m_waits; }
 
 private:
-    qint64 m_nNowMs;
-    qint64 m_nStepMs;
-    int m_nWaits = 0;
+    qint64 m_nowMs;
+    qint64 m_stepMs;
+    int m_waits = 0;
 };

@@ -22,7 +22,7 @@ void endAllDialogs()
 
 } // namespace
 
-Script::Script(int timeoutMs) : m_nTimeoutMs(timeoutMs)
+Script::Script(int timeoutMs) : m_timeoutMs(timeoutMs)
 {
     m_sinceLastStep.start();
     m_timer.setInterval(5);
@@ -38,28 +38,28 @@ Script& Script::when(std::function<bool()> condition, std::function<void()> acti
 
 void Script::poll()
 {
-    if (m_bAborted) {
+    if (m_aborted) {
         endAllDialogs();
         return;
     }
-    if (!finished() && m_sinceLastStep.elapsed() > m_nTimeoutMs) {
+    if (!finished() && m_sinceLastStep.elapsed() > m_timeoutMs) {
         QTest::qFail("script step timed out", __FILE__, __LINE__);
-        m_bAborted = true;
+        m_aborted = true;
         return;
     }
-    if (m_bActionPending || finished() || !m_steps[m_nNext].condition())
+    if (m_actionPending || finished() || !m_steps[m_next].condition())
         return;
     // Qt never fires a timer again while its own timeout is being handled, so the action runs
     // from the event loop instead: modal loops it opens keep this timer going.
-    m_bActionPending = true;
+    m_actionPending = true;
     QMetaObject::invokeMethod(
         this,
-        [this, step = m_steps[m_nNext++]] {
-            m_bActionPending = false;
+        [this, step = m_steps[m_next++]] {
+            m_actionPending = false;
             m_sinceLastStep.start();
             step.action();
             if (QTest::currentTestFailed())
-                m_bAborted = true;
+                m_aborted = true;
         },
         Qt::QueuedConnection);
 }

@@ -27,7 +27,7 @@ public:
     {
         return when([] { return true; }, std::move(action));
     }
-    bool finished() const { return m_nNext >= m_steps.size() && !m_bActionPending; }
+    bool finished() const { return m_next >= m_steps.size() && !m_actionPending; }
 
 private:
     void poll();
@@ -38,12 +38,12 @@ private:
         std::function<void()> action;
     };
     QList<Step> m_steps;
-    qsizetype m_nNext = 0;
+    qsizetype m_next = 0;
     QTimer m_timer;
     QElapsedTimer m_sinceLastStep;
-    int m_nTimeoutMs;
-    bool m_bAborted = false;
-    bool m_bActionPending = false;
+    int m_timeoutMs;
+    bool m_aborted = false;
+    bool m_actionPending = false;
 };
 
 // Runs `dialog` modally; `steps` act on it once it is on the screen. A dialog that does not end
