@@ -6,7 +6,10 @@
 # that Debian's moc, rcc and uic (the host tools) match it.
 ZEL_QT_DEBIAN_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)"
 ZEL_QT_VERSION="${ZEL_QT_DEBIAN_VERSION%%+*}"
-ZEL_WINDOWS_QT="${ZEL_WINDOWS_QT:-${XDG_CACHE_HOME:-$HOME/.cache}/zel/qt-$ZEL_QT_VERSION-mingw-w64}"
+# The folder is named after that version, known only once the host Qt is installed: scripts/windows
+# sources this file again then, and the folder follows unless ZEL_WINDOWS_QT named one.
+ZEL_WINDOWS_QT_GIVEN="${ZEL_WINDOWS_QT_GIVEN-${ZEL_WINDOWS_QT:-}}"
+ZEL_WINDOWS_QT="${ZEL_WINDOWS_QT_GIVEN:-${XDG_CACHE_HOME:-$HOME/.cache}/zel/qt-$ZEL_QT_VERSION-mingw-w64}"
 ZEL_WINDOWS_TOOLCHAIN="$ZEL_ROOT/cmake/mingw-w64-x86_64.cmake"
 
 # Only what Zel uses: Core, Gui, Widgets, Network, Test, the windows and offscreen platform
