@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTreeWidget>
+#include <QtMath>
 
 namespace zel {
 
@@ -108,28 +109,55 @@ QWidget* makeReportList(QWidget* parent)
     return list;
 }
 
-// On a screen scaled above 100% the image's "@2x" twin, when there is one, keeps it sharp.
-QPixmap loadPicture(const QString& path)
+// A static picture: shown at its own size in the template's rectangle, or, once its owner asks
+// for scaled contents, filling it. On a screen scaled above 100% the image's "@2x" twin, when
+// there is one, keeps it sharp. A missing image shows nothing.
+class Picture : public QLabel
 {
-    const qsizetype dot = path.lastIndexOf(u'.');
-    if (qApp->devicePixelRatio() > 1.0 && dot > 0) {
-        QPixmap sharp(path.left(dot) + QStringLiteral("@2x") + path.mid(dot));
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
-            return sharp;
+public:
+    Picture(const QString& path, QWidget* parent) : QLabel(parent), m_image(path)
+    {
+        const qsizetype dot = path.lastIndexOf(u'.');
+        if (dot > 0)
+            m_sharp = QPixmap(path.left(dot) + QStringLiteral("@2x") + path.mid(dot));
+        if (qApp->devicePixelRatio() > 1.0 && !m_sharp.isNull()) {
+            QPixmap shown = m_sharp;
+            shown.setDevicePixelRatio(2.0);
+            setPixmap(shown);
+        } else {
+            setPixmap(m_image);
         }
+        setAlignment(Qt::AlignCenter);
     }
-    return QPixmap(path);
-}
 
-QWidget* makePicture(const QString& path, QWidget* parent)
-{
-    auto* picture = new QLabel(parent);
-    // Shown at its own size in the template's rectangle; a missing image shows nothing.
-    picture->setPixmap(loadPicture(path));
-    picture->setAlignment(Qt::AlignCenter);
-    return picture;
-}
+protected:
+    // Scaled, it fills its rectangle to the last device pixel (QLabel rounds its scaled copy's
+    // size, which leaves a line unfilled at 125%), smoothly reduced from the image that suits the
+    // screen it is on now.
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (!hasScaledContents() || m_image.isNull()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        const QRect target = contentsRect();
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels(qCeil(target.width() * ratio), qCeil(target.height() * ratio));
+        if (m_scaled.size() != pixels) {
+            const QPixmap& source = ratio > 1.0 && !m_sharp.isNull() ? m_sharp : m_image;
+            m_scaled = source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        QPainter painter(this);
+        drawFrame(&painter);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(QRectF(target), m_scaled, QRectF(m_scaled.rect()));
+    }
+
+private:
+    QPixmap m_image;
+    QPixmap m_sharp;
+    QPixmap m_scaled;
+};
 
 QWidget* makeWidget(const ControlTemplate& control, const QString& text, QWidget* parent)
 {
@@ -165,7 +193,7 @@ QWidget* makeWidget(const ControlTemplate& control, const QString& text, QWidget
     case ControlKind::Edit:
         return makeEdit(control, text, parent);
     case ControlKind::Picture:
-        return makePicture(text, parent);
+        return new Picture(text, parent);
     case ControlKind::DropDownList:
     case ControlKind::DropDownCombo:
         return makeCombo(control, parent);
