@@ -5,8 +5,10 @@
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -56,6 +58,20 @@ QByteArray readAll(const QString& path)
     return file.readAll();
 }
 
+// The text as the profile is read: a file with a UTF-16 byte-order mark decoded (the mark
+// dropped), any other byte for byte. Lines are kept as text, not as bytes, in UTF-16.
+QByteArray decoded(const QByteArray& content)
+{
+    for (const auto& [mark, encoding] : {std::pair{"\xFF\xFE", QStringConverter::Utf16LE},
+                                         std::pair{"\xFE\xFF", QStringConverter::Utf16BE}}) {
+        if (content.startsWith(mark)) {
+            QStringDecoder decode(encoding);
+            return QString(decode(content)).toUtf8();
+        }
+    }
+    return content;
+}
+
 QByteArray withoutEnding(QByteArray line)
 {
     while (line.endsWith('\n') || line.endsWith('\r'))
@@ -85,7 +101,7 @@ bool keptLine(const QByteArray& before, const QByteArray& after, bool wasUntermi
 }
 
 // The write may replace the key's line (or leave it, when it holds the value already), insert
-// it, or append its section and it: every other line stays as it was, byte for byte.
+// it, or append its section and it: every other line stays as it was, to the letter.
 void checkOtherLinesKept(const QByteArray& before, const QByteArray& after, const Key& key)
 {
     const QByteArrayList old = linesOf(before);
@@ -150,6 +166,6 @@ int fuzzProfileFile(const std::uint8_t* data, std::size_t size)
                    ? profile.writeInt(written.section, written.name, written.writtenValue.toInt())
                    : profile.writeString(written.section, written.name, written.writtenValue));
     FUZZ_CHECK(profile.readString(written.section, written.name) == written.writtenValue);
-    checkOtherLinesKept(before, readAll(path), written);
+    checkOtherLinesKept(decoded(before), decoded(readAll(path)), written);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "CZelAsyncSocket.h"
 
 #include "net/EndpointListener.h"
+#include "platform/SocketOptions.h"
 #include "platform/Trace.h"
 
 #include <QNetworkProxy>
@@ -9,42 +10,9 @@
 #include <QUdpSocket>
 #include <algorithm>
 
-#ifdef Q_OS_WIN
-#ifndef NOMINMAX // MinGW's C++ library defines it already
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <winsock2.h>
-#else
-#include <sys/socket.h>
-#endif
-
 namespace {
 
 constexpr int kMaxPort = 0xFFFF;
-
-bool setBroadcastOption(qintptr descriptor, int value)
-{
-#ifdef Q_OS_WIN
-    return ::setsockopt(SOCKET(descriptor), SOL_SOCKET, SO_BROADCAST,
-                        reinterpret_cast<const char*>(&value), sizeof value) == 0;
-#else
-    return ::setsockopt(int(descriptor), SOL_SOCKET, SO_BROADCAST, &value, sizeof value) == 0;
-#endif
-}
-
-// False when the read failed; `value` is then left as it was.
-bool readBroadcastOption(qintptr descriptor, int& value)
-{
-#ifdef Q_OS_WIN
-    int size = sizeof value;
-    return ::getsockopt(SOCKET(descriptor), SOL_SOCKET, SO_BROADCAST,
-                        reinterpret_cast<char*>(&value), &size) == 0;
-#else
-    socklen_t size = sizeof value;
-    return ::getsockopt(int(descriptor), SOL_SOCKET, SO_BROADCAST, &value, &size) == 0;
-#endif
-}
 
 } // namespace
 
@@ -77,8 +45,10 @@ bool CZelAsyncSocket::Create(int localPort)
     // The device is on the local network: never ask for a proxy (which would load the system
     // proxy resolver and start its thread just to open the socket).
     m_udp->setProxy(QNetworkProxy::NoProxy);
+    // Exclusively: on a shared PC no other program may bind the port too and take the device's
+    // answers (Windows lets a later socket share it unless the first refuses).
     if (localPort < 0 || localPort > kMaxPort ||
-        !m_udp->bind(QHostAddress::AnyIPv4, quint16(localPort)))
+        !m_udp->bind(QHostAddress::AnyIPv4, quint16(localPort), QAbstractSocket::DontShareAddress))
         return false;
     // Qt tells nothing when a UDP socket can write again; this notifier runs only while a
     // datagram is left pending.
@@ -94,13 +64,13 @@ bool CZelAsyncSocket::Create(int localPort)
 bool CZelAsyncSocket::setBroadcast(bool on)
 {
     const qintptr descriptor = m_udp->socketDescriptor();
-    return descriptor != -1 && setBroadcastOption(descriptor, on ? 1 : 0);
+    return descriptor != -1 && zel::setBroadcastOption(descriptor, on);
 }
 
 bool CZelAsyncSocket::readBroadcast(int& value) const
 {
     const qintptr descriptor = m_udp->socketDescriptor();
-    return descriptor != -1 && readBroadcastOption(descriptor, value);
+    return descriptor != -1 && zel::readBroadcastOption(descriptor, value);
 }
 
 void CZelAsyncSocket::Close()
@@ -144,7 +114,7 @@ void CZelAsyncSocket::Flush()
             m_udp->writeDatagram(reinterpret_cast<const char*>(m_sendBuffer.data()) + m_nBytesSent,
                                  m_nBytesToSend - m_nBytesSent, device, quint16(devicePort));
         if (sent < 0) {
-            if (m_udp->error() == QAbstractSocket::TemporaryError) {
+            if (m_udp->error() == QAbstractSocket::TemporaryError || zel::sendWouldBlock()) {
                 m_writeNotifier->setEnabled(true);
                 return;
             }
@@ -187,16 +157,14 @@ int CZelAsyncSocket::Send(const void* buffer, int size)
 void CZelAsyncSocket::OnReceive(int /*errorCode*/)
 {
     zel::OutputDebugStringA("CZelAsyncSocket::OnReceive\n");
-#ifdef Q_OS_WIN
-    // Windows fails the read of a datagram longer than the buffer (WSAEMSGSIZE), and Wine then
-    // reports it as empty: only its size tells it apart from a datagram that is empty.
-    if (m_udp->pendingDatagramSize() > qint64(Datagram::kMaxSize)) {
+    // Only its size then tells an over-long datagram apart from an empty one.
+    if (zel::kOverlongDatagramFailsItsRead &&
+        m_udp->pendingDatagramSize() > qint64(Datagram::kMaxSize)) {
         m_udp->readDatagram(reinterpret_cast<char*>(m_receiveBuffer.data()),
                             qint64(m_receiveBuffer.size()));
         m_listener.oversizeDatagramDropped();
         return;
     }
-#endif
     // Read at once, without asking for the size first: a longer datagram is cut to the
     // buffer and then dropped whole.
     QHostAddress sender;

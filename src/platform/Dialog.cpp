@@ -15,6 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QWindow>
 #include <algorithm>
 #include <optional>
 
@@ -22,39 +25,35 @@ namespace zel {
 
 namespace {
 
-// The framework's horizontal base unit: the average width of the 52 letters, rounded. The
-// font's own average character width runs narrower than real text and cut captions short.
-int averageLetterWidth(const QFontMetrics& metrics)
-{
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return (letters / 26 + 1) / 2;
-}
-
 struct TemplateMetrics
 {
     QFont font;
-    int baseUnitX;
-    int baseUnitY;
+    QSize baseUnits;
 };
 
-// A template's font and base units, looked up and measured once for each application font:
-// the font list and the letters' layout cost more than building the controls.
+// The largest dialog font that keeps every window on the screen; 0 while any size does.
+qreal pointSizeLimit = 0;
+
+// A template's font and base units, looked up and measured once for each application font and
+// limit: the font list and the letters' layout cost more than building the controls.
 const TemplateMetrics& metricsOf(const DialogTemplate& dialogTemplate)
 {
     static QHash<const DialogTemplate*, TemplateMetrics> known;
     static QFont knownFor;
+    static qreal knownLimit = 0;
     // Comparing fonts is cheaper than spelling out a font's key for every dialog built.
-    if (QApplication::font() != knownFor) {
+    if (QApplication::font() != knownFor || pointSizeLimit != knownLimit) {
         known.clear();
         knownFor = QApplication::font();
+        knownLimit = pointSizeLimit;
     }
     auto found = known.constFind(&dialogTemplate);
     if (found == known.constEnd()) {
-        const QFont font = platformDialogFont(dialogTemplate.pointSize);
-        const QFontMetrics metrics(font);
-        found =
-            known.insert(&dialogTemplate, {font, averageLetterWidth(metrics), metrics.height()});
+        const qreal size = pointSizeLimit > 0
+                               ? std::min<qreal>(dialogTemplate.pointSize, pointSizeLimit)
+                               : dialogTemplate.pointSize;
+        const QFont font = platformDialogFont(size);
+        found = known.insert(&dialogTemplate, {font, dialogBaseUnits(font)});
     }
     return *found;
 }
@@ -147,8 +146,8 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
         setWindowFlags(Qt::Widget); // QDialog's constructor made it a window
     const TemplateMetrics& metrics = metricsOf(m_template);
     setFont(metrics.font);
-    m_nBaseUnitX = metrics.baseUnitX;
-    m_nBaseUnitY = metrics.baseUnitY;
+    m_nBaseUnitX = metrics.baseUnits.width();
+    m_nBaseUnitY = metrics.baseUnits.height();
     setWindowTitle(translatedText(m_template, m_template.caption));
     const QSize size = dialogUnitsToPixels(0, 0, m_template.width, m_template.height).size();
     if (m_template.styles & ChildDialog)
@@ -160,12 +159,30 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
 
 Dialog::~Dialog() = default;
 
-// Horizontal base unit as Windows measures it: the average width of the 52 letters, rounded.
-// A font's declared average width runs narrower than real text in many fonts, which would
-// cut captions short.
 int Dialog::baseUnitX() const
 {
     return m_nBaseUnitX;
+}
+
+void fitDialogsToScreen(const DialogTemplate& largest)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Windows knows a window's frame once the window is made; a window manager frames it as it
+    // shows, so elsewhere the style's title bar stands for the frame.
+    QDialog probe(nullptr, windowFlagsOf(largest.styles));
+    probe.setFixedSize(largest.width, largest.height);
+    probe.winId();
+    QMargins frame = probe.windowHandle()->frameMargins();
+    if (frame.isNull())
+        frame.setTop(probe.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const qreal size =
+        fittingPointSize(largest.pointSize, QSize(largest.width, largest.height), frame,
+                         screen->availableGeometry().size(), [](qreal pointSize) {
+                             return dialogBaseUnits(platformDialogFont(pointSize));
+                         });
+    pointSizeLimit = size < largest.pointSize ? size : 0;
 }
 
 QRect Dialog::dialogUnitsToPixels(int x, int y, int width, int height) const

@@ -99,6 +99,11 @@ private:
     int m_nResult = 0;
 };
 
+// Keeps every window on the screen: where a window of `largest` would reach past the primary
+// screen's available area (a small laptop's screen, large scaling), every dialog's font gets
+// smaller, down to the smallest that reads with ease.
+void fitDialogsToScreen(const DialogTemplate& largest);
+
 // A caption or control text of `dialogTemplate` in the user's language.
 QString translatedText(const DialogTemplate& dialogTemplate, const char* text);
 

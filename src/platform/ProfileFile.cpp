@@ -163,8 +163,9 @@ QByteArray newLineEnding(const std::vector<Line>& lines)
 #endif
 }
 
-// A folder a standard user may not create files in (the Windows directory) may still hold a
-// file an administrator let them write: that file is written in place.
+// The safe write: a temporary file, renamed over the old one once it is whole. A folder a
+// standard user may not create files in (the Windows directory) may still hold a file an
+// administrator let them change: that file is written in place.
 bool writeText(const QString& path, const ProfileText& text)
 {
     QByteArray content = text.byteOrderMark;
@@ -175,10 +176,13 @@ bool writeText(const QString& path, const ProfileText& text)
         content = encode(QString::fromUtf8(content));
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
-           file.commit();
+    QSaveFile safe(path);
+    if (safe.open(QIODevice::WriteOnly))
+        return safe.write(content) == content.size() && safe.commit();
+    // Qt's own fallback (setDirectWriteFallback) serves Unix alone.
+    QFile inPlace(path);
+    return inPlace.exists() && inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           inPlace.write(content) == content.size() && inPlace.flush();
 }
 
 std::optional<QString> valueIn(const QString& path, const QString& section, const QString& key)
@@ -222,9 +226,10 @@ bool writeKey(const QString& path, const QString& section, const QString& key, c
 
 } // namespace
 
-ProfileFile::ProfileFile(QString path, QString userPath, QString virtualStorePath)
+ProfileFile::ProfileFile(QString path, QString userPath, QString virtualStorePath,
+                         QStringList userSections)
     : m_strPath(std::move(path)), m_strUserPath(std::move(userPath)),
-      m_strVirtualStorePath(std::move(virtualStorePath))
+      m_strVirtualStorePath(std::move(virtualStorePath)), m_userSections(std::move(userSections))
 {}
 
 QString ProfileFile::path() const
@@ -276,10 +281,31 @@ int ProfileFile::readInt(const QString& section, const QString& key, int default
     return int(readLeadingNumber(found->second, NumberReading::Signed, LeadingSpace::Ends));
 }
 
+QString ProfileFile::refusedPath() const
+{
+    return m_refusedPath;
+}
+
 bool ProfileFile::writeString(const QString& section, const QString& key, const QString& value)
 {
-    if (m_strUserPath.isEmpty())
-        return writeKey(m_strPath, section, key, value);
+    if (m_strUserPath.isEmpty()) {
+        if (writeKey(m_strPath, section, key, value))
+            return true;
+        m_refusedPath = m_strPath;
+        return false;
+    }
+    if (writeInLayers(section, key, value))
+        return true;
+    m_refusedPath = m_strUserPath;
+    return false;
+}
+
+// False when the user's file, the last resort, refused the write.
+bool ProfileFile::writeInLayers(const QString& section, const QString& key,
+                                const QString& value) const
+{
+    if (m_userSections.contains(section, Qt::CaseInsensitive))
+        return writeKey(m_strUserPath, section, key, value);
     // A user who confirms the administrator's value has not set one of their own.
     if (const auto found = lookUp(section, key); found && found->second == value)
         return true;
@@ -338,13 +364,13 @@ QString virtualStoreFile(const QString& sharedFolder, const QString& fileName)
 }
 
 ProfileFile profileIn(const QString& sharedFolder, const QString& userFolder,
-                      const QString& fileName)
+                      const QString& fileName, const QStringList& userSections)
 {
     const QString inSharedFolder = QDir(sharedFolder).filePath(fileName);
     if (userFolder.isEmpty())
         return ProfileFile(inSharedFolder);
     return ProfileFile(inSharedFolder, QDir(userFolder).filePath(fileName),
-                       virtualStoreFile(sharedFolder, fileName));
+                       virtualStoreFile(sharedFolder, fileName), userSections);
 }
 
 } // namespace zel

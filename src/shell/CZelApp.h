@@ -18,6 +18,8 @@ public:
     // where there is no Windows directory); on Windows read under the user's own keys in
     // %APPDATA%\Zel\Zel1.ini and the copy of old in VirtualStore.
     static zel::ProfileFile profile();
+    // The same with `windowsFolder` for the Windows directory.
+    static zel::ProfileFile profile(const QString& windowsFolder);
     // The Help command: the help window on the topic of `activeDialog`.
     static void OnHelp(zel::Dialog& activeDialog);
 };

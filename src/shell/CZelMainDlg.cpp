@@ -174,7 +174,7 @@ bool CZelMainDlg::ReadConfiguration(ProfileConfiguration configuration)
         zel::MessageBox::appBox(
             tr("Zel could not save the settings in %1.\n\n"
                "They are used until Zel ends, and Zel will ask for them again at its next start.")
-                .arg(QDir::toNativeSeparators(m_profile.path())));
+                .arg(QDir::toNativeSeparators(m_profile.refusedPath())));
     }
     return true;
 }

@@ -16,12 +16,16 @@ constexpr NumberRange kAddressLength{1, 15}; // up to "255.255.255.255"
 // A request carries six digits: a longer number would be cut to another mailbox's.
 constexpr NumberRange kMailboxLength{1, 6};
 
+constexpr char kServer[] = "Zel Server";
+// The mailbox and the local port are each user's own, whoever else uses the PC.
+constexpr char kClient[] = "Zel Client";
+
 // clang-format off
 const ProfileKey kProfileKeys[] = {
-    {"Zel Server", "Port_num",   &C::devicePort,    kDefaultPort, W::WhenAsked, S::Port,        kDevicePorts},
-    {"Zel Server", "IP_address", &C::deviceAddress, 0,            W::WhenAsked, S::Ipv4Address, kAddressLength},
-    {"Zel Client", "Mailbox",    &C::mailbox,       0,            W::WhenAsked, S::Text,        kMailboxLength},
-    {"Zel Client", "Local_Port", &C::localPort,     kDefaultPort, W::Never,     S::Port,        kLocalPorts},
+    {kServer, "Port_num",   &C::devicePort,    kDefaultPort, W::WhenAsked, S::Port,        kDevicePorts},
+    {kServer, "IP_address", &C::deviceAddress, 0,            W::WhenAsked, S::Ipv4Address, kAddressLength},
+    {kClient, "Mailbox",    &C::mailbox,       0,            W::WhenAsked, S::Text,        kMailboxLength},
+    {kClient, "Local_Port", &C::localPort,     kDefaultPort, W::Never,     S::Port,        kLocalPorts},
 };
 // clang-format on
 
@@ -66,6 +70,11 @@ QString name(const ProfileKey& key)
 bool isDeviceAddress(const std::array<quint8, 4>& bytes)
 {
     return bytes[0] != 0;
+}
+
+QStringList usersOwnSections()
+{
+    return {QString::fromLatin1(kClient)};
 }
 
 std::span<const ProfileKey> profileKeys()

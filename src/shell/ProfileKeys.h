@@ -52,6 +52,8 @@ struct ProfileKey
 
 // Every key, in the order the asked-for values are written.
 std::span<const ProfileKey> profileKeys();
+// The sections whose keys each user of a PC keeps in their own file.
+QStringList usersOwnSections();
 
 // Whether a device can answer at these four numbers: a first number of 0 names this host or
 // network, never a device. The data-initialising dialog and the profile check both hold to it.

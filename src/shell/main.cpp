@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
         return *exitStatus;
 
     QApplication application(argc, argv);
-    zel::markProgramRunning();
+    zel::markProgramRunning(QStringLiteral("Zel"));
     const zel::Translations translations(zel::userLanguages());
     // Links the window to its desktop entry (task bar icon, Wayland app id).
     QGuiApplication::setDesktopFileName(QString::fromLatin1(zel::appInfo::desktopId));

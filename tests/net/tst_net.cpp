@@ -143,6 +143,11 @@ void NetTest::queuedDatagramGoesWhereTheListenerSays()
     endpoint.socket->queue(kRequest, sizeof kRequest);
     QTRY_COMPARE(moved.received.size(), 1);
     QCOMPARE(device.received.size(), 1);
+
+    // The highest port is a port like any other.
+    endpoint.listener.port = 65535;
+    endpoint.socket->queue(kRequest, sizeof kRequest);
+    QVERIFY(endpoint.socket->isOpen());
 }
 
 void NetTest::datagramsAreReportedWithTheirSender()

@@ -1,4 +1,5 @@
 #include "platform/Dialog.h"
+#include "platform/DialogFont.h"
 #include "platform/InputBlock.h"
 #include "platform/Ipv4AddressEdit.h"
 #include "platform/PrivateMessage.h"
@@ -186,6 +187,66 @@ private Q_SLOTS:
         QVERIFY(!dialog.GetDlgItem(999));
         QCOMPARE(dialog.controlId(dialog.GetDlgItem(kList)), kList);
         QVERIFY(dialog.dlgItem<QLabel>(kPicture)->pixmap().isNull());
+    }
+
+    // A smoothly scalable font of the theme stays the dialogs' font; only a bitmap one is
+    // replaced. (On Windows the dialogs' face is Tahoma wherever Windows has it.)
+    void dialogFontIsThePlatformsWhereItScales()
+    {
+        const QStringList families = QFontDatabase::families();
+#ifdef Q_OS_WIN
+        const QString expected = QStringLiteral("Tahoma");
+        if (!families.contains(expected))
+            QSKIP("this platform lists no Tahoma");
+#else
+        const auto scalable = std::find_if(families.crbegin(), families.crend(), [](auto& family) {
+            return QFontDatabase::isSmoothlyScalable(family);
+        });
+        if (scalable == families.crend())
+            QSKIP("this platform lists no scalable font");
+        const QString expected = *scalable;
+        const QFont saved = QApplication::font();
+        QApplication::setFont(QFont(expected));
+#endif
+        const QString family = Dialog(kTemplate).font().family();
+#ifndef Q_OS_WIN
+        QApplication::setFont(saved);
+#endif
+        QCOMPARE(family, expected);
+    }
+
+    // The main window (410 x 346 dialog units, a 31 px caption) on laptops' work areas: the
+    // largest font, in half points, at which its frame fits; base units grow with the font.
+    void windowFitsTheWorkArea_data()
+    {
+        QTest::addColumn<QSize>("baseUnits"); // at 8 pt
+        QTest::addColumn<int>("workArea");    // height
+        QTest::addColumn<qreal>("pointSize");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("6 x 13 (Tahoma 8), 1920 x 1080 at 150 %")
+            << QSize(6, 13) << 672 << 8.0 << true;
+        QTest::newRow("6 x 13, 1366 x 768 at 125 %") << QSize(6, 13) << 574 << 7.5 << true;
+        QTest::newRow("7 x 16 (Segoe UI 9), 1920 x 1080 at 150 %")
+            << QSize(7, 16) << 672 << 7.0 << true;
+        QTest::newRow("7 x 16, 1366 x 768 at 125 %") << QSize(7, 16) << 574 << 6.0 << true;
+        QTest::newRow("8 x 18, 1920 x 1080 at 150 %") << QSize(8, 18) << 672 << 6.5 << true;
+        QTest::newRow("8 x 18, 1366 x 768 at 125 %: the smallest font")
+            << QSize(8, 18) << 574 << 6.0 << false;
+    }
+
+    void windowFitsTheWorkArea()
+    {
+        QFETCH(QSize, baseUnits);
+        QFETCH(int, workArea);
+        QFETCH(qreal, pointSize);
+        const QSize units(410, 346);
+        const QMargins frame(1, 31, 1, 1);
+        const auto baseUnitsAt = [&](qreal size) {
+            return QSize(int(baseUnits.width() * size / 8), int(baseUnits.height() * size / 8));
+        };
+        const qreal fitting = fittingPointSize(8, units, frame, QSize(1280, workArea), baseUnitsAt);
+        QCOMPARE(fitting, pointSize);
+        QTEST(windowFrameSize(units, baseUnitsAt(fitting), frame).height() <= workArea, "fits");
     }
 
     void screenReadersHearWhatIsShown()

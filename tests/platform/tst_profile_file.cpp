@@ -1,4 +1,5 @@
 #include "platform/ProfileFile.h"
+#include "support/PermissionsObeyed.h"
 
 #include <QDir>
 #include <QStringEncoder>
@@ -6,6 +7,7 @@
 #include <QtTest>
 
 using namespace zel;
+using namespace Qt::StringLiterals;
 
 namespace {
 QByteArray contentOf(const QString& path)
@@ -14,9 +16,9 @@ QByteArray contentOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray utf16(const char* text)
+QByteArray utf16(const char* text, QStringConverter::Encoding encoding = QStringConverter::Utf16LE)
 {
-    QStringEncoder encode(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom);
+    QStringEncoder encode(encoding, QStringEncoder::Flag::WriteBom);
     return encode(QString::fromUtf8(text));
 }
 
@@ -156,44 +158,59 @@ private Q_SLOTS:
     }
 
     // The machine-wide file (an administrator's), the copy Windows kept for the design
-    // (VirtualStore) and the user's own: one write of Mailbox, then the administrator moves the
-    // device, and what each layer holds and what is read.
+    // (VirtualStore) and the user's own: one write, then the administrator moves the device, and
+    // what each layer holds and what is read. "Zel Client" is the user's own section.
     void layersReadAndWrite_data()
     {
         QTest::addColumn<QByteArray>("machine");
         QTest::addColumn<QByteArray>("virtualStore");
         QTest::addColumn<QByteArray>("user");
-        QTest::addColumn<bool>("machineRefuses");
+        QTest::addColumn<QString>("refused");     // "folder" (new files), "folder and file" or none
+        QTest::addColumn<QStringList>("written"); // section, key, value
         QTest::addColumn<QByteArray>("machineAfter");
         QTest::addColumn<QByteArray>("userAfter");
         QTest::addColumn<QString>("addressRead");
         const QByteArray server = "[Zel Server]\nIP_address=10.0.0.1\n";
+        const QStringList mailbox{u"Zel Client"_s, u"Mailbox"_s, u"42"_s};
         const QByteArray mailbox42 = "[Zel Client]\nMailbox=42\n";
+        const QStringList port{u"Zel Server"_s, u"Port_num"_s, u"42"_s};
+        const QByteArray port42 = "[Zel Server]\nPort_num=42\n";
         QTest::newRow("machine-wide file written in place")
-            << server << QByteArray() << QByteArray() << false << server + mailbox42 << QByteArray()
+            << server << QByteArray() << QByteArray() << "" << port << server + "Port_num=42\n"
+            << QByteArray() << "10.0.0.9";
+        QTest::newRow("the user's own key goes to the user's file, though the machine's takes it")
+            << server << QByteArray() << QByteArray() << "" << mailbox << server << mailbox42
             << "10.0.0.9";
         QTest::newRow("refused write: the user's file holds that key alone")
-            << server << QByteArray() << QByteArray() << true << server << mailbox42 << "10.0.0.9";
+            << server << QByteArray() << QByteArray() << "folder and file" << port << server
+            << port42 << "10.0.0.9";
+        QTest::newRow("a folder that refuses new files: the file is written in place")
+            << server << QByteArray() << QByteArray() << "folder" << port
+            << server + "Port_num=42\n"
+            << QByteArray() << "10.0.0.9";
         QTest::newRow("a value confirmed as it reads is not copied")
-            << server << mailbox42 << QByteArray() << false << server << QByteArray() << "10.0.0.9";
+            << server << QByteArray() << QByteArray() << ""
+            << QStringList{u"Zel Server"_s, u"IP_address"_s, u"10.0.0.1"_s} << server
+            << QByteArray() << "10.0.0.9";
         QTest::newRow("a key the user set stays the user's")
-            << server + "[Zel Client]\nMailbox=1\n"
-            << QByteArray() << QByteArray("[Zel Client]\nMailbox=7\n") << false
-            << server + "[Zel Client]\nMailbox=1\n"
-            << mailbox42 << "10.0.0.9";
+            << server + "Port_num=1\n"
+            << QByteArray() << QByteArray("[Zel Server]\nPort_num=7\n") << "" << port
+            << server + "Port_num=1\n"
+            << port42 << "10.0.0.9";
         QTest::newRow("the design's VirtualStore copy is read, never written")
             << server
             << QByteArray("[Zel Server]\r\nIP_address=10.0.0.5\r\n[Zel Client]\r\n"
                           "Mailbox=9\r\n")
-            << QByteArray() << false << server << mailbox42 << "10.0.0.5";
+            << QByteArray() << "" << mailbox << server << mailbox42 << "10.0.0.5";
         QTest::newRow("no machine-wide file: the user's is the profile")
-            << QByteArray() << QByteArray() << QByteArray() << false << QByteArray() << mailbox42
+            << QByteArray() << QByteArray() << QByteArray() << "" << port << QByteArray() << port42
             << "";
-        QTest::newRow("UTF-16 stays UTF-16")
-            << utf16("[Zel Server]\r\nIP_address=10.0.0.1\r\n") << QByteArray() << QByteArray()
-            << false
-            << utf16("[Zel Server]\r\nIP_address=10.0.0.1\r\n[Zel Client]\r\nMailbox=42\r\n")
-            << QByteArray() << "10.0.0.9";
+        for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE})
+            QTest::addRow("UTF-16 %s stays so", encoding == QStringConverter::Utf16LE ? "LE" : "BE")
+                << utf16("[Zel Server]\r\nIP_address=10.0.0.1\r\n", encoding) << QByteArray()
+                << QByteArray() << "" << port
+                << utf16("[Zel Server]\r\nIP_address=10.0.0.1\r\nPort_num=42\r\n", encoding)
+                << QByteArray() << "10.0.0.9";
     }
 
     void layersReadAndWrite()
@@ -201,41 +218,69 @@ private Q_SLOTS:
         QFETCH(QByteArray, machine);
         QFETCH(QByteArray, virtualStore);
         QFETCH(QByteArray, user);
-        QFETCH(bool, machineRefuses);
+        QFETCH(QString, refused);
+        QFETCH(QStringList, written);
         const QTemporaryDir root;
-        const QString machinePath = root.filePath(QStringLiteral("Zel1.ini"));
+        const QString machinePath = root.filePath(QStringLiteral("windows/Zel1.ini"));
         const QString virtualStorePath = root.filePath(QStringLiteral("VirtualStore/Zel1.ini"));
         const QString userPath = root.filePath(QStringLiteral("user/Zel1.ini"));
-        for (const QString& folder : {QStringLiteral("VirtualStore"), QStringLiteral("user")})
+        for (const QString& folder :
+             {QStringLiteral("windows"), QStringLiteral("VirtualStore"), QStringLiteral("user")})
             QVERIFY(QDir(root.path()).mkpath(folder));
         for (const auto& [path, content] :
              {std::pair{machinePath, machine}, {virtualStorePath, virtualStore}, {userPath, user}})
             if (!content.isEmpty())
                 writeFile(path, content);
-        if (machineRefuses) {
-            QFile::setPermissions(machinePath, QFile::ReadOwner | QFile::ReadUser);
-            if (QFileInfo(machinePath).isWritable())
-                QSKIP("this user writes read-only files (root on Linux)");
-        }
+        const QString folder = QFileInfo(machinePath).path();
+        const auto folderPermissions = QFile::permissions(folder);
+        const auto filePermissions = QFile::permissions(machinePath);
+        if (refused.contains(u"folder"))
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        if (refused.contains(u"file"))
+            QFile::setPermissions(machinePath, QFile::ReadOwner);
 
-        ProfileFile profile(machinePath, userPath, virtualStorePath);
-        QVERIFY(profile.writeString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox"),
-                                    QStringLiteral("42")));
-        QFile::setPermissions(machinePath, QFile::ReadOwner | QFile::WriteOwner);
+        ProfileFile profile(machinePath, userPath, virtualStorePath,
+                            {QStringLiteral("Zel Client")});
+        bool takesNewFiles = false;
+        {
+            const PermissionsObeyed asAStandardUser;
+            takesNewFiles = refused == u"folder" &&
+                            QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
+            QVERIFY(profile.writeString(written[0], written[1], written[2]));
+        }
+        QFile::setPermissions(folder, folderPermissions);
+        QFile::setPermissions(machinePath, filePermissions);
+        if (takesNewFiles)
+            QSKIP("a read-only folder here takes new files (Windows)");
         QTEST(contentOf(machinePath), "machineAfter");
         // A file the user's write makes ends its lines as the platform's text files do.
         QTEST(contentOf(userPath).replace("\r\n", "\n"), "userAfter");
         QCOMPARE(contentOf(virtualStorePath), virtualStore);
-        QCOMPARE(profile.readString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox")),
-                 QStringLiteral("42"));
+        QCOMPARE(profile.readString(written[0], written[1]), written[2]);
 
-        const QByteArray moved = contentOf(machinePath)
-                                     .replace("10.0.0.1", "10.0.0.9")
-                                     .replace(utf16("10.0.0.1").mid(2), utf16("10.0.0.9").mid(2));
+        QByteArray moved = contentOf(machinePath);
+        for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE})
+            moved.replace(utf16("10.0.0.1", encoding).mid(2), utf16("10.0.0.9", encoding).mid(2));
+        moved.replace("10.0.0.1", "10.0.0.9");
         if (!moved.isEmpty())
             writeFile(machinePath, moved);
         QTEST(profile.readString(QStringLiteral("Zel Server"), QStringLiteral("IP_address")),
               "addressRead");
+    }
+
+    // The box after a refused write names the file that refused it.
+    void refusedWriteNamesTheFile()
+    {
+        const QTemporaryDir root;
+        const QString machinePath = root.filePath(QStringLiteral("Zel1.ini"));
+        const QString userPath = root.filePath(QStringLiteral("user/Zel1.ini"));
+        writeFile(machinePath, "[Zel Server]\n");
+        // A file where the user's folder would be: nothing can be made under it.
+        writeFile(root.filePath(QStringLiteral("user")), "");
+        ProfileFile profile(machinePath, userPath, {}, {QStringLiteral("Zel Client")});
+        QVERIFY(!profile.writeString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox"),
+                                     QStringLiteral("42")));
+        QCOMPARE(profile.refusedPath(), userPath);
     }
 
     void profileInPicksTheFile_data()

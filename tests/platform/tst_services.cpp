@@ -2,6 +2,7 @@
 #include "platform/Dialog.h"
 #include "platform/Help.h"
 #include "platform/MessageBox.h"
+#include "platform/RunningMarker.h"
 #include "platform/Trace.h"
 #include "support/MockClock.h"
 
@@ -14,7 +15,54 @@
 #include <QUdpSocket>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include <aclapi.h>
+#include <qt_windows.h>
+#include <sddl.h>
+#endif
+
 using namespace zel;
+
+#ifdef Q_OS_WIN
+namespace {
+
+QString daclOfDescriptor(PSECURITY_DESCRIPTOR descriptor)
+{
+    LPWSTR text = nullptr;
+    if (!ConvertSecurityDescriptorToStringSecurityDescriptorW(
+            descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text, nullptr))
+        return {};
+    const QString result = QString::fromWCharArray(text);
+    LocalFree(text);
+    return result;
+}
+
+// The access list of the object, as text.
+QString daclOfObject(HANDLE object)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetSecurityInfo(object, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                        nullptr, nullptr, &descriptor) != ERROR_SUCCESS)
+        return {};
+    const QString text = daclOfDescriptor(descriptor);
+    LocalFree(descriptor);
+    return text;
+}
+
+// The access list of a descriptor's text, as Windows writes it back.
+QString daclOfText(const QString& descriptorText)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            descriptorText.toStdWString().c_str(), SDDL_REVISION_1, &descriptor, nullptr))
+        return {};
+    const QString text = daclOfDescriptor(descriptor);
+    LocalFree(descriptor);
+    return text;
+}
+
+} // namespace
+#endif
 
 class ServicesTest : public QObject
 {
@@ -213,6 +261,46 @@ private Q_SLOTS:
         OutputDebugStringA("CZelAsyncSocket::OnReceive\n");
         OutputDebugStringA(nullptr);
         QCOMPARE(captured, std::string("CZelAsyncSocket::OnReceive\n"));
+    }
+
+    // The installer finds a running program by this name: its folder as Windows matches paths.
+    void runningMarkerNamesTheProgramAndItsFolder_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Zel where the installer puts it") << "Zel"
+                                                         << "C:/Program Files/Zel"
+                                                         << "Global\\Zel:c:/program files/zel";
+        QTest::newRow("the simulator in a folder of the user's")
+            << "zel-device"
+            << "D:\\Tools\\ZEL 2"
+            << "Global\\zel-device:d:/tools/zel 2";
+    }
+
+    void runningMarkerNamesTheProgramAndItsFolder()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, folder);
+        QTEST(runningMarkerName(program, folder), "name");
+    }
+
+    // Every account may wait on the marker (an administrator's installer, another user's
+    // session), and no one may do more.
+    void runningMarkerIsSeenFromEveryAccount()
+    {
+        QCOMPARE(runningMarkerSecurity(),
+                 QStringLiteral("D:(A;;0x00100000;;;AU)(A;;0x00100000;;;SY)"));
+#ifdef Q_OS_WIN
+        markProgramRunning(QStringLiteral("zel-test"));
+        const std::wstring name =
+            runningMarkerName(QStringLiteral("zel-test"), QCoreApplication::applicationDirPath())
+                .toStdWString();
+        const HANDLE marker = OpenMutexW(SYNCHRONIZE | READ_CONTROL, FALSE, name.c_str());
+        QVERIFY(marker);
+        QCOMPARE(daclOfObject(marker), daclOfText(runningMarkerSecurity()));
+        CloseHandle(marker);
+#endif
     }
 };
 

@@ -101,44 +101,43 @@ struct MainRun
 } // namespace
 
 #ifdef Q_OS_WIN
-// A profile the Windows directory holds is read; a write it refuses keeps that key alone in the
-// user's roaming application data, read over the Windows directory's at the next start.
+// A profile the Windows directory holds is read; the user's own keys go into the user's roaming
+// application data, even where the Windows directory's file takes writes (an administrator), and
+// are read over it at the next start. Folders of the test's own stand for the real ones.
 void TestStartup::profileLivesWhereTheUserMayWrite()
 {
+    QTemporaryDir windows;
     QTemporaryDir appData;
-    const QByteArray saved = qgetenv("APPDATA");
+    const QByteArray saved[] = {qgetenv("APPDATA"), qgetenv("LOCALAPPDATA")};
     qputenv("APPDATA", QDir::toNativeSeparators(appData.path()).toLocal8Bit());
-    const QString inWindows = zel::windowsDirectory() + QStringLiteral("/Zel1.ini");
+    qputenv("LOCALAPPDATA", QDir::toNativeSeparators(appData.path()).toLocal8Bit());
+    const QString inWindows = windows.filePath(QStringLiteral("Zel1.ini"));
     const QByteArray old("[Zel Server]\r\nIP_address=127.0.0.1\r\n");
     {
         QFile file(inWindows);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(old);
     }
-    QFile::setPermissions(inWindows, QFile::ReadOwner | QFile::ReadUser);
 
-    zel::ProfileFile profile = CZelApp::profile();
+    zel::ProfileFile profile = CZelApp::profile(windows.path());
     QCOMPARE(profile.path(), inWindows);
     QVERIFY(profile.writeString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox"),
                                 QStringLiteral("305")));
-    const QString inAppData = appData.path() + QStringLiteral("/Zel/Zel1.ini");
-    const zel::ProfileFile next = CZelApp::profile();
+    const zel::ProfileFile next = CZelApp::profile(windows.path());
     const QString mailbox =
         next.readString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox"));
     const QString address =
         next.readString(QStringLiteral("Zel Server"), QStringLiteral("IP_address"));
     const QString mailboxFile =
         next.pathOf(QStringLiteral("Zel Client"), QStringLiteral("Mailbox"));
+    qputenv("APPDATA", saved[0]);
+    qputenv("LOCALAPPDATA", saved[1]);
 
-    QFile::setPermissions(inWindows, QFile::ReadOwner | QFile::WriteOwner);
     QFile file(inWindows);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray left = file.readAll();
-    file.remove();
-    qputenv("APPDATA", saved);
-    QCOMPARE(left, old);
+    QCOMPARE(file.readAll(), old);
     QCOMPARE(mailbox, QStringLiteral("305"));
-    QCOMPARE(mailboxFile, inAppData);
+    QCOMPARE(mailboxFile, appData.path() + QStringLiteral("/Zel/Zel1.ini"));
     QCOMPARE(address, QStringLiteral("127.0.0.1"));
 }
 #else

@@ -3,6 +3,7 @@
 #include "FaultOptions.h"
 #include "MailboxStore.h"
 #include "QuitOnSignal.h"
+#include "RunningMarker.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -43,6 +44,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zel-device"));
+    // The installer must not replace the files of a simulator that runs, as of Zel itself.
+    zel::markProgramRunning(QStringLiteral("zel-device"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(kDescription);
