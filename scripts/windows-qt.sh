@@ -4,15 +4,18 @@
 #
 # Sourcing it builds and fetches nothing: it asks dpkg which version of the host Qt
 # (qt6-base-dev) is installed and from that sets ZEL_QT_DEBIAN_VERSION, ZEL_QT_VERSION and the
-# cache folder ZEL_WINDOWS_QT (unless already set), besides the toolchain file, Qt's configure
-# options and patches, and the functions below. Source it again once the host Qt is installed:
-# before, the versions are empty and no cache matches.
+# cache folder ZEL_WINDOWS_QT (unless the caller names one), besides the toolchain file, Qt's
+# configure options and patches, and the functions below. Source it again once the host Qt is
+# installed: before, the versions are empty and no cache matches.
 
 # The host Qt's version: the Windows Qt is built from the very same Debian source package, so
 # that Debian's moc, rcc and uic (the host tools) match it.
 ZEL_QT_DEBIAN_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)"
 ZEL_QT_VERSION="${ZEL_QT_DEBIAN_VERSION%%+*}"
-ZEL_WINDOWS_QT="${ZEL_WINDOWS_QT:-${XDG_CACHE_HOME:-$HOME/.cache}/zel/qt-$ZEL_QT_VERSION-mingw-w64}"
+# The cache folder: the one the caller names in ZEL_WINDOWS_QT, else one per Qt version, named
+# again when this file is sourced again (the version may have been unknown the first time).
+ZEL_WINDOWS_QT_GIVEN="${ZEL_WINDOWS_QT_GIVEN-${ZEL_WINDOWS_QT:-}}"
+ZEL_WINDOWS_QT="${ZEL_WINDOWS_QT_GIVEN:-${XDG_CACHE_HOME:-$HOME/.cache}/zel/qt-$ZEL_QT_VERSION-mingw-w64}"
 ZEL_WINDOWS_TOOLCHAIN="$ZEL_ROOT/cmake/mingw-w64-x86_64.cmake"
 
 # Only what Zel uses: Core, Gui, Widgets, Network, Test, the windows and offscreen platform
