@@ -58,18 +58,20 @@ QByteArray readAll(const QString& path)
     return file.readAll();
 }
 
-// The text as the profile is read: a file with a UTF-16 byte-order mark decoded (the mark
-// dropped), any other byte for byte. Lines are kept as text, not as bytes, in UTF-16.
-QByteArray decoded(const QByteArray& content)
+// A file's byte-order mark, and its text as the profile reads it: after a UTF-16 mark decoded,
+// else byte for byte. Lines are compared as text, not as bytes, in UTF-16.
+std::pair<QByteArray, QByteArray> markAndText(const QByteArray& content)
 {
     for (const auto& [mark, encoding] : {std::pair{"\xFF\xFE", QStringConverter::Utf16LE},
                                          std::pair{"\xFE\xFF", QStringConverter::Utf16BE}}) {
         if (content.startsWith(mark)) {
             QStringDecoder decode(encoding);
-            return QString(decode(content)).toUtf8();
+            return {mark, QString(decode(content)).toUtf8()};
         }
     }
-    return content;
+    if (content.startsWith("\xEF\xBB\xBF"))
+        return {content.left(3), content.mid(3)};
+    return {{}, content};
 }
 
 QByteArray withoutEnding(QByteArray line)
@@ -166,6 +168,9 @@ int fuzzProfileFile(const std::uint8_t* data, std::size_t size)
                    ? profile.writeInt(written.section, written.name, written.writtenValue.toInt())
                    : profile.writeString(written.section, written.name, written.writtenValue));
     FUZZ_CHECK(profile.readString(written.section, written.name) == written.writtenValue);
-    checkOtherLinesKept(decoded(before), decoded(readAll(path)), written);
+    const auto [markBefore, textBefore] = markAndText(before);
+    const auto [markAfter, textAfter] = markAndText(readAll(path));
+    FUZZ_CHECK(markAfter == markBefore);
+    checkOtherLinesKept(textBefore, textAfter, written);
     return 0;
 }

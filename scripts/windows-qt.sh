@@ -12,8 +12,8 @@
 # that Debian's moc, rcc and uic (the host tools) match it.
 ZEL_QT_DEBIAN_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)"
 ZEL_QT_VERSION="${ZEL_QT_DEBIAN_VERSION%%+*}"
-# The cache folder: the one the caller names in ZEL_WINDOWS_QT, else one per Qt version, named
-# again when this file is sourced again (the version may have been unknown the first time).
+# The folder is named after that version, known only once the host Qt is installed: scripts/windows
+# sources this file again then, and the folder follows unless ZEL_WINDOWS_QT named one.
 ZEL_WINDOWS_QT_GIVEN="${ZEL_WINDOWS_QT_GIVEN-${ZEL_WINDOWS_QT:-}}"
 ZEL_WINDOWS_QT="${ZEL_WINDOWS_QT_GIVEN:-${XDG_CACHE_HOME:-$HOME/.cache}/zel/qt-$ZEL_QT_VERSION-mingw-w64}"
 ZEL_WINDOWS_TOOLCHAIN="$ZEL_ROOT/cmake/mingw-w64-x86_64.cmake"

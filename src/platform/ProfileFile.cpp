@@ -172,8 +172,10 @@ bool writeText(const QString& path, const ProfileText& text)
     for (const Line& line : text.lines)
         content += line.text + line.ending;
     if (text.utf16) {
+        // A first character that is itself a byte-order mark is text of the file's.
+        QStringDecoder fromUtf8(QStringConverter::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         QStringEncoder encode(*text.utf16, QStringEncoder::Flag::WriteBom);
-        content = encode(QString::fromUtf8(content));
+        content = encode(QString(fromUtf8(content)));
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile safe(path);

@@ -1,10 +1,15 @@
 #include "platform/ProfileFile.h"
-#include "support/PermissionsObeyed.h"
 
 #include <QDir>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 using namespace zel;
 using namespace Qt::StringLiterals;
@@ -21,6 +26,37 @@ QByteArray utf16(const char* text, QStringConverter::Encoding encoding = QString
     QStringEncoder encode(encoding, QStringEncoder::Flag::WriteBom);
     return encode(QString::fromUtf8(text));
 }
+
+#ifdef Q_OS_LINUX
+// While it lives, this thread meets file permissions as a standard user does: root (as in CI)
+// would otherwise write every file and folder whatever their permissions say.
+class PermissionsObeyed
+{
+public:
+    PermissionsObeyed()
+    {
+        syscall(SYS_capget, &m_header, m_caps);
+        m_saved = m_caps[0].effective;
+        m_caps[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &m_header, m_caps);
+    }
+    ~PermissionsObeyed()
+    {
+        m_caps[0].effective = m_saved;
+        syscall(SYS_capset, &m_header, m_caps);
+    }
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_caps[2]{};
+    __u32 m_saved = 0;
+};
+#else
+struct PermissionsObeyed
+{
+    PermissionsObeyed() {}
+};
+#endif
 
 void writeFile(const QString& path, const QByteArray& content)
 {
@@ -268,19 +304,14 @@ private Q_SLOTS:
               "addressRead");
     }
 
-    // The box after a refused write names the file that refused it.
+    // The box after a refused write names the file that refused it: here the user's, under
+    // a file where no folder can be made.
     void refusedWriteNamesTheFile()
     {
-        const QTemporaryDir root;
-        const QString machinePath = root.filePath(QStringLiteral("Zel1.ini"));
-        const QString userPath = root.filePath(QStringLiteral("user/Zel1.ini"));
-        writeFile(machinePath, "[Zel Server]\n");
-        // A file where the user's folder would be: nothing can be made under it.
-        writeFile(root.filePath(QStringLiteral("user")), "");
-        ProfileFile profile(machinePath, userPath, {}, {QStringLiteral("Zel Client")});
-        QVERIFY(!profile.writeString(QStringLiteral("Zel Client"), QStringLiteral("Mailbox"),
-                                     QStringLiteral("42")));
-        QCOMPARE(profile.refusedPath(), userPath);
+        writeFile(pathOf(u"user"_s), "");
+        ProfileFile profile(pathOf(u"Zel1.ini"_s), pathOf(u"user/Zel1.ini"_s));
+        QVERIFY(!profile.writeString(u"Zel Server"_s, u"Port_num"_s, u"42"_s));
+        QCOMPARE(profile.refusedPath(), pathOf(u"user/Zel1.ini"_s));
     }
 
     void profileInPicksTheFile_data()
