@@ -122,7 +122,7 @@ zel_pe_files() {
 zel_verify_signatures_in() {
     local file count=0
     while IFS= read -r file; do
-        zel_verify_signature "$file"
+        zel_verify_signature "$file" || return 1
         count=$((count + 1))
     done < <(zel_pe_files "$1")
     ((count > 0)) || {
