@@ -181,9 +181,11 @@ bool writeText(const QString& path, const ProfileText& text)
     QSaveFile safe(path);
     if (safe.open(QIODevice::WriteOnly))
         return safe.write(content) == content.size() && safe.commit();
-    // Qt's own fallback (setDirectWriteFallback) serves Unix alone.
+    // Qt's own fallback (setDirectWriteFallback) serves Unix alone. A file marked read-only
+    // stays as it is, as the safe write leaves it.
     QFile inPlace(path);
-    return inPlace.exists() && inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+    return QFileInfo(path).isWritable() &&
+           inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            inPlace.write(content) == content.size() && inPlace.flush();
 }
 

@@ -16,9 +16,8 @@
 #include <QtTest>
 
 #ifdef Q_OS_WIN
-#include <aclapi.h>
 #include <qt_windows.h>
-#include <sddl.h>
+#undef MessageBox // Windows' own, a macro; ours is zel::MessageBox
 #endif
 
 using namespace zel;
@@ -218,8 +217,8 @@ private Q_SLOTS:
     {
         std::string captured;
         setTraceSink([&](std::string_view text) { captured += text; });
-        OutputDebugStringA("CZelAsyncSocket::OnReceive\n");
-        OutputDebugStringA(nullptr);
+        zel::OutputDebugStringA("CZelAsyncSocket::OnReceive\n");
+        zel::OutputDebugStringA(nullptr);
         QCOMPARE(captured, std::string("CZelAsyncSocket::OnReceive\n"));
     }
 
