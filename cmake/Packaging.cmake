@@ -33,11 +33,14 @@ if(WIN32)
   # One key for every version, so that an upgrade finds the installation it replaces.
   set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Zel)
   set(CPACK_NSIS_COMPRESSOR lzma)
-  # Our own installer script (NSIS.template.in): the device presets, the firewall rule, and the
-  # check for a running Zel; a 64-bit installer that needs no 32-bit Windows (nor 32-bit Wine).
+  # Our own installer script (NSIS.template.in): the device presets, the firewall rule, the
+  # check for a running Zel and the user's language; a 64-bit installer that needs no 32-bit
+  # Windows (nor 32-bit Wine).
   list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
-  # Signing, when scripts/windows is given a certificate: the programs once staged, the
-  # uninstaller as NSIS writes it (CPackPerGenerator.cmake), the installer afterwards.
+  set(CPACK_ZEL_INSTALLER_LANGUAGES ${ZEL_INSTALLER_LANGUAGES})
+  # Signing, when scripts/windows is given a key: every program, DLL and plug-in once staged,
+  # the NSIS plug-ins the installer carries, the uninstaller as NSIS writes it
+  # (CPackPerGenerator.cmake), the installer afterwards.
   set(CPACK_ZEL_SIGN_COMMAND ${PROJECT_SOURCE_DIR}/scripts/windows-sign)
   set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/windows/SignPrograms.cmake)
   # The Start-menu entry: Zel.exe, which sits in the installation folder itself.

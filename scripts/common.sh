@@ -98,6 +98,19 @@ zel_start_device() {
     return 1
 }
 
+# zel_wait_for_view_request LOG MAILBOX: waits up to 30 seconds for the device simulator's log
+# LOG to show a view request for MAILBOX; fails, with the log on standard error, when none comes.
+zel_wait_for_view_request() {
+    local _
+    for _ in $(seq 300); do
+        grep -q "view request, mailbox $2 |" "$1" && return 0
+        sleep 0.1
+    done
+    echo "No view request for mailbox $2 reached the device simulator:" >&2
+    cat "$1" >&2
+    return 1
+}
+
 # zel_write_profile FOLDER PORT MAILBOX [crlf]: writes FOLDER/Zel1.ini for a run against the
 # simulator: its address 127.0.0.1 and PORT, the mailbox, and a local port the system picks; with
 # "crlf" the lines end as Windows' own files do. Sections and keys as src/shell/ProfileKeys.cpp

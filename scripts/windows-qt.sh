@@ -1,6 +1,12 @@
 # shellcheck shell=bash
-# Qt for Windows, cross-built once from Debian's own qtbase source and kept in a cache folder.
-# Sourced by scripts/windows (after common.sh); defines functions and the folder's name only.
+# Qt for Windows, cross-built once from Debian's own qtbase source and kept in a cache folder,
+# with its notices and its source as built. Sourced by scripts/windows, after common.sh.
+#
+# Sourcing it builds and fetches nothing: it asks dpkg which version of the host Qt
+# (qt6-base-dev) is installed and from that sets ZEL_QT_DEBIAN_VERSION, ZEL_QT_VERSION and the
+# cache folder ZEL_WINDOWS_QT (unless the caller names one), besides the toolchain file, Qt's
+# configure options and patches, and the functions below. Source it again once the host Qt is
+# installed: before, the versions are empty and no cache matches.
 
 # The host Qt's version: the Windows Qt is built from the very same Debian source package, so
 # that Debian's moc, rcc and uic (the host tools) match it.
@@ -24,6 +30,9 @@ zel_windows_qt_configure_options=(
     -no-feature-tuiotouch -no-feature-androiddeployqt -no-feature-tabletevent
 )
 zel_windows_qt_patches=("$ZEL_ROOT"/packaging/windows/qtbase-*.patch)
+# The source the cached Qt was built from, as it was built: scripts/windows publishes it beside
+# the installer, and the notices name it.
+ZEL_WINDOWS_QT_SOURCE="$ZEL_WINDOWS_QT/source/qtbase-source.tar.xz"
 
 # What the cached Qt was built from: a change of version, options, patch or toolchain builds
 # it again.
@@ -70,13 +79,65 @@ zel_write_qt_notices() {
         -P "$ZEL_ROOT/packaging/windows/QtNotices.cmake"
 }
 
-# A Qt cached before its notices were kept gets them from its source once.
-zel_windows_qt_notices() {
-    [[ -f "$ZEL_WINDOWS_QT/notices/qtbase.txt" ]] && return 0
-    zel_step "Qt's notices, from its source"
-    local work
+# Sets zel_qt_configure_arguments to the arguments of Qt's configure for a Qt installed into $1
+# and built with the toolchain file $2.
+zel_set_qt_configure_arguments() {
+    zel_qt_configure_arguments=(-prefix "$1" -xplatform win32-g++ -qt-host-path /usr
+        "${zel_windows_qt_configure_options[@]}" -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$2"
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+}
+
+# Writes the Qt source $1, with Zel's patches applied, as the archive ZEL_WINDOWS_QT_SOURCE:
+# the tree, and in its folder BUILT-FOR-ZEL the patches, the toolchain file and how it was
+# configured and built. What the LGPL asks of whoever ships Qt's DLLs, for as long as they ship.
+zel_write_qt_source() {
+    local notes="$1/BUILT-FOR-ZEL" patch
+    rm -rf "$notes"
+    mkdir -p "$notes" "$(dirname "$ZEL_WINDOWS_QT_SOURCE")"
+    cp "${zel_windows_qt_patches[@]}" "$ZEL_WINDOWS_TOOLCHAIN" "$notes/"
+    {
+        echo "Qt $ZEL_QT_VERSION for Windows, as Zel's Windows package ships it (Qt6Core.dll,"
+        echo "Qt6Gui.dll, Qt6Network.dll, Qt6Widgets.dll and the plug-ins), was built from this"
+        echo "folder: the source of Debian's qt6-base package, version $ZEL_QT_DEBIAN_VERSION"
+        echo "(apt-get source qt6-base=$ZEL_QT_DEBIAN_VERSION), with these changes applied (they"
+        echo "are applied in this folder already):"
+        echo
+        for patch in "${zel_windows_qt_patches[@]}"; do
+            echo "    BUILT-FOR-ZEL/$(basename "$patch")"
+        done
+        echo
+        echo "It was built on Debian 12 with MinGW-w64 (g++-mingw-w64-x86-64-posix) and Debian's"
+        echo "own Qt $ZEL_QT_VERSION as the host Qt, in an empty folder beside this one:"
+        echo
+        zel_set_qt_configure_arguments "<install folder>" \
+            "../$(basename "$1")/BUILT-FOR-ZEL/$(basename "$ZEL_WINDOWS_TOOLCHAIN")"
+        echo "    ../$(basename "$1")/configure ${zel_qt_configure_arguments[*]}"
+        echo "    cmake --build . && cmake --install ."
+    } >"$notes/README.txt"
+    tar -C "$(dirname "$1")" --sort=name --owner=0 --group=0 --numeric-owner -cf - \
+        "$(basename "$1")" | xz -T2 -6 >"$ZEL_WINDOWS_QT_SOURCE.new"
+    mv "$ZEL_WINDOWS_QT_SOURCE.new" "$ZEL_WINDOWS_QT_SOURCE"
+}
+
+# Fetches the Qt source into the folder $1 with Zel's patches applied, and prints its folder.
+zel_patched_qt_source() {
+    local source patch
+    source="$(zel_fetch_qt_source "$1")"
+    for patch in "${zel_windows_qt_patches[@]}"; do
+        patch -d "$source" -p1 --forward >&2 <"$patch"
+    done
+    echo "$source"
+}
+
+# A Qt cached before its notices or its source archive were kept gets them from its source once.
+zel_windows_qt_source_files() {
+    [[ -f "$ZEL_WINDOWS_QT/notices/qtbase.txt" && -f "$ZEL_WINDOWS_QT_SOURCE" ]] && return 0
+    zel_step "Qt's notices and its source as built, from Debian's source"
+    local work source
     work="$(mktemp -d "${TMPDIR:-/tmp}/zel-windows-qt.XXXXXX")"
-    zel_write_qt_notices "$(zel_fetch_qt_source "$work")"
+    source="$(zel_patched_qt_source "$work")"
+    zel_write_qt_notices "$source"
+    zel_write_qt_source "$source"
     rm -rf "$work"
 }
 
@@ -86,22 +147,17 @@ zel_build_windows_qt() {
         return 0
     fi
     zel_step "Qt $ZEL_QT_VERSION for Windows, built once into $ZEL_WINDOWS_QT (about 35 minutes on 2 cores)"
-    local started=$SECONDS work source patch
+    local started=$SECONDS work source
     work="$(mktemp -d "${TMPDIR:-/tmp}/zel-windows-qt.XXXXXX")"
-    source="$(zel_fetch_qt_source "$work")"
-    for patch in "${zel_windows_qt_patches[@]}"; do
-        patch -d "$source" -p1 --forward <"$patch"
-    done
+    source="$(zel_patched_qt_source "$work")"
     rm -rf "$ZEL_WINDOWS_QT"
     mkdir -p "$work/build"
-    (cd "$work/build" &&
-        "$source/configure" -prefix "$ZEL_WINDOWS_QT" -xplatform win32-g++ \
-            -qt-host-path /usr "${zel_windows_qt_configure_options[@]}" -- -G Ninja \
-            -DCMAKE_TOOLCHAIN_FILE="$ZEL_WINDOWS_TOOLCHAIN" \
-            -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+    zel_set_qt_configure_arguments "$ZEL_WINDOWS_QT" "$ZEL_WINDOWS_TOOLCHAIN"
+    (cd "$work/build" && "$source/configure" "${zel_qt_configure_arguments[@]}")
     cmake --build "$work/build" --parallel "$(nproc)"
     cmake --install "$work/build"
     zel_write_qt_notices "$source"
+    zel_write_qt_source "$source"
     zel_windows_qt_recipe >"$ZEL_WINDOWS_QT/zel-recipe.txt"
     rm -rf "$work"
     local minutes=$(((SECONDS - started + 59) / 60))

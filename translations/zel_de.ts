@@ -1034,6 +1034,73 @@ Bitte prüfen Sie die Netzwerkverbindungen</translation>
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>Voice-mail device</source>
+        <extracomment>Windows installer, title of the page that asks for the device: bold, one line of about 50 characters.</extracomment>
+        <translation>Voicemail-Anlage</translation>
+        <extra-LangString>DevicePageTitle</extra-LangString>
+    </message>
+    <message>
+        <source>Where Zel finds the device, for every user of this PC</source>
+        <extracomment>Windows installer, the device page&apos;s subtitle under its title: about 70 characters.</extracomment>
+        <translation>Wo Zel das Gerät findet, für alle Benutzer dieses PCs</translation>
+        <extra-LangString>DevicePageSubtitle</extra-LangString>
+    </message>
+    <message>
+        <source>Zel asks each user for the device&apos;s address at the first start. Give it here to set it for every user of this PC, in %1; leave it empty to let each user give it. Without a port, Zel uses 5000.</source>
+        <extracomment>Windows installer, the device page&apos;s explanation, above the fields &quot;Device IP address&quot; and &quot;Device Port number&quot; (Zel&apos;s start-up dialog&apos;s labels): four lines of about 80 characters. %1 is the machine-wide profile file, Zel1.ini in the Windows folder.</extracomment>
+        <translation>Zel fragt jeden Benutzer beim ersten Start nach der Adresse des Geräts. Geben Sie sie hier an, um sie für alle Benutzer dieses PCs festzulegen, in %1; lassen Sie sie leer, damit jeder Benutzer sie selbst angibt. Ohne Port verwendet Zel 5000.</translation>
+        <extra-LangString>DevicePageText</extra-LangString>
+    </message>
+    <message>
+        <source>The device address &quot;%1&quot; is not an IPv4 address.
+
+Give four numbers from 0 to 255 joined by dots, the first not 0 and none with leading zeros (such as 192.168.1.20), or leave it empty.</source>
+        <extracomment>Windows installer, message box when the device address given on the device page or as /DEVICE= is refused. %1 is that address.</extracomment>
+        <translation>Die Geräteadresse „%1“ ist keine IPv4-Adresse.
+
+Geben Sie vier durch Punkte getrennte Zahlen von 0 bis 255 an, die erste nicht 0 und keine mit führenden Nullen (etwa 192.168.1.20), oder lassen Sie sie leer.</translation>
+        <extra-LangString>BadAddress</extra-LangString>
+    </message>
+    <message>
+        <source>The device port &quot;%1&quot; is not a port Zel can use.
+
+Give a number from 1 to 65535, or leave it empty.</source>
+        <extracomment>Windows installer, message box when the device port given on the device page or as /PORT= is refused. %1 is that port.</extracomment>
+        <translation>Der Geräte-Port „%1“ ist kein Port, den Zel verwenden kann.
+
+Geben Sie eine Zahl von 1 bis 65535 an oder lassen Sie ihn leer.</translation>
+        <extra-LangString>BadPort</extra-LangString>
+    </message>
+    <message>
+        <source>Zel is running from %1.
+
+Close every Zel window (on this PC, for every user), then click Retry.</source>
+        <extracomment>Windows installer and uninstaller, message box with the buttons Retry and Cancel (as Windows names them in the user&apos;s language) while Zel runs. %1 is Zel&apos;s folder.</extracomment>
+        <translation>Zel läuft aus %1.
+
+Schließen Sie jedes Zel-Fenster (auf diesem PC, bei allen Benutzern) und klicken Sie dann auf Wiederholen.</translation>
+        <extra-LangString>ZelRunning</extra-LangString>
+    </message>
+    <message>
+        <source>The device simulator zel-device.exe is running from %1.
+
+End it (on this PC, for every user), then click Retry.</source>
+        <extracomment>Windows installer and uninstaller, message box with the buttons Retry and Cancel while the device simulator, a console program installed with Zel, runs. %1 is Zel&apos;s folder.</extracomment>
+        <translation>Der Gerätesimulator zel-device.exe läuft aus %1.
+
+Beenden Sie ihn (auf diesem PC, bei allen Benutzern) und klicken Sie dann auf Wiederholen.</translation>
+        <extra-LangString>DeviceRunning</extra-LangString>
+    </message>
+    <message>
+        <source>The Zel installed in %1 could not be removed (exit code %2).</source>
+        <extracomment>Windows installer, message box when the Zel it replaces could not be uninstalled. %1 is that Zel&apos;s folder, %2 its uninstaller&apos;s exit code.</extracomment>
+        <translation>Das in %1 installierte Zel konnte nicht entfernt werden (Exit-Code %2).</translation>
+        <extra-LangString>OldNotRemoved</extra-LangString>
+    </message>
+</context>
+<context>
     <name>StatusLines</name>
     <message>
         <source>Exchange status</source>

@@ -1034,6 +1034,73 @@ Vérifiez les connexions réseau</translation>
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>Voice-mail device</source>
+        <extracomment>Windows installer, title of the page that asks for the device: bold, one line of about 50 characters.</extracomment>
+        <translation>Système de messagerie vocale</translation>
+        <extra-LangString>DevicePageTitle</extra-LangString>
+    </message>
+    <message>
+        <source>Where Zel finds the device, for every user of this PC</source>
+        <extracomment>Windows installer, the device page&apos;s subtitle under its title: about 70 characters.</extracomment>
+        <translation>Où Zel trouve l&apos;appareil, pour tous les utilisateurs de ce PC</translation>
+        <extra-LangString>DevicePageSubtitle</extra-LangString>
+    </message>
+    <message>
+        <source>Zel asks each user for the device&apos;s address at the first start. Give it here to set it for every user of this PC, in %1; leave it empty to let each user give it. Without a port, Zel uses 5000.</source>
+        <extracomment>Windows installer, the device page&apos;s explanation, above the fields &quot;Device IP address&quot; and &quot;Device Port number&quot; (Zel&apos;s start-up dialog&apos;s labels): four lines of about 80 characters. %1 is the machine-wide profile file, Zel1.ini in the Windows folder.</extracomment>
+        <translation>Zel demande à chaque utilisateur l&apos;adresse de l&apos;appareil au premier démarrage. Indiquez-la ici pour la définir pour tous les utilisateurs de ce PC, dans %1&#xa0;; laissez-la vide pour que chaque utilisateur l&apos;indique lui-même. Sans port, Zel utilise 5000.</translation>
+        <extra-LangString>DevicePageText</extra-LangString>
+    </message>
+    <message>
+        <source>The device address &quot;%1&quot; is not an IPv4 address.
+
+Give four numbers from 0 to 255 joined by dots, the first not 0 and none with leading zeros (such as 192.168.1.20), or leave it empty.</source>
+        <extracomment>Windows installer, message box when the device address given on the device page or as /DEVICE= is refused. %1 is that address.</extracomment>
+        <translation>L&apos;adresse de l&apos;appareil «&#xa0;%1&#xa0;» n&apos;est pas une adresse IPv4.
+
+Indiquez quatre nombres de 0 à 255 séparés par des points, le premier différent de 0 et aucun avec des zéros en tête (par exemple 192.168.1.20), ou laissez-la vide.</translation>
+        <extra-LangString>BadAddress</extra-LangString>
+    </message>
+    <message>
+        <source>The device port &quot;%1&quot; is not a port Zel can use.
+
+Give a number from 1 to 65535, or leave it empty.</source>
+        <extracomment>Windows installer, message box when the device port given on the device page or as /PORT= is refused. %1 is that port.</extracomment>
+        <translation>Le port de l&apos;appareil «&#xa0;%1&#xa0;» n&apos;est pas un port utilisable par Zel.
+
+Indiquez un nombre de 1 à 65535, ou laissez-le vide.</translation>
+        <extra-LangString>BadPort</extra-LangString>
+    </message>
+    <message>
+        <source>Zel is running from %1.
+
+Close every Zel window (on this PC, for every user), then click Retry.</source>
+        <extracomment>Windows installer and uninstaller, message box with the buttons Retry and Cancel (as Windows names them in the user&apos;s language) while Zel runs. %1 is Zel&apos;s folder.</extracomment>
+        <translation>Zel est en cours d&apos;exécution à partir de %1.
+
+Fermez toutes les fenêtres de Zel (sur ce PC, pour tous les utilisateurs), puis cliquez sur Réessayer.</translation>
+        <extra-LangString>ZelRunning</extra-LangString>
+    </message>
+    <message>
+        <source>The device simulator zel-device.exe is running from %1.
+
+End it (on this PC, for every user), then click Retry.</source>
+        <extracomment>Windows installer and uninstaller, message box with the buttons Retry and Cancel while the device simulator, a console program installed with Zel, runs. %1 is Zel&apos;s folder.</extracomment>
+        <translation>Le simulateur d&apos;appareil zel-device.exe est en cours d&apos;exécution à partir de %1.
+
+Arrêtez-le (sur ce PC, pour tous les utilisateurs), puis cliquez sur Réessayer.</translation>
+        <extra-LangString>DeviceRunning</extra-LangString>
+    </message>
+    <message>
+        <source>The Zel installed in %1 could not be removed (exit code %2).</source>
+        <extracomment>Windows installer, message box when the Zel it replaces could not be uninstalled. %1 is that Zel&apos;s folder, %2 its uninstaller&apos;s exit code.</extracomment>
+        <translation>Le Zel installé dans %1 n&apos;a pas pu être supprimé (code de sortie %2).</translation>
+        <extra-LangString>OldNotRemoved</extra-LangString>
+    </message>
+</context>
+<context>
     <name>StatusLines</name>
     <message>
         <source>Exchange status</source>

@@ -2,12 +2,16 @@
 # the libraries it ships besides Zel. Included by packaging/windows/CMakeLists.txt.
 #
 # Qt's part comes from the source the Qt for Windows was built from (scripts/windows writes it
-# beside that Qt); the runtime's from Debian's copyright files of the MinGW-w64 toolchain.
+# beside that Qt, with that source as built, which it publishes beside the installer under the
+# name ZEL_QT_SOURCE_ARCHIVE); the runtime's from Debian's copyright files of the MinGW-w64
+# toolchain.
 set(qt_notices ${QT6_INSTALL_PREFIX}/notices/qtbase.txt)
 set(qt_recipe ${QT6_INSTALL_PREFIX}/zel-recipe.txt)
+set(qt_source ${QT6_INSTALL_PREFIX}/source/qtbase-source.tar.xz)
+set(ZEL_QT_SOURCE_ARCHIVE Zel-${PROJECT_VERSION}-win64-qt-source.tar.xz)
 set(gcc_copyright /usr/share/doc/gcc-mingw-w64-base/copyright)
 set(mingw_copyright /usr/share/doc/mingw-w64-common/copyright)
-foreach(source ${qt_notices} ${qt_recipe} ${gcc_copyright} ${mingw_copyright})
+foreach(source ${qt_notices} ${qt_recipe} ${qt_source} ${gcc_copyright} ${mingw_copyright})
   if(NOT EXISTS ${source})
     message(FATAL_ERROR "No ${source}: scripts/windows writes Qt's notices and installs the toolchain")
   endif()
@@ -49,10 +53,11 @@ Zel itself is free software under the GNU General Public License, version 3 or l
 - the MinGW-w64 runtime's threads library (libwinpthread-1.dll), under the licences of the
   MinGW-w64 project (below).
 
-Qt was built from the source of Debian's qt6-base package, version ${ZEL_QT_DEBIAN_VERSION}
-(`apt-get source qt6-base=${ZEL_QT_DEBIAN_VERSION}` on Debian 12, or from Zel's publisher on
-request), with the changes below applied. You may replace the Qt DLLs with others of the same
-version built as you like.
+Qt was built from the source of Debian's qt6-base package, version ${ZEL_QT_DEBIAN_VERSION},
+with the changes below applied. That source, exactly as it was built, with the changes applied
+and how it was configured, is the file ${ZEL_QT_SOURCE_ARCHIVE}, published with
+this package wherever its installer and zip are (and on request from Zel's publisher). You may
+replace the Qt DLLs with others of the same version built as you like.
 
 Changes applied to Qt's source
 ${rule}
