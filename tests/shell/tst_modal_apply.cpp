@@ -100,8 +100,9 @@ void answerPassword(Script& script, Zel& zel)
 
 void TestModalApply::applyExchangeTakesNoInput()
 {
-    // The device keeps the acknowledgement back for two seconds.
-    Zel zel({QStringLiteral("--delay"), QStringLiteral("2000"), QStringLiteral("--fault-on"),
+    // The device keeps the acknowledgement back for five seconds: long enough for the script to
+    // see the wait window on a loaded machine under Wine, well inside the exchange's time-out.
+    Zel zel({QStringLiteral("--delay"), QStringLiteral("5000"), QStringLiteral("--fault-on"),
              QStringLiteral("apply")});
     QVERIFY(zel.started);
     Script script;
